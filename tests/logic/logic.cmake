@@ -1,0 +1,3 @@
+# Game logic that needs no window: settings, layouts, level files, words.
+brindlemoor_test(test_logic unit
+  logic/test_config.cpp)
