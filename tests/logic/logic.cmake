@@ -1,3 +1,4 @@
 # Game logic that needs no window: settings, layouts, level files, words.
 brindlemoor_test(test_logic unit
-  logic/test_config.cpp)
+  logic/test_config.cpp
+  logic/test_layout.cpp)
