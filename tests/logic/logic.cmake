@@ -2,4 +2,5 @@
 brindlemoor_test(test_logic unit
   logic/test_config.cpp
   logic/test_layout.cpp
-  logic/test_level_file.cpp)
+  logic/test_level_file.cpp
+  logic/test_words.cpp)

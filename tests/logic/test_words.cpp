@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "TestFiles.h"
+#include "gameplay/WordState.h"
+#include "platform/ScriptedInput.h"
+
+using namespace brindlemoor::gameplay;
+using Lines = std::vector<std::string>;
+namespace t = brindlemoor::test;
+
+class Words : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wordState = {};
+        brindlemoor::platform::setKeyboard(&keys);
+    }
+    void TearDown() override { brindlemoor::platform::setKeyboard(nullptr); }
+    std::string polls(int frames) {
+        std::string seen;
+        for (int i = 0; i < frames; ++i) seen += pollLetter();
+        return seen;
+    }
+    // Seeds rand() so that the next chooseWord draws entry `index` of the list.
+    static void seedForDraw(std::size_t index) {
+        for (unsigned seed = 1;; ++seed) {
+            std::srand(seed);
+            if (static_cast<unsigned>(std::rand()) % wordState.wordList.size() == index) {
+                std::srand(seed);
+                return;
+            }
+        }
+    }
+    t::TempDir dir;
+    brindlemoor::platform::ScriptedKeyboard keys;
+};
+
+TEST_F(Words, MissingFileFallsBackToTheBuiltInWordsEveryGame) {
+    const std::string missing = dir.file("none.txt");
+    const Lines message{"Cannot open specified wordlist file. Creating a simple one"};
+    EXPECT_EQ(t::lines(t::captureStdout([&] { readWordList(missing); })), message);
+    EXPECT_EQ(t::lines(t::captureStdout([&] { readWordList(missing); })), message);
+    EXPECT_EQ(wordState.wordList, (Lines{"DOG", "CAT", "EEL", "BEE", "ANT", "DOG", "CAT", "EEL", "BEE", "ANT"}));
+}
+
+TEST_F(Words, FileWordsAreAppendedOnEveryRead) {
+    t::writeFile(dir.file("w.txt"), "\xEF\xBB\xBF" "CAT\r\n\nDOG\ncow\n");
+    readWordList(dir.file("w.txt"));
+    readWordList(dir.file("w.txt"));
+    EXPECT_EQ(wordState.wordList, (Lines{"CAT", "DOG", "cow", "CAT", "DOG", "cow"}));
+}
+
+TEST_F(Words, ChoiceNeverRepeatsAnEntryAndWrapsAtTheEnd) {
+    EXPECT_EQ(t::captureStdout([] { EXPECT_EQ(chooseWord(), "DEFAULT"); }), "New word is: DEFAULT\n");
+    wordState.wordList = {"ONE", "TWO", "THREE"};
+    wordState.lastWordIndex = 0;
+    seedForDraw(0);
+    EXPECT_EQ(t::captureStdout([] { EXPECT_EQ(chooseWord(), "TWO"); }), "New word is: TWO\n");
+    seedForDraw(2);
+    EXPECT_EQ(chooseWord(), "THREE");
+    seedForDraw(2);
+    EXPECT_EQ(chooseWord(), "ONE");
+    t::captureStdout([] {
+        for (int i = 0; i < 200; ++i) {
+            int before = wordState.lastWordIndex;
+            chooseWord();
+            ASSERT_NE(wordState.lastWordIndex, before);
+        }
+        wordState.wordList = {"SOLO"};
+        EXPECT_EQ(chooseWord(), "SOLO");
+        EXPECT_EQ(chooseWord(), "SOLO");
+    });
+}
+
+TEST_F(Words, EachPressIsReportedOnceAndAHeldKeyBlocksOthers) {
+    keys.press('C');
+    EXPECT_EQ(polls(3), "C##");
+    keys.press('A');
+    EXPECT_EQ(polls(2), "##");
+    keys.release('C');
+    EXPECT_EQ(polls(2), "A#");
+    keys.release('A');
+    keys.press('Q');
+    keys.press('D');
+    EXPECT_EQ(polls(1), "D");
+    keys.releaseAll();
+    keys.tap('C');
+    EXPECT_EQ(polls(2), "C#");
+    keys.tap('C');
+    EXPECT_EQ(polls(1), "C");
+}
+
+TEST_F(Words, AWrongLetterStartsTheWordOver) {
+    auto type = [](const std::string& letters) {
+        std::string results;
+        for (char c : letters) results += typeLetter(c) ? '1' : '0';
+        return results;
+    };
+    EXPECT_EQ(t::captureStdout([] { setWord("CAT"); }), "New word is: CAT\n");
+    std::string done;
+    EXPECT_EQ(t::captureStdout([&] { done = type("CAT"); }), "Word 'CAT' complete!\n");
+    EXPECT_EQ(done, "001");
+    EXPECT_EQ(type("C"), "0");  // past a completion nothing matches
+    EXPECT_EQ(wordState.typedCount, 0);
+    setWord("CAT");
+    EXPECT_EQ(type("CXAT"), "0000");
+    setWord("CAT");
+    EXPECT_EQ(type("CCAT"), "0000");
+}
