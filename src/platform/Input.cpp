@@ -1,0 +1,39 @@
+#include "platform/Input.h"
+
+#include <chrono>
+#include <thread>
+
+#define GLFW_INCLUDE_NONE
+#include <GLFW/glfw3.h>
+
+#include "platform/GlfwKeyboard.h"
+
+namespace brindlemoor::platform {
+
+namespace {
+
+class GlfwClock : public Clock {
+public:
+    double now() override { return glfwGetTime(); }
+    void sleep(double seconds) override {
+        if (seconds > 0.0) {
+            std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+        }
+    }
+};
+
+GlfwKeyboard glfwKeyboard;
+GlfwClock glfwClock;
+Keyboard* currentKeyboard = &glfwKeyboard;
+Clock* currentClock = &glfwClock;
+
+}  // namespace
+
+void setKeyboard(Keyboard* keyboard) { currentKeyboard = keyboard != nullptr ? keyboard : &glfwKeyboard; }
+void setClock(Clock* clock) { currentClock = clock != nullptr ? clock : &glfwClock; }
+
+int getKey(int key) { return currentKeyboard->isPressed(key) ? 1 : 0; }
+double getTime() { return currentClock->now(); }
+void sleep(double seconds) { currentClock->sleep(seconds); }
+
+}  // namespace brindlemoor::platform

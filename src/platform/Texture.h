@@ -1,0 +1,24 @@
+// TGA textures for the bound GL_TEXTURE_2D.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/TgaImage.h"
+
+namespace brindlemoor::platform {
+
+// Decodes the TGA file (each file only once per process: pieces share their
+// images) and uploads it as 8-bit RGBA, origin at the lower left, into the
+// texture bound to GL_TEXTURE_2D. `flags` is kept for the classic call's
+// shape; no flags are defined. False, with nothing uploaded, on failure.
+bool loadTexture2D(const std::string& path, int flags);
+
+// The decoded image of a file, from the process-wide cache; null when the file
+// cannot be read or decoded.
+std::shared_ptr<const Image> cachedImage(const std::string& path);
+
+// Forgets every cached image (tests and the benchmark use it to measure cold loads).
+void clearImageCache();
+
+}  // namespace brindlemoor::platform

@@ -1,0 +1,16 @@
+#include "platform/TgaImage.h"
+
+#include "platform/FileBytes.h"
+
+namespace brindlemoor::platform {
+
+bool decodeTgaFile(const std::string& path, Image& out) {
+    out = Image{};
+    std::vector<unsigned char> bytes;
+    if (!readFileBytes(path, kMaxImageFileBytes, bytes)) {
+        return false;
+    }
+    return decodeTgaMemory(bytes.data(), bytes.size(), out);
+}
+
+}  // namespace brindlemoor::platform

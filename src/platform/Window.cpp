@@ -1,0 +1,180 @@
+#include "platform/Window.h"
+
+#include <array>
+#include <cctype>
+#include <map>
+
+#include "platform/Gl.h"
+#define GLFW_INCLUDE_NONE
+#include <GLFW/glfw3.h>
+
+#include "platform/GlfwKeyboard.h"
+#include "platform/Keys.h"
+
+namespace brindlemoor::platform {
+
+static_assert(hint::FsaaSamples == GLFW_SAMPLES);
+static_assert(hint::OpenglVersionMajor == GLFW_CONTEXT_VERSION_MAJOR);
+static_assert(hint::OpenglVersionMinor == GLFW_CONTEXT_VERSION_MINOR);
+static_assert(hint::OpenglProfile == GLFW_OPENGL_PROFILE);
+static_assert(hint::Visible == GLFW_VISIBLE);
+static_assert(hint::OpenglCoreProfile == GLFW_OPENGL_CORE_PROFILE);
+static_assert(key::Escape == GLFW_KEY_ESCAPE && key::Left == GLFW_KEY_LEFT && key::Right == GLFW_KEY_RIGHT);
+static_assert(key::Up == GLFW_KEY_UP && key::Down == GLFW_KEY_DOWN);
+static_assert(key::F1 == GLFW_KEY_F1 && key::F12 == GLFW_KEY_F12 && key::Count == GLFW_KEY_LAST + 1);
+
+namespace {
+
+GLFWwindow* window = nullptr;
+
+// Keys are tracked from GLFW's key events rather than polled, so that letters
+// can be named by the character they type and short taps are not lost.
+struct KeyTracker {
+    std::array<bool, key::Count> down{};
+    std::array<bool, key::Count> tapped{};
+    std::map<int, int> letterOfScancode;  // the letter a held key reported on press
+
+    void set(int code, bool pressed) {
+        if (code < 0 || code >= key::Count) {
+            return;
+        }
+        down[code] = pressed;
+        if (pressed) {
+            tapped[code] = true;
+        }
+    }
+    void clear() {
+        down.fill(false);
+        tapped.fill(false);
+        letterOfScancode.clear();
+    }
+} keys;
+
+void onKey(GLFWwindow*, int glfwKey, int scancode, int action, int) {
+    if (action == GLFW_REPEAT) {
+        return;
+    }
+    const bool pressed = action == GLFW_PRESS;
+    int letter = 0;
+    if (pressed) {
+        letter = letterFromKeyName(glfwGetKeyName(glfwKey, scancode), glfwKey);
+        if (letter != 0) {
+            keys.letterOfScancode[scancode] = letter;
+        }
+    } else {
+        auto found = keys.letterOfScancode.find(scancode);
+        if (found != keys.letterOfScancode.end()) {
+            letter = found->second;
+            keys.letterOfScancode.erase(found);
+        }
+    }
+    if (letter != 0) {
+        keys.set(letter, pressed);
+    } else if (glfwKey >= 256) {
+        keys.set(glfwKey, pressed);
+    }
+}
+
+}  // namespace
+
+int letterFromKeyName(const char* layoutName, int glfwKey) {
+    if (layoutName != nullptr && layoutName[0] != '\0' && layoutName[1] == '\0') {
+        const int c = std::toupper(static_cast<unsigned char>(layoutName[0]));
+        return (c >= 'A' && c <= 'Z') ? c : 0;
+    }
+    if (layoutName == nullptr && glfwKey >= 'A' && glfwKey <= 'Z') {
+        return glfwKey;  // no layout information: fall back to the key's US position
+    }
+    return 0;
+}
+
+bool GlfwKeyboard::isPressed(int code) {
+    if (code < 0 || code >= key::Count) {
+        return false;
+    }
+    if (keys.down[code]) {
+        keys.tapped[code] = false;
+        return true;
+    }
+    if (keys.tapped[code]) {
+        keys.tapped[code] = false;
+        return true;
+    }
+    return false;
+}
+
+int init() { return glfwInit() == GLFW_TRUE ? 1 : 0; }
+
+void terminate() {
+    if (window != nullptr) {
+        glfwDestroyWindow(window);
+        window = nullptr;
+    }
+    keys.clear();
+    glfwTerminate();
+}
+
+void openWindowHint(int target, int value) { glfwWindowHint(target, value); }
+
+void resolveWindowSize(int& width, int& height) {
+    if (width <= 0 && height <= 0) {
+        width = 640;
+        height = 480;
+    } else if (width <= 0) {
+        width = (height * 4) / 3;
+    } else if (height <= 0) {
+        height = (width * 3) / 4;
+    }
+}
+
+int openWindow(int width, int height, int redBits, int greenBits, int blueBits, int alphaBits,
+               int depthBits, int stencilBits, WindowMode mode) {
+    if (window != nullptr) {
+        return 0;  // one window per process
+    }
+    resolveWindowSize(width, height);
+    glfwWindowHint(GLFW_RED_BITS, redBits > 0 ? redBits : GLFW_DONT_CARE);
+    glfwWindowHint(GLFW_GREEN_BITS, greenBits > 0 ? greenBits : GLFW_DONT_CARE);
+    glfwWindowHint(GLFW_BLUE_BITS, blueBits > 0 ? blueBits : GLFW_DONT_CARE);
+    glfwWindowHint(GLFW_ALPHA_BITS, alphaBits > 0 ? alphaBits : GLFW_DONT_CARE);
+    glfwWindowHint(GLFW_DEPTH_BITS, depthBits);
+    glfwWindowHint(GLFW_STENCIL_BITS, stencilBits);
+    // The viewport follows the configured size, so the window keeps it.
+    glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
+    GLFWmonitor* monitor = mode == WindowMode::Fullscreen ? glfwGetPrimaryMonitor() : nullptr;
+    window = glfwCreateWindow(width, height, "", monitor, nullptr);
+    if (window == nullptr) {
+        return 0;
+    }
+    glfwMakeContextCurrent(window);
+    keys.clear();
+    glfwSetKeyCallback(window, onKey);
+    return 1;
+}
+
+void setWindowTitle(const std::string& title) {
+    if (window != nullptr) {
+        glfwSetWindowTitle(window, title.c_str());
+    }
+}
+
+void swapBuffers() {
+    if (window != nullptr) {
+        glfwSwapBuffers(window);
+    }
+    glfwPollEvents();
+}
+
+bool windowOpened() { return window != nullptr && !glfwWindowShouldClose(window); }
+
+void framebufferSize(int& width, int& height) {
+    width = 0;
+    height = 0;
+    if (window != nullptr) {
+        glfwGetFramebufferSize(window, &width, &height);
+    }
+}
+
+ProcAddress getProcAddress(const char* name) { return glfwGetProcAddress(name); }
+
+}  // namespace brindlemoor::platform

@@ -1,0 +1,28 @@
+// One hidden window with an OpenGL 3.3 core context per test program, opened
+// on first use and kept until the program ends.
+#pragma once
+
+namespace brindlemoor::test {
+
+// Opens the hidden window (1280 x 720 unless a size was requested before the
+// first call) and makes its context current; fails the calling test when no
+// context can be had.
+void ensureGlContext(int width = 1280, int height = 720);
+
+// Live GL object names among the first `maxName` names of each kind, counted
+// with glIsBuffer and friends: a leak check for code that creates and deletes.
+struct GlObjectCounts {
+    int buffers = 0;
+    int vertexArrays = 0;
+    int textures = 0;
+    int programs = 0;
+    int shaders = 0;
+    int framebuffers = 0;
+    bool operator==(const GlObjectCounts& other) const;
+};
+GlObjectCounts countGlObjects(unsigned int maxName = 20000);
+
+// The GL error queue drained: the first error found (0 for none).
+unsigned int takeGlError();
+
+}  // namespace brindlemoor::test

@@ -1,0 +1,104 @@
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+
+namespace brindlemoor::test {
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "brindlemoor-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("cannot create a temporary directory");
+    }
+    path_ = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+ScopedWorkingDirectory::ScopedWorkingDirectory(const std::string& dir)
+    : previous_(std::filesystem::current_path().string()) {
+    std::filesystem::current_path(dir);
+}
+
+ScopedWorkingDirectory::~ScopedWorkingDirectory() {
+    std::error_code ignored;
+    std::filesystem::current_path(previous_, ignored);
+}
+
+void writeFile(const std::string& path, const std::string& content) {
+    std::filesystem::path p(path);
+    if (p.has_parent_path()) {
+        std::filesystem::create_directories(p.parent_path());
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
+
+std::string captureStdout(const std::function<void()>& action) {
+    std::cout.flush();
+    testing::internal::CaptureStdout();
+    action();
+    std::cout.flush();
+    return testing::internal::GetCapturedStdout();
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::string current;
+    for (char c : text) {
+        if (c == '\n') {
+            result.push_back(current);
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty()) {
+        result.push_back(current);
+    }
+    return result;
+}
+
+CommandResult runCommand(const std::string& command) {
+    CommandResult result;
+    std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) {
+        return result;
+    }
+    std::array<char, 4096> buffer{};
+    std::size_t got = 0;
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+        result.output.append(buffer.data(), got);
+    }
+    const int status = ::pclose(pipe);
+    if (status != -1 && WIFEXITED(status)) {
+        result.exitStatus = WEXITSTATUS(status);
+    }
+    return result;
+}
+
+std::string sourcePath(const std::string& relative) { return std::string(BRINDLEMOOR_SOURCE_DIR) + "/" + relative; }
+
+}  // namespace brindlemoor::test

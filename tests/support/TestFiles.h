@@ -1,0 +1,56 @@
+// Small helpers shared by the test suites: temporary directories, file
+// contents, a scoped working directory and standard-output capture.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace brindlemoor::test {
+
+// A fresh directory under /tmp, removed with everything in it on destruction.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+// Changes the working directory for the lifetime of the object.
+class ScopedWorkingDirectory {
+public:
+    explicit ScopedWorkingDirectory(const std::string& dir);
+    ~ScopedWorkingDirectory();
+    ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;
+    ScopedWorkingDirectory& operator=(const ScopedWorkingDirectory&) = delete;
+
+private:
+    std::string previous_;
+};
+
+void writeFile(const std::string& path, const std::string& content);
+std::string readFile(const std::string& path);
+bool fileExists(const std::string& path);
+
+// Runs `action` and returns everything it printed to standard output.
+std::string captureStdout(const std::function<void()>& action);
+// The same split into lines (line feeds removed; a last unterminated line kept).
+std::vector<std::string> lines(const std::string& text);
+
+// Result of running a command through the shell.
+struct CommandResult {
+    int exitStatus = -1;  // the process's exit status (0..255), -1 if it did not exit normally
+    std::string output;   // standard output and standard error together
+};
+CommandResult runCommand(const std::string& command);
+
+// Absolute path of a file in the source tree.
+std::string sourcePath(const std::string& relative);
+
+}  // namespace brindlemoor::test
