@@ -1,0 +1,14 @@
+// The one way a start-up failure ends the game: its line on standard output,
+// the console wait, exit status -1.
+#pragma once
+
+#include <string>
+
+namespace brindlemoor::app {
+
+// Prints `message` (and, when given, `detail` on the following line), waits
+// for Enter if a person is at the console, then exits with status -1.
+[[noreturn]] void fatal(const std::string& message);
+[[noreturn]] void fatal(const std::string& message, const std::string& detail);
+
+}  // namespace brindlemoor::app

@@ -1,0 +1,4 @@
+// Brindlemoor: type the word on each blackboard before the boy walks into it.
+#include "app/Startup.h"
+
+int main() { return brindlemoor::app::runGame(); }
