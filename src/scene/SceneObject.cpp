@@ -148,12 +148,16 @@ unsigned int SceneObject::loadTexture(const std::string& path) {
     GLuint texture = 0;
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
-    platform::loadTexture2D(path, 0);  // a texture that cannot be read stays without an image
+    // A texture that cannot be read stays without an image (and samples as
+    // incomplete); it gets no mipmaps, which would only raise a GL error.
+    const bool loaded = platform::loadTexture2D(path, 0);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
-    glGenerateMipmap(GL_TEXTURE_2D);
+    if (loaded) {
+        glGenerateMipmap(GL_TEXTURE_2D);
+    }
     return texture;
 }
 
