@@ -24,8 +24,6 @@ TEST_F(Config, MissingFileOnlyPrintsTheNoticeAndKeepsDefaults) {
     EXPECT_EQ(t::lines(t::captureStdout(brindlemoor::app::readConfig)),
               Lines{"Cannot open 'config.txt' file. Falling back to standard settings"});
     EXPECT_EQ(gameState.width, 1280);
-    EXPECT_EQ(gameState.height, 720);
-    EXPECT_TRUE(gameState.shadowShading);
     EXPECT_EQ(gameState.wordListPath, "Resources/Wordlists/default.txt");
     // A directory opens on Linux but cannot be read: the same notice.
     EXPECT_EQ(t::lines(t::captureStdout([&] { brindlemoor::app::readConfigFile(dir.path()); })),
