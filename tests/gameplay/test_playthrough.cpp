@@ -1,0 +1,195 @@
+// Whole games played through the real frame loop with the scripted keyboard
+// and a clock at 60 frames per second.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "GameSession.h"
+#include "GlTestEnvironment.h"
+#include "app/GameState.h"
+#include "gameplay/MovementState.h"
+#include "gameplay/WordState.h"
+#include "level/Level.h"
+#include "scene/Blackboard.h"
+#include "scene/Player.h"
+#include "scene/Text3D.h"
+
+namespace {
+
+using namespace brindlemoor;
+
+// Every kind of block, on a corridor that never runs through itself.
+const std::vector<std::string> kEveryBlock = {"DD", "<", "PW", ">", "WP", "-", "DP",
+                                              "PD", ">", "PP", "+", "WP", "PP"};
+
+test::GameOptions options(std::vector<std::string> codes) {
+    test::GameOptions o;
+    o.levelCodes = std::move(codes);
+    o.words = {"CAT", "HOUSE", "GARDEN", "BOOK"};
+    o.width = 320;
+    o.height = 180;
+    return o;
+}
+
+// Types the current word's next letter every `framesPerLetter` frames.
+class Typist {
+public:
+    explicit Typist(int framesPerLetter) : every_(framesPerLetter) {}
+    void act(platform::ScriptedKeyboard& keyboard) {
+        if (++frame_ % every_ != 0) {
+            return;
+        }
+        const auto& words = gameplay::wordState;
+        const std::size_t next = static_cast<std::size_t>(words.typedCount);
+        if (next < words.currentWord.size()) {
+            keyboard.tap(words.currentWord[next]);
+        }
+    }
+
+private:
+    int every_;
+    int frame_ = 0;
+};
+
+struct Observed {
+    float lowestY = 0.0f;
+    float highestYAfterLowest = -100.0f;
+    int cornerWalks = 0;
+    int stairsWalks = 0;
+};
+
+class PlaythroughTest : public testing::Test {
+protected:
+    void SetUp() override { test::ensureGlContext(320, 180); }
+};
+
+TEST_F(PlaythroughTest, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewGame) {
+    test::GameSession game(options(kEveryBlock));
+    app::GameState& state = app::gameState;
+    level::Level* firstLevel = state.level.get();
+    const int boards = static_cast<int>(firstLevel->blackboards.size());
+    ASSERT_EQ(boards, 10);
+    const std::size_t wordsPerGame = gameplay::wordState.wordList.size();
+
+    Typist typist(12);  // five letters a second
+    Observed seen;
+    std::string printed;
+    int previousPhase = 0;
+    const bool restarted = game.runUntil(
+        [&] {
+            if (state.level.get() != firstLevel) {
+                return true;
+            }
+            if (!state.newGamePending) {
+                typist.act(game.keyboard);
+            }
+            const int phase = gameplay::movementState.transitionPhase;
+            if (previousPhase == 0 && phase == 1) {
+                const std::string code = gameplay::movementState.transitionObject->getTypeCode();
+                (code == "-" ? seen.stairsWalks : seen.cornerWalks) += 1;
+            }
+            previousPhase = phase;
+            seen.lowestY = std::min(seen.lowestY, state.player->position.y);
+            if (seen.lowestY < -17.0f) {
+                seen.highestYAfterLowest = std::max(seen.highestYAfterLowest, state.player->position.y);
+            }
+            EXPECT_EQ(test::takeGlError(), 0u);
+            return false;
+        },
+        60 * 240, &printed);
+    ASSERT_TRUE(restarted) << "no new game; the player stands at " << state.player->position.x << " "
+                           << state.player->position.y << " " << state.player->position.z;
+
+    EXPECT_EQ(seen.cornerWalks, 3);
+    EXPECT_EQ(seen.stairsWalks, 1);
+    EXPECT_LT(seen.lowestY, -17.0f);               // down the stairs
+    EXPECT_GT(seen.highestYAfterLowest, -0.5f);    // and up again
+    // No bounce: the final board showed one point per board passed.
+    EXPECT_NE(printed.find("setting up a new game\n"), std::string::npos);
+    EXPECT_EQ(printed.find("blackboard...!!!"), std::string::npos);
+    EXPECT_NE(printed.find("stairs up!!!"), std::string::npos);
+
+    // The frame that started the new game drew nothing; the new game is fresh.
+    EXPECT_EQ(state.lightsFloor, -1);
+    EXPECT_FALSE(gameplay::movementState.godMode);
+    EXPECT_FALSE(state.newGamePending);
+    EXPECT_FALSE(state.walking);
+    EXPECT_EQ(state.level->score, 0);
+    EXPECT_EQ(gameplay::wordState.wordList.size(), 2 * wordsPerGame);  // read again, appended
+    EXPECT_EQ(state.player->position, glm::vec3(0.0f));
+    EXPECT_EQ(state.eye, glm::vec3(0.0f, 2.25f, 6.0f));
+}
+
+TEST_F(PlaythroughTest, TheFinalBoardShowsOnePointPerBoardPassed) {
+    test::GameSession game(options({"DD", "PW", "WP"}));
+    app::GameState& state = app::gameState;
+    Typist typist(12);
+    ASSERT_TRUE(game.runUntil(
+        [&] {
+            typist.act(game.keyboard);
+            return state.newGamePending;
+        },
+        60 * 60));
+    EXPECT_EQ(state.level->score, 3);
+    EXPECT_EQ(state.level->currentBlackboard, 3);
+    EXPECT_FLOAT_EQ(state.level->oddText->textWidth, 7.0f);  // "score 3"
+}
+
+TEST_F(PlaythroughTest, ASlowTypistBouncesOffTheBoardAndLosesAPoint) {
+    test::GameSession game(options({"DD", "PP", "PP"}));
+    app::GameState& state = app::gameState;
+    Typist quick(6);
+    // The first word sets the boy walking toward board 1; nobody types after that.
+    ASSERT_TRUE(game.runUntil(
+        [&] {
+            quick.act(game.keyboard);
+            return state.walking;
+        },
+        600));
+    const float boardZ = state.level->blackboards[1]->position.z;
+    std::string printed;
+    ASSERT_TRUE(game.runUntil([&] { return !state.walking; }, 60 * 20, &printed));
+    EXPECT_NE(printed.find("blackboard...!!! currentPos: "), std::string::npos);
+    EXPECT_EQ(state.level->score, 0);  // +1 for the first board, -1 for the bounce
+    // Pushed back 5 from where it touched the board.
+    EXPECT_GT(state.player->position.z, boardZ + 4.5f);
+    EXPECT_LT(state.player->position.z, boardZ + 6.0f);
+    const float z = state.player->position.z;
+    game.frames(60);
+    EXPECT_EQ(state.player->position.z, z);  // the walk has stopped
+}
+
+TEST_F(PlaythroughTest, WrongLettersStartTheWordOver) {
+    test::GameSession game(options({"DD", "PP"}));
+    gameplay::setWord("CAT");
+    auto tap = [&](int key) {
+        game.keyboard.tap(key);
+        game.frames(2);
+    };
+    std::string out = test::captureStdout([&] {
+        tap('C');
+        tap('X');
+        tap('A');
+        tap('T');
+    });
+    EXPECT_FALSE(app::gameState.walking);
+    tap('C');
+    tap('A');
+    tap('T');
+    EXPECT_TRUE(app::gameState.walking);
+}
+
+TEST_F(PlaythroughTest, SidestepsAreStoppedByTheWalls) {
+    test::GameSession game(options({"DD", "PP"}));
+    game.keyboard.press(platform::key::Right);
+    game.frames(60 * 3);  // 15 units to the right, if nothing stopped him
+    game.keyboard.release(platform::key::Right);
+    EXPECT_LT(app::gameState.player->boxUpper.x, 5.2f);
+    EXPECT_GT(app::gameState.player->position.x, 3.0f);
+    game.keyboard.press(platform::key::Left);
+    game.frames(60 * 4);
+    EXPECT_GT(app::gameState.player->boxLower.x, -5.2f);
+    EXPECT_LT(app::gameState.player->position.x, -3.0f);
+}
+
+}  // namespace

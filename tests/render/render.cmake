@@ -1,0 +1,1 @@
+brindlemoor_test(test_projection unit render/test_projection.cpp)

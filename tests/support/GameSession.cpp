@@ -1,0 +1,61 @@
+#include "GameSession.h"
+
+#include "GlTestEnvironment.h"
+#include "app/GameState.h"
+#include "app/NewGame.h"
+#include "gameplay/MovementState.h"
+#include "gameplay/WordState.h"
+#include "platform/Input.h"
+
+namespace brindlemoor::test {
+
+namespace {
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+}  // namespace
+
+GameSession::GameSession(const GameOptions& options) {
+    ensureGlContext(options.width, options.height);
+    app::gameState = app::GameState{};
+    gameplay::wordState = gameplay::WordState{};
+    gameplay::movementState = gameplay::MovementState{};
+    writeFile(dir.file("level.txt"), joinLines(options.levelCodes));
+    writeFile(dir.file("words.txt"), joinLines(options.words));
+    app::GameState& game = app::gameState;
+    game.levelPath = dir.file("level.txt");
+    game.wordListPath = dir.file("words.txt");
+    game.shadowShading = options.shadowShading;
+    game.width = options.width;
+    game.height = options.height;
+    platform::setClock(&clock);
+    platform::setKeyboard(&keyboard);
+    app::beginFrameLoop(loop);
+    setUpOutput = captureStdout([] { app::setUpNewGame(); });
+}
+
+GameSession::~GameSession() {
+    captureStdout([] { app::endGame(); });
+    platform::setClock(nullptr);
+    platform::setKeyboard(nullptr);
+    app::gameState = app::GameState{};
+}
+
+void GameSession::step() {
+    clock.advance(1.0 / 60.0);
+    app::runFramePass(loop);
+}
+
+std::string GameSession::frames(int count) {
+    return captureStdout([&] {
+        for (int i = 0; i < count; ++i) {
+            step();
+        }
+    });
+}
+
+}  // namespace brindlemoor::test

@@ -1,0 +1,57 @@
+// A whole game in the test process: a level file and a word list of the test's
+// choosing, the scripted keyboard and a manual clock at 60 frames per second.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "TestFiles.h"
+#include "app/FrameLoop.h"
+#include "platform/ScriptedInput.h"
+
+namespace brindlemoor::test {
+
+struct GameOptions {
+    std::vector<std::string> levelCodes;          // written as the level file
+    std::vector<std::string> words{"CAT"};        // written as the word list
+    bool shadowShading = true;
+    int width = 1280;                             // must match the test window
+    int height = 720;
+};
+
+class GameSession {
+public:
+    // Opens the test window if needed and sets up a new game (its output is
+    // kept in setUpOutput).
+    explicit GameSession(const GameOptions& options);
+    // Ends the game and restores the real keyboard and clock.
+    ~GameSession();
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
+
+    // Runs frames at 60 per second; returns what they printed.
+    std::string frames(int count);
+    // Runs frames until `done` holds or `limit` frames have run; returns whether it held.
+    template <class Predicate>
+    bool runUntil(Predicate done, int limit, std::string* printed = nullptr) {
+        std::string out = captureStdout([&] {
+            for (int i = 0; i < limit && !done(); ++i) {
+                step();
+            }
+        });
+        if (printed != nullptr) {
+            *printed += out;
+        }
+        return done();
+    }
+    // One frame without capturing output.
+    void step();
+
+    platform::ManualClock clock{1000.0};
+    platform::ScriptedKeyboard keyboard;
+    app::FrameLoop loop;
+    std::string setUpOutput;
+    TempDir dir;
+};
+
+}  // namespace brindlemoor::test
