@@ -1,5 +1,7 @@
 #include "GameSession.h"
 
+#include <filesystem>
+
 #include "GlTestEnvironment.h"
 #include "app/GameState.h"
 #include "app/NewGame.h"
@@ -26,6 +28,12 @@ GameSession::GameSession(const GameOptions& options) {
     gameplay::movementState = gameplay::MovementState{};
     writeFile(dir.file("level.txt"), joinLines(options.levelCodes));
     writeFile(dir.file("words.txt"), joinLines(options.words));
+    if (options.ownWorkingDirectory) {
+        for (const char* folder : {"Resources", "Shader"}) {
+            std::filesystem::create_directory_symlink(sourcePath(folder), dir.file(folder));
+        }
+        workingDirectory_ = std::make_unique<ScopedWorkingDirectory>(dir.path());
+    }
     app::GameState& game = app::gameState;
     game.levelPath = dir.file("level.txt");
     game.wordListPath = dir.file("words.txt");
@@ -43,6 +51,7 @@ GameSession::~GameSession() {
     platform::setClock(nullptr);
     platform::setKeyboard(nullptr);
     app::gameState = app::GameState{};
+    workingDirectory_.reset();
 }
 
 void GameSession::step() {

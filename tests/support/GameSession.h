@@ -2,6 +2,7 @@
 // choosing, the scripted keyboard and a manual clock at 60 frames per second.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ struct GameOptions {
     bool shadowShading = true;
     int width = 1280;                             // must match the test window
     int height = 720;
+    // Run in a fresh directory (with links to Resources/ and Shader/), so that
+    // depth shots and other files land there.
+    bool ownWorkingDirectory = false;
 };
 
 class GameSession {
@@ -52,6 +56,9 @@ public:
     app::FrameLoop loop;
     std::string setUpOutput;
     TempDir dir;
+
+private:
+    std::unique_ptr<ScopedWorkingDirectory> workingDirectory_;
 };
 
 }  // namespace brindlemoor::test

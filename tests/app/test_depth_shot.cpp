@@ -1,0 +1,122 @@
+// Depth images as 8-bit greyscale TGA files.
+#include <gtest/gtest.h>
+
+#include "GlTestEnvironment.h"
+#include "TestFiles.h"
+#include "app/DepthShot.h"
+#include "platform/Gl.h"
+#include "platform/TgaImage.h"
+
+namespace {
+
+using namespace brindlemoor;
+
+class DepthShotTest : public testing::Test {
+protected:
+    void SetUp() override {
+        test::ensureGlContext();
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glDisable(GL_SCISSOR_TEST);
+        glClearDepth(1.0);
+        glClear(GL_DEPTH_BUFFER_BIT | GL_COLOR_BUFFER_BIT);
+        test::takeGlError();
+    }
+    void TearDown() override {
+        glDisable(GL_SCISSOR_TEST);
+        glClearDepth(1.0);
+        EXPECT_EQ(test::takeGlError(), 0u);
+    }
+    // Clears the depth of a rectangle to the near plane (black in the image).
+    static void clearToNear(int x, int y, int w, int h) {
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(x, y, w, h);
+        glClearDepth(0.0);
+        glClear(GL_DEPTH_BUFFER_BIT);
+        glClearDepth(1.0);
+        glDisable(GL_SCISSOR_TEST);
+    }
+    std::string shoot(int width, int height) {
+        const std::string path = dir.file("shot.tga");
+        app::writeDepthShot(path.c_str(), width, height);
+        return test::readFile(path);
+    }
+    test::TempDir dir;
+};
+
+TEST_F(DepthShotTest, AClearedWindowGivesAHeaderAndAllWhitePixels) {
+    const std::string file = shoot(1280, 720);
+    ASSERT_EQ(file.size(), 18u + 921600u);
+    const unsigned char expectedHeader[18] = {0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x00, 0x05, 0xD0, 0x02, 8, 0};
+    for (int i = 0; i < 18; ++i) {
+        EXPECT_EQ(static_cast<unsigned char>(file[i]), expectedHeader[i]) << "header byte " << i;
+    }
+    EXPECT_EQ(file.find_first_not_of('\xFF', 18), std::string::npos);
+}
+
+TEST_F(DepthShotTest, OddWidthsAreWrittenRowByRowWithoutPadding) {
+    clearToNear(0, 0, 100, 720);  // a black band down the left side
+    const std::string file = shoot(333, 7);
+    ASSERT_EQ(file.size(), 18u + 333u * 7u);
+    for (int row = 0; row < 7; ++row) {
+        const std::string pixels = file.substr(18 + 333 * row, 333);
+        EXPECT_EQ(pixels.find_first_not_of('\0'), 100u) << "row " << row;
+        EXPECT_EQ(pixels.find_first_not_of('\xFF', 100), std::string::npos) << "row " << row;
+    }
+}
+
+TEST_F(DepthShotTest, ImagesOpenUprightInAnIndependentReader) {
+    clearToNear(0, 0, 64, 16);  // the bottom 16 rows of the window are near
+    const std::string path = dir.file("shot.tga");
+    app::writeDepthShot(path.c_str(), 64, 48);
+    // ImageMagick reads the lower-left origin from the header and turns the
+    // image upright for display.
+    const auto result = test::runCommand("identify -format '%w %h %[colorspace] %[orientation]' '" + path +
+                                         "' && echo && convert '" + path +
+                                         "' -auto-orient -format '%[fx:p{0,0}] %[fx:p{0,47}]' info:");
+    ASSERT_EQ(result.exitStatus, 0) << result.output;
+    EXPECT_EQ(result.output, "64 48 Gray BottomLeft\n1 0") << "top row white, bottom row black";
+    // So does our own decoder, which hands rows over bottom first.
+    platform::Image image;
+    ASSERT_TRUE(platform::decodeTgaFile(path, image));
+    EXPECT_EQ(image.rgba[0], 0);                           // bottom-left
+    EXPECT_EQ(image.rgba[(47 * 64) * 4], 255);             // top-left
+}
+
+TEST_F(DepthShotTest, AShadowMapSizedFramebufferAndASecondShotThatOverwrites) {
+    GLuint texture = 0;
+    GLuint framebuffer = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT16, 1024, 1024, 0, GL_DEPTH_COMPONENT, GL_UNSIGNED_BYTE,
+                 nullptr);
+    glGenFramebuffers(1, &framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, texture, 0);
+    glDrawBuffer(GL_NONE);
+    glReadBuffer(GL_NONE);
+    ASSERT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE));
+    glClear(GL_DEPTH_BUFFER_BIT);
+
+    std::string first = shoot(1024, 1024);
+    ASSERT_EQ(first.size(), 18u + 1048576u);
+    EXPECT_EQ(first.substr(12, 4), std::string("\x00\x04\x00\x04", 4));
+    EXPECT_EQ(first.find_first_not_of('\xFF', 18), std::string::npos);
+
+    clearToNear(0, 0, 1024, 1024);
+    const std::string second = shoot(1024, 1024);
+    ASSERT_EQ(second.size(), first.size());
+    EXPECT_EQ(second.find_first_not_of('\0', 18), std::string::npos);
+
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glDeleteFramebuffers(1, &framebuffer);
+    glDeleteTextures(1, &texture);
+}
+
+TEST_F(DepthShotTest, AFileThatCannotBeOpenedIsSkipped) {
+    app::writeDepthShot(dir.file("no/such/folder/shot.tga").c_str(), 64, 64);
+    EXPECT_FALSE(test::fileExists(dir.file("no/such/folder/shot.tga")));
+    app::writeDepthShot(dir.file("empty.tga").c_str(), 0, 10);
+    EXPECT_FALSE(test::fileExists(dir.file("empty.tga")));
+}
+
+}  // namespace

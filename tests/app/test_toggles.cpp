@@ -1,0 +1,159 @@
+// The developer keys, pressed with the scripted keyboard in a running game.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "GameSession.h"
+#include "GlTestEnvironment.h"
+#include "app/GameState.h"
+#include "gameplay/MovementState.h"
+#include "level/Level.h"
+#include "platform/Gl.h"
+#include "render/ShaderProgram.h"
+#include "scene/Player.h"
+#include "scene/Text3D.h"
+
+namespace {
+
+using namespace brindlemoor;
+namespace key = platform::key;
+
+test::GameOptions smallGame(bool shadowShading = true) {
+    test::GameOptions o;
+    o.levelCodes = {"DW", "PP"};
+    o.shadowShading = shadowShading;
+    o.width = 320;
+    o.height = 180;
+    o.ownWorkingDirectory = true;
+    return o;
+}
+
+class TogglesTest : public testing::Test {
+protected:
+    void SetUp() override { test::ensureGlContext(320, 180); }
+    // Taps the keys before one frame and returns what that frame printed.
+    static std::string press(test::GameSession& game, std::initializer_list<int> keys) {
+        for (int k : keys) {
+            game.keyboard.tap(k);
+        }
+        return game.frames(1);
+    }
+    static GLint minFilter(unsigned int texture) {
+        glBindTexture(GL_TEXTURE_2D, texture);
+        GLint filter = 0;
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+        return filter;
+    }
+};
+
+TEST_F(TogglesTest, FrameCounterAndWireframeEachPrintTheirLineAndPause) {
+    test::GameSession game(smallGame());
+    game.frames(2);  // past the first frame's set-up messages
+    double slept = game.clock.slept();
+    EXPECT_EQ(press(game, {key::F2}), "fps display on\n");
+    EXPECT_TRUE(app::gameState.showFps);
+    EXPECT_NEAR(game.clock.slept() - slept, 0.2, 1e-9);
+
+    slept = game.clock.slept();
+    EXPECT_EQ(press(game, {key::F2, key::F3}), "fps display off\nwireframe on\n");
+    EXPECT_NEAR(game.clock.slept() - slept, 0.4, 1e-9);
+    GLint mode[2] = {0, 0};
+    glGetIntegerv(GL_POLYGON_MODE, mode);
+    EXPECT_EQ(mode[0], GL_LINE);
+    EXPECT_EQ(press(game, {key::F3}), "wireframe off\n");
+    glGetIntegerv(GL_POLYGON_MODE, mode);
+    EXPECT_EQ(mode[0], GL_FILL);
+}
+
+TEST_F(TogglesTest, SamplingAndMipmapKeysSetTheFilterOfEveryColourTexture) {
+    test::GameSession game(smallGame());
+    game.frames(2);  // past the first frame's set-up messages
+    EXPECT_EQ(press(game, {key::F4}), "sampling nearest\n");
+    const level::Level& level = *app::gameState.level;
+    EXPECT_EQ(minFilter(app::gameState.player->colorTexture), GL_NEAREST_MIPMAP_LINEAR);
+    for (const auto& object : level.objects) {
+        EXPECT_EQ(minFilter(object->colorTexture), GL_NEAREST_MIPMAP_LINEAR);
+        EXPECT_EQ(minFilter(object->normalTexture), GL_LINEAR_MIPMAP_LINEAR);
+    }
+    EXPECT_EQ(minFilter(level.evenText->colorTexture), GL_NEAREST_MIPMAP_LINEAR);
+    EXPECT_EQ(press(game, {key::F4}), "sampling liniear\n");
+
+    std::string lines;
+    for (int i = 0; i < 3; ++i) {
+        lines += press(game, {key::F5});
+    }
+    EXPECT_EQ(lines, "mipmap off\nmipmap nearest\nmipmap linear\n");
+    EXPECT_EQ(app::gameState.samplingMode + 2 * app::gameState.mipmapMode, 5);
+    EXPECT_EQ(minFilter(level.objects.back()->colorTexture), GL_LINEAR_MIPMAP_LINEAR);
+    press(game, {key::F5});
+    EXPECT_EQ(minFilter(level.objects.front()->colorTexture), GL_LINEAR);
+}
+
+TEST_F(TogglesTest, GodModeDoublesTheSpeedAndLetsTheArrowsMoveThePlayer) {
+    test::GameSession game(smallGame());
+    game.frames(2);  // past the first frame's set-up messages
+    EXPECT_EQ(press(game, {key::F6}), "godmode on\n");
+    EXPECT_TRUE(gameplay::movementState.godMode);
+    EXPECT_FLOAT_EQ(app::gameState.moveSpeed, 10.0f);
+    const float z = app::gameState.player->position.z;
+    game.keyboard.press(key::Up);
+    game.frames(60);
+    game.keyboard.release(key::Up);
+    EXPECT_NEAR(app::gameState.player->position.z, z - 10.0f, 0.05f);  // ten units in one second
+    game.keyboard.press(key::Down);
+    game.frames(30);
+    game.keyboard.release(key::Down);
+    EXPECT_NEAR(app::gameState.player->position.z, z - 5.0f, 0.05f);
+    EXPECT_EQ(press(game, {key::F6}), "godmode off\n");
+    EXPECT_FLOAT_EQ(app::gameState.moveSpeed, 5.0f);
+}
+
+TEST_F(TogglesTest, FarPlaneAndTransparencyKeys) {
+    test::GameSession game(smallGame());
+    game.frames(2);  // past the first frame's set-up messages
+    const GLuint program = app::gameState.sceneProgram->programHandle;
+    auto projectionEntry = [&] {
+        float m[16] = {};
+        glGetUniformfv(program, glGetUniformLocation(program, "projectionMatrix"), m);
+        return m[10];  // [2][2]
+    };
+    const float far500 = projectionEntry();
+    EXPECT_EQ(press(game, {key::F8}), "view frustrum culling on\n");
+    EXPECT_NEAR(projectionEntry(), -(75.0f + 0.1f) / (75.0f - 0.1f), 1e-6f);
+    EXPECT_EQ(press(game, {key::F8}), "view frustrum culling off\n");
+    EXPECT_FLOAT_EQ(projectionEntry(), far500);
+    EXPECT_EQ(press(game, {key::F9}), "flipping transparency\n");
+    EXPECT_FALSE(app::gameState.transparency);
+}
+
+TEST_F(TogglesTest, AHeldKeyActsAtMostOnceEveryFifthOfASecond) {
+    test::GameSession game(smallGame());
+    game.frames(2);  // past the first frame's set-up messages
+    game.keyboard.press(key::F3);
+    const double start = game.clock.now();
+    std::string printed;
+    game.runUntil([&] { return game.clock.now() - start >= 1.0; }, 1000, &printed);
+    game.keyboard.release(key::F3);
+    const auto flips = std::count(printed.begin(), printed.end(), '\n');
+    EXPECT_GE(flips, 4);
+    EXPECT_LE(flips, 5);
+}
+
+TEST_F(TogglesTest, DepthShotKeysWriteTheirFilesInTheirModes) {
+    {
+        test::GameSession game(smallGame(true));
+    game.frames(2);  // past the first frame's set-up messages
+        press(game, {key::F12});
+        EXPECT_EQ(test::readFile("screenshot.tga").size(), 18u + 320u * 180u);
+        press(game, {key::F11});
+        EXPECT_EQ(test::readFile("shadowmap.tga").size(), 18u + 1024u * 1024u);
+    }
+    test::GameSession cel(smallGame(false));
+    cel.frames(2);  // past the first frame's set-up messages
+    const double slept = cel.clock.slept();
+    EXPECT_EQ(press(cel, {key::F11}), "");
+    EXPECT_FALSE(test::fileExists("shadowmap.tga"));
+    EXPECT_EQ(cel.clock.slept(), slept);
+}
+
+}  // namespace

@@ -1,0 +1,38 @@
+// Reading back what was drawn: the window's colour buffer, pixels of world
+// points, and small RGB TGA files for reference pictures.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <glm/vec3.hpp>
+
+namespace brindlemoor::test {
+
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+    int brightness() const { return r + g + b; }
+};
+
+struct Frame {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> rgb;  // bottom row first
+    Rgb at(int x, int y) const;      // y counted from the bottom
+};
+
+// Draws the current game's frame again (shadow pass and scene pass) and reads
+// the back buffer before any swap.
+Frame redrawAndCapture();
+
+// Window pixel (x from the left, y from the bottom) where the game's camera
+// sees a world point.
+bool pixelOf(const glm::vec3& world, int& x, int& y);
+
+bool writeRgbTga(const std::string& path, const Frame& frame);
+bool readRgbTga(const std::string& path, Frame& frame);
+
+// Share of pixels whose channels differ by more than `tolerance`.
+double differingShare(const Frame& a, const Frame& b, int tolerance);
+
+}  // namespace brindlemoor::test
