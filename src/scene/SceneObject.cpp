@@ -6,6 +6,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "platform/Gl.h"
+#include "scene/GlBuffers.h"
 #include "platform/Texture.h"
 #include "render/ShaderProgram.h"
 
@@ -35,17 +36,6 @@ bool gatherIndices(const aiMesh& mesh, std::vector<unsigned int>& indices) {
         }
     }
     return true;
-}
-
-// Enables a float attribute of the bound vertex array; attributes the program
-// does not use (location -1) are skipped instead of raising a GL error.
-void enableAttribute(GLuint programHandle, const char* name, GLint components) {
-    const GLint location = glGetAttribLocation(programHandle, name);
-    if (location < 0) {
-        return;
-    }
-    glEnableVertexAttribArray(static_cast<GLuint>(location));
-    glVertexAttribPointer(static_cast<GLuint>(location), components, GL_FLOAT, GL_FALSE, 0, nullptr);
 }
 
 GLuint programName(const render::ShaderProgram* program) { return program != nullptr ? program->programHandle : 0; }
@@ -88,10 +78,7 @@ SceneObject::~SceneObject() {
 }
 
 unsigned int SceneObject::makeBuffer(unsigned int target, std::size_t bytes, const void* data) {
-    GLuint buffer = 0;
-    glGenBuffers(1, &buffer);
-    glBindBuffer(target, buffer);
-    glBufferData(target, static_cast<GLsizeiptr>(bytes), data, GL_STATIC_DRAW);
+    const GLuint buffer = uploadBuffer(target, bytes, data);
     ownedBuffers_.push_back(buffer);
     return buffer;
 }
@@ -116,11 +103,11 @@ void SceneObject::buildBuffers() {
         indexBuffer = makeBuffer(GL_ELEMENT_ARRAY_BUFFER, indices.size() * sizeof(unsigned int), indices.data());
         if (mesh->HasPositions() && vertices > 0) {
             positionBuffer = makeBuffer(GL_ARRAY_BUFFER, vertices * 12u, mesh->mVertices);
-            enableAttribute(programHandle, "position", 3);
+            enableFloatAttribute(programHandle, "position", 3);
         }
         if (mesh->HasNormals() && vertices > 0) {
             normalBuffer = makeBuffer(GL_ARRAY_BUFFER, vertices * 12u, mesh->mNormals);
-            enableAttribute(programHandle, "normal", 3);
+            enableFloatAttribute(programHandle, "normal", 3);
         }
         if (mesh->HasTextureCoords(0) && vertices > 0) {
             uvs.resize(vertices * 2u);
@@ -129,13 +116,13 @@ void SceneObject::buildBuffers() {
                 uvs[2 * v + 1] = mesh->mTextureCoords[0][v].y;
             }
             uvBuffer = makeBuffer(GL_ARRAY_BUFFER, vertices * 8u, uvs.data());
-            enableAttribute(programHandle, "uv", 2);
+            enableFloatAttribute(programHandle, "uv", 2);
         }
         if (mesh->HasTangentsAndBitangents() && vertices > 0) {
             tangentBuffer = makeBuffer(GL_ARRAY_BUFFER, vertices * 12u, mesh->mTangents);
-            enableAttribute(programHandle, "tangent", 3);
+            enableFloatAttribute(programHandle, "tangent", 3);
             bitangentBuffer = makeBuffer(GL_ARRAY_BUFFER, vertices * 12u, mesh->mBitangents);
-            enableAttribute(programHandle, "bitangent", 3);
+            enableFloatAttribute(programHandle, "bitangent", 3);
         }
         glBindVertexArray(0);
         glBindBuffer(GL_ARRAY_BUFFER, 0);
@@ -197,7 +184,7 @@ void SceneObject::prepareShadow(render::ShaderProgram* depthProgram) {
         if (mesh->HasPositions() && mesh->mNumVertices > 0) {
             shadowPositionBuffer =
                 makeBuffer(GL_ARRAY_BUFFER, static_cast<std::size_t>(mesh->mNumVertices) * 12u, mesh->mVertices);
-            enableAttribute(programHandle, "position", 3);
+            enableFloatAttribute(programHandle, "position", 3);
         }
         glBindVertexArray(0);
         glBindBuffer(GL_ARRAY_BUFFER, 0);
