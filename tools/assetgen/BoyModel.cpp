@@ -1,0 +1,119 @@
+// The player's boy, about 1.8 tall, feet on y = 0, facing -z: the camera sees
+// him from behind, so the hair, the jumper's back and a yellow backpack are
+// what makes him recognisable. Arms hang close to the body.
+#include "BoyLayout.h"
+#include "Models.h"
+
+namespace assetgen {
+
+namespace {
+
+using namespace boy;
+
+FaceUv areaRect(const UvArea& a) { return FaceUv::rect(a.u0, a.v0, a.u1, a.v1); }
+
+void addLeg(Mesh& mesh, double side) {
+    const double x = 0.1 * side;
+    // Sole, shoe, sock, then the trouser leg up to the hip.
+    addTube(mesh, {{{{x, 0.0, -0.045}, 0.074, 0.158}, {{x, 0.035, -0.045}, 0.074, 0.158}}, 12}, kSole);
+    addEllipsoid(mesh, {x, 0.035, -0.045}, {0.068, 0.085, 0.15}, 12, 3, 0.0, 90.0, kShoe, -90.0);
+    addTube(mesh, {{{{x, 0.08, 0.005}, 0.048, 0.048}, {{x, 0.14, 0.005}, 0.046, 0.046}}, 8, 90.0, false, false},
+            kSock);
+    TubeSpec legSpec;
+    legSpec.rings = {{{x, 0.12, 0.0}, 0.058, 0.058},
+                     {{x, 0.46, 0.0}, 0.066, 0.066},
+                     {{x * 0.95, 0.86, 0.005}, 0.088, 0.09},
+                     {{x * 0.8, 0.96, 0.0}, 0.095, 0.1}};
+    legSpec.slices = 10;
+    legSpec.capEnd = false;
+    addTube(mesh, legSpec, kTrousers);
+}
+
+void addArm(Mesh& mesh, double side) {
+    TubeSpec arm;
+    arm.rings = {{{0.205 * side, 1.395, 0.0}, 0.055, 0.058},
+                 {{0.245 * side, 1.12, 0.012}, 0.046, 0.048},
+                 {{0.262 * side, 0.87, -0.01}, 0.04, 0.042}};
+    arm.slices = 8;
+    addTube(mesh, arm, kSleeve);
+    addEllipsoid(mesh, {0.265 * side, 0.81, -0.012}, {0.032, 0.062, 0.045}, 8, 5, -90.0, 90.0, kSkin, 90.0);
+}
+
+// Hair: a shell just outside the head whose lower edge sits high over the
+// face and low at the back of the neck.
+void addHair(Mesh& mesh, Vec3 centre, Vec3 radii) {
+    constexpr int kSlices = 16, kStacks = 5;
+    const int base = static_cast<int>(mesh.vertices.size());
+    for (int j = 0; j <= kStacks; ++j) {
+        const double fv = static_cast<double>(j) / kStacks;
+        for (int i = 0; i <= kSlices; ++i) {
+            const double fu = static_cast<double>(i) / kSlices;
+            const double phi = 90.0 + 360.0 * fu;  // seam at the front, under the fringe
+            // 1 over the face (-z), 0 at the back of the head.
+            const double front = (1.0 + sinDeg(phi)) * 0.5;
+            const double lowest = lerp(-42.0, 28.0, front * front);
+            const double lat = lerp(lowest, 90.0, fv);
+            const Vec3 dir{cosDeg(lat) * cosDeg(phi), sinDeg(lat), -cosDeg(lat) * sinDeg(phi)};
+            const Vec3 p{centre.x + radii.x * dir.x, centre.y + radii.y * dir.y, centre.z + radii.z * dir.z};
+            const Vec3 n = normalize({dir.x / radii.x, dir.y / radii.y, dir.z / radii.z});
+            mesh.add({p, n, {lerp(kHair.u0, kHair.u1, fu), lerp(kHair.v0, kHair.v1, fv)}});
+        }
+    }
+    const int row = kSlices + 1;
+    for (int j = 0; j < kStacks; ++j) {
+        for (int i = 0; i < kSlices; ++i) {
+            const int a = base + j * row + i;
+            if (j == kStacks - 1) {
+                mesh.triangle(a, a + 1, a + row + 1);
+            } else {
+                mesh.quad(a, a + 1, a + row + 1, a + row);
+            }
+        }
+    }
+}
+
+void addBackpack(Mesh& mesh) {
+    addBox(mesh, {-0.15, 0.98, 0.12}, {0.15, 1.36, 0.265}, areaRect(kPack));
+    addBox(mesh, {-0.11, 1.01, 0.265}, {0.11, 1.16, 0.295}, areaRect(kPack));
+    for (double side : {-1.0, 1.0}) {
+        const double x0 = side < 0 ? -0.125 : 0.075, x1 = x0 + 0.05;
+        addBox(mesh, {x0, 1.395, -0.105}, {x1, 1.43, 0.14}, areaRect(kStrap));     // over the shoulder
+        addBox(mesh, {x0, 1.02, -0.135}, {x1, 1.42, -0.108}, areaRect(kStrap));    // down the chest
+    }
+}
+
+}  // namespace
+
+Mesh boyModel() {
+    Mesh mesh;
+    addLeg(mesh, -1.0);
+    addLeg(mesh, 1.0);
+
+    TubeSpec torso;
+    torso.rings = {{{0.0, 0.9, 0.0}, 0.185, 0.12},
+                   {{0.0, 1.12, 0.0}, 0.175, 0.112},
+                   {{0.0, 1.33, 0.0}, 0.205, 0.118},
+                   {{0.0, 1.415, 0.0}, 0.165, 0.1},
+                   {{0.0, 1.45, 0.0}, 0.075, 0.062}};
+    torso.slices = 12;
+    torso.capEnd = false;
+    addTube(mesh, torso, kJumper);
+    addArm(mesh, -1.0);
+    addArm(mesh, 1.0);
+    addTube(mesh, {{{{0.0, 1.42, 0.0}, 0.052, 0.05}, {{0.0, 1.56, -0.005}, 0.05, 0.048}}, 8, 90.0, false, false},
+            kSkin);
+
+    const Vec3 head{0.0, 1.645, -0.012};
+    const Vec3 headRadii{0.128, 0.15, 0.138};
+    addEllipsoid(mesh, head, headRadii, 14, 9, -90.0, 90.0, kHead, -90.0);
+    addHair(mesh, head, {0.136, 0.158, 0.147});
+    for (double side : {-1.0, 1.0}) {
+        addEllipsoid(mesh, {0.127 * side, 1.635, 0.0}, {0.02, 0.038, 0.028}, 6, 4, -90.0, 90.0, kSkin, 90.0);
+    }
+    addEllipsoid(mesh, {0.0, 1.625, -0.148}, {0.018, 0.026, 0.02}, 6, 4, -90.0, 90.0, kSkin, 90.0);
+
+    addBackpack(mesh);
+    return mesh;
+}
+
+}  // namespace assetgen

@@ -1,0 +1,77 @@
+#include "Outputs.h"
+
+#include "Models.h"
+#include "ObjWriter.h"
+#include "TgaWriter.h"
+#include "Textures.h"
+#include "WordList.h"
+
+namespace assetgen {
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+OutputFile model(const std::string& path, const std::string& name, std::function<Mesh()> build) {
+    return {path, [name, build] {
+                const std::string text = objText(build(), name);
+                return Bytes(text.begin(), text.end());
+            }};
+}
+
+// Mostly empty images (the chalk) are run-length encoded; noisy ones are not.
+OutputFile texture(const std::string& path, std::function<Canvas()> paint, bool runLength = false) {
+    return {path, [paint, runLength] { return tgaBytes(paint(), runLength); }};
+}
+
+}  // namespace
+
+std::vector<OutputFile> outputFiles() {
+    const std::string board = "Resources/blackboard/";
+    const std::string corridor = "Resources/corridor/";
+    return {
+        model(board + "models/blackboard.obj", "blackboard", blackboardModel),
+        model(board + "models/blackboard_text.obj", "blackboard_text", blackboardTextModel),
+        texture(board + "images/blackboard_own.tga", blackboardTexture),
+        texture(board + "images/blackboard_own_normal.tga", blackboardNormalMap),
+        texture(board + "images/crayoncrumble.tga", chalkAtlas, true),
+        texture(board + "images/crayoncrumble_normal.tga", chalkNormalMap, true),
+
+        model(corridor + "models/floor.obj", "floor", floorModel),
+        model(corridor + "models/ceiling.obj", "ceiling", ceilingModel),
+        model(corridor + "models/wall_plain_left.obj", "wall_plain_left", wallPlainLeftModel),
+        model(corridor + "models/wall_plain_right.obj", "wall_plain_right",
+              [] { return mirroredX(wallPlainLeftModel()); }),
+        model(corridor + "models/wall_door_left.obj", "wall_door_left", wallDoorLeftModel),
+        model(corridor + "models/wall_door_right.obj", "wall_door_right",
+              [] { return mirroredX(wallDoorLeftModel()); }),
+        model(corridor + "models/wall_window_left.obj", "wall_window_left", wallWindowLeftModel),
+        model(corridor + "models/wall_window_right.obj", "wall_window_right",
+              [] { return mirroredX(wallWindowLeftModel()); }),
+        model(corridor + "models/Corner_left.obj", "Corner_left", cornerLeftModel),
+        model(corridor + "models/Corner_left_floor.obj", "Corner_left_floor", cornerLeftFloorModel),
+        model(corridor + "models/Corner_right.obj", "Corner_right", [] { return mirroredX(cornerLeftModel()); }),
+        model(corridor + "models/Corner_right_floor.obj", "Corner_right_floor",
+              [] { return mirroredX(cornerLeftFloorModel()); }),
+        model(corridor + "models/stairs_down.obj", "stairs_down", stairsDownModel),
+        model(corridor + "models/stairs_up.obj", "stairs_up", stairsUpModel),
+        texture(corridor + "images/wall_texture_bumpmapready.tga", wallTexture),
+        texture(corridor + "images/wall_texture_normal.tga", wallNormalMap),
+        texture(corridor + "images/wall_window_texture.tga", windowWallTexture),
+        texture(corridor + "images/floor.tga", floorTexture),
+        texture(corridor + "images/floor_normal.tga", floorNormalMap),
+        texture(corridor + "images/staircase_texture.tga", staircaseTexture),
+        texture(corridor + "images/staircase_normal.tga", staircaseNormalMap),
+
+        model("Resources/boy/boy.obj", "boy", boyModel),
+        texture("Resources/boy/images/boy_texture.tga", boyTexture),
+        texture("Resources/boy/images/boy_normal.tga", boyNormalMap),
+
+        {"Resources/Wordlists/default.txt", [] {
+             const std::string text = defaultWordList();
+             return Bytes(text.begin(), text.end());
+         }},
+    };
+}
+
+}  // namespace assetgen
