@@ -7,6 +7,7 @@
 #include "app/Camera.h"
 #include "app/CollisionReaction.h"
 #include "app/DeveloperToggles.h"
+#include "app/FrameStages.h"
 #include "app/GameState.h"
 #include "gameplay/MovementState.h"
 #include "gameplay/WordState.h"
@@ -133,13 +134,17 @@ void runFramePass(FrameLoop& loop) {
         game.player->update(dt);
     }
     pushLights();
+    markFrameStage(FrameStage::UpdateDone);
 
     if (game.shadowShading) {
         render::renderShadowPass();
     }
+    markFrameStage(FrameStage::ShadowPassDone);
     render::renderScene();
+    markFrameStage(FrameStage::ScenePassDone);
     handleFunctionKeys();
     platform::swapBuffers();
+    markFrameStage(FrameStage::FrameDone);
 
     loop.running = platform::getKey(platform::key::Escape) == 0 && platform::windowOpened();
     const GLenum error = glGetError();

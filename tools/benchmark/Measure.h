@@ -1,0 +1,48 @@
+// Timing, statistics and memory readings for the benchmark.
+#pragma once
+
+#include <chrono>
+#include <ostream>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+namespace brindlemoor::bench {
+
+inline double nowSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+double median(std::vector<double> values);
+double percentile(std::vector<double> values, double p);  // p in 0..100
+
+// Resident memory of this process in MiB: now, and the peak so far.
+double residentMiB();
+double peakResidentMiB();
+
+// Silences std::cout (the game's progress lines) while it lives.
+class QuietOutput {
+public:
+    QuietOutput();
+    ~QuietOutput();
+    QuietOutput(const QuietOutput&) = delete;
+    QuietOutput& operator=(const QuietOutput&) = delete;
+
+private:
+    struct NullBuffer : std::streambuf {
+        int overflow(int c) override { return c; }
+    } null_;
+    std::streambuf* previous_;
+};
+
+// One row of the result table.
+struct Row {
+    std::string figure;
+    double value;
+    std::string unit;
+    std::string budget;  // empty when the figure has none
+};
+
+void printTable(std::ostream& out, const std::vector<Row>& rows);
+
+}  // namespace brindlemoor::bench

@@ -1,0 +1,21 @@
+// The benchmark's measurements, each returning its table rows.
+#pragma once
+
+#include <vector>
+
+#include "Measure.h"
+
+namespace brindlemoor::bench {
+
+struct Settings {
+    int runs = 5;           // repetitions for medians
+    int walkFrames = 600;   // frames of the scripted walk (10 s of game time)
+    int newGames = 20;      // consecutive games for the memory figure
+};
+
+std::vector<Row> memorySection(const Settings& settings);
+std::vector<Row> setUpSection(const Settings& settings);
+std::vector<Row> frameSection(const Settings& settings);
+std::vector<Row> baselineSection(const Settings& settings);
+
+}  // namespace brindlemoor::bench
