@@ -1,5 +1,5 @@
 // Corridor floor: a checkerboard of cream and slate linoleum tiles with
-// terrazzo flecks, two by two per repeat, and grouted joints.
+// terrazzo flecks, four by four per repeat (one unit each), grouted joints.
 #include <cmath>
 #include <cstdlib>
 
@@ -12,7 +12,7 @@ namespace assetgen {
 namespace {
 
 constexpr int kSize = 128;
-constexpr int kTile = 64;
+constexpr int kTile = 32;
 
 // Distance in pixels from the nearest joint; joints straddle the tile edges
 // (and therefore the texture's edges, so the repeat is seamless).
@@ -37,7 +37,7 @@ Canvas floorTexture() {
             }
             Colour base = darkTile(x, y) ? rgb(76, 86, 96) : rgb(206, 196, 170);
             // Polish wears lighter toward the middle of each tile.
-            const double wear = smoothstep(2.0, 20.0, joint) * 0.06;
+            const double wear = smoothstep(2.0, 12.0, joint) * 0.06;
             const double cloud = (fractalNoise(x, y, 16.0, 8, 8, 3, 42u) - 0.5) * 0.14;
             base = scaled(base, 1.0 + wear + cloud);
             // Flecks of stone in the linoleum.

@@ -34,7 +34,7 @@ constexpr int kAtlasSize = 512;
 constexpr int kAtlasCell = 64;
 constexpr int kAtlasFirstChar = 32;
 
-// Floors: one repeat per 4 x 4 units, 2 x 2 tiles.
+// Floors: one repeat per 4 x 4 units, 4 x 4 tiles.
 constexpr double kFloorPeriod = 4.0;
 
 // Stairs texture: three bands, each repeating along u every 12 units.

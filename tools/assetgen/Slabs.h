@@ -6,7 +6,7 @@
 namespace assetgen {
 
 // A floor slab y -0.2..0 over x0..x1, z0..z1 (z0 < z1), tiled one repeat per
-// 4 units with the tile joints at x = -5, -3, ... so they meet the walls evenly.
+// 4 units with the tile joints on whole x from -5 to 5, so they meet the walls evenly.
 void addFloorSlab(Mesh& mesh, double x0, double x1, double z0, double z1);
 
 // A ceiling slab y 12..12.2. Its underside is cut into strips across z, each

@@ -20,9 +20,7 @@ constexpr int kPlankJoints[] = {15, 24};
 Colour plasterPixel(int x, int y) {
     const double tone = 1.0 + (fractalNoise(x, y, 32.0, 4, 0, 3, 51u) - 0.5) * 0.12 +
                         (valueNoise(x, y, 2.0, 64, 0, 52u) - 0.5) * 0.06;
-    // A painted stripe band low on the well walls.
-    const bool stripe = y >= 70 && y < 73;
-    return scaled(stripe ? rgb(120, 138, 120) : rgb(206, 200, 182), tone);
+    return scaled(rgb(206, 200, 182), tone);
 }
 
 Colour concretePixel(int x, int y) {
