@@ -19,7 +19,10 @@ namespace {
 // mesh is left out rather than drawn out of bounds.
 bool gatherIndices(const aiMesh& mesh, std::vector<unsigned int>& indices) {
     indices.clear();
-    if (mesh.mPrimitiveTypes != aiPrimitiveType_TRIANGLE || mesh.mFaces == nullptr) {
+    // Triangulated quads carry the n-gon encoding flag beside the triangle bit.
+    const unsigned int otherPrimitives = aiPrimitiveType_POINT | aiPrimitiveType_LINE | aiPrimitiveType_POLYGON;
+    if ((mesh.mPrimitiveTypes & aiPrimitiveType_TRIANGLE) == 0 || (mesh.mPrimitiveTypes & otherPrimitives) != 0 ||
+        mesh.mFaces == nullptr) {
         return false;
     }
     indices.reserve(static_cast<std::size_t>(mesh.mNumFaces) * 3u);
