@@ -227,13 +227,14 @@ Mesh stairsDownModel() {
         stepsAlong(down2, kLandingTop, rise2, kSecondFlightRises, landingSplit, 0.0);
     addFlight(mesh, flight2, kLandingTop, rise2, -5.0, -kMiddleGap, 1.0);
 
-    // Parapets on the inner edges, clear of where the walk crosses over.
-    addParapet(mesh, down1, 0.05, kMiddleGap, -4.0, flight1End + 0.2, 6, rise1);
+    // Parapets on the inner edges, clear of where the walk crosses over (a boy
+    // who stepped aside to the left crosses the middle some 15 units in).
+    addParapet(mesh, down1, 0.05, kMiddleGap, -18.0, flight1End + 0.2, 3, rise1);
     addParapet(mesh, down2, -kMiddleGap, -0.05, -30.0, -4.0, 6, rise2);
 
-    // At the entrance: a landing on the left half over the drop, and a lintel
-    // over the way out below, which stays open from the floor to y = -5.8.
-    addSlab(mesh, {-5.0, -0.6, -3.0}, {0.0, 0.0, 0.0}, false);
+    // A lintel over the way out below, which stays open from the floor of the
+    // storey below up to y = -5.8 (the ceiling height there). Nothing else
+    // stands at the top: a boy who entered at the left crosses over the drop.
     addSlab(mesh, {-5.0, -5.8, -0.4}, {5.0, -0.6, 0.0}, false);
     return mesh;
 }
