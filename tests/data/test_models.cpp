@@ -1,0 +1,190 @@
+// The models of the data set: they import as the game imports them, carry
+// what normal mapping needs, stay within their triangle budgets and fit the
+// world geometry that collision, the walks and the lifted boards rely on.
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <assimp/Importer.hpp>
+#include <assimp/postprocess.h>
+#include <assimp/scene.h>
+#include <glm/glm.hpp>
+#include <gtest/gtest.h>
+
+#include "ModelGeometry.h"
+
+namespace brindlemoor::test {
+namespace {
+
+const std::string kCorridor = "Resources/corridor/models/";
+const std::string kBoard = "Resources/blackboard/models/blackboard.obj";
+const std::string kBoy = "Resources/boy/boy.obj";
+
+struct Budget {
+    std::string path;
+    std::size_t maxTriangles;
+};
+
+const std::vector<Budget> kModels = {
+    {kCorridor + "floor.obj", 600},          {kCorridor + "ceiling.obj", 600},
+    {kCorridor + "wall_plain_left.obj", 600}, {kCorridor + "wall_plain_right.obj", 600},
+    {kCorridor + "wall_door_left.obj", 600},  {kCorridor + "wall_door_right.obj", 600},
+    {kCorridor + "wall_window_left.obj", 600}, {kCorridor + "wall_window_right.obj", 600},
+    {kCorridor + "Corner_left.obj", 600},     {kCorridor + "Corner_left_floor.obj", 600},
+    {kCorridor + "Corner_right.obj", 600},    {kCorridor + "Corner_right_floor.obj", 600},
+    {kCorridor + "stairs_down.obj", 600},     {kCorridor + "stairs_up.obj", 600},
+    {kBoard, 600},                            {"Resources/blackboard/models/blackboard_text.obj", 600},
+    {kBoy, 3000},
+};
+
+constexpr float kExact = 1e-4f;
+
+void expectBox(const std::string& path, glm::vec3 lower, glm::vec3 upper) {
+    SCOPED_TRACE(path);
+    const ModelGeometry m = loadModelGeometry(path);
+    ASSERT_TRUE(m.loaded) << m.error;
+    for (int axis = 0; axis < 3; ++axis) {
+        EXPECT_NEAR(m.lower[axis], lower[axis], kExact) << "lower, axis " << axis;
+        EXPECT_NEAR(m.upper[axis], upper[axis], kExact) << "upper, axis " << axis;
+    }
+}
+
+TEST(DataSetModels, ImportWithEverythingNormalMappingNeeds) {
+    for (const Budget& model : kModels) {
+        SCOPED_TRACE(model.path);
+        Assimp::Importer importer;
+        const aiScene* scene = importer.ReadFile(model.path, aiProcess_CalcTangentSpace | aiProcess_JoinIdenticalVertices |
+                                                                 aiProcess_Triangulate | aiProcess_SortByPType);
+        ASSERT_NE(scene, nullptr) << importer.GetErrorString();
+        ASSERT_GT(scene->mNumMeshes, 0u);
+        std::size_t triangles = 0;
+        for (unsigned m = 0; m < scene->mNumMeshes; ++m) {
+            const aiMesh* mesh = scene->mMeshes[m];
+            ASSERT_TRUE(mesh->HasPositions());
+            ASSERT_TRUE(mesh->HasNormals());
+            ASSERT_TRUE(mesh->HasTextureCoords(0));
+            ASSERT_TRUE(mesh->HasTangentsAndBitangents());
+            for (unsigned f = 0; f < mesh->mNumFaces; ++f) triangles += mesh->mFaces[f].mNumIndices == 3 ? 1 : 0;
+            // Texture u must run to the right and v upward as seen from the
+            // front of every face: a mirrored piece that forgot to flip u would
+            // light its bumps from the wrong side.
+            std::size_t leftHanded = 0;
+            for (unsigned v = 0; v < mesh->mNumVertices; ++v) {
+                const aiVector3D& t = mesh->mTangents[v];
+                const aiVector3D& b = mesh->mBitangents[v];
+                const aiVector3D& n = mesh->mNormals[v];
+                ASSERT_TRUE(std::isfinite(t.x) && std::isfinite(t.y) && std::isfinite(t.z)) << "vertex " << v;
+                const glm::vec3 tg{t.x, t.y, t.z}, bt{b.x, b.y, b.z}, nm{n.x, n.y, n.z};
+                if (glm::dot(glm::cross(tg, bt), nm) < 0.0f) ++leftHanded;
+            }
+            EXPECT_EQ(leftHanded, 0u) << "vertices with a mirrored texture frame";
+        }
+        EXPECT_GT(triangles, 0u);
+        EXPECT_LE(triangles, model.maxTriangles);
+    }
+}
+
+TEST(DataSetModels, NothingLiesInFrontOfAPieceOrigin) {
+    for (const Budget& model : kModels) {
+        if (model.path == kBoy) continue;  // the boy stands centred on his origin
+        const ModelGeometry m = loadModelGeometry(model.path);
+        ASSERT_TRUE(m.loaded) << model.path;
+        const float limit = model.path == kBoard ? 0.2f : 0.0f;
+        EXPECT_LE(m.upper.z, limit + kExact) << model.path;
+    }
+}
+
+TEST(DataSetModels, StraightPiecesSpanExactlyOneBlock) {
+    expectBox(kCorridor + "floor.obj", {-5.5f, -0.2f, -24.0f}, {5.5f, 0.0f, 0.0f});
+    expectBox(kCorridor + "ceiling.obj", {-5.5f, 12.0f, -24.0f}, {5.5f, 12.2f, 0.0f});
+    for (const char* kind : {"plain", "door", "window"}) {
+        expectBox(kCorridor + "wall_" + kind + "_left.obj", {-5.5f, 0.0f, -24.0f}, {-5.0f, 12.0f, 0.0f});
+        expectBox(kCorridor + "wall_" + kind + "_right.obj", {5.0f, 0.0f, -24.0f}, {5.5f, 12.0f, 0.0f});
+    }
+}
+
+TEST(DataSetModels, CornersEndWhereTheNextBlockStarts) {
+    expectBox(kCorridor + "Corner_left.obj", {-17.4f, 0.0f, -22.9f}, {5.5f, 12.2f, 0.0f});
+    expectBox(kCorridor + "Corner_left_floor.obj", {-17.4f, -0.2f, -22.9f}, {5.5f, 0.0f, 0.0f});
+    expectBox(kCorridor + "Corner_right.obj", {-5.5f, 0.0f, -22.9f}, {17.4f, 12.2f, 0.0f});
+    expectBox(kCorridor + "Corner_right_floor.obj", {-5.5f, -0.2f, -22.9f}, {17.4f, 0.0f, 0.0f});
+}
+
+TEST(DataSetModels, StairsSpanTheWellAndOneStorey) {
+    const ModelGeometry down = loadModelGeometry(kCorridor + "stairs_down.obj");
+    const ModelGeometry up = loadModelGeometry(kCorridor + "stairs_up.obj");
+    ASSERT_TRUE(down.loaded && up.loaded);
+    EXPECT_NEAR(down.lower.x, -5.5f, kExact);
+    EXPECT_NEAR(down.upper.x, 5.5f, kExact);
+    EXPECT_NEAR(down.lower.z, -35.0f, 0.5f);
+    EXPECT_NEAR(down.lower.y, -18.0f, 0.05f);
+    EXPECT_NEAR(down.upper.y, 12.2f, kExact);
+    // Stairs up are the same well one storey higher.
+    EXPECT_NEAR(up.lower.y, down.lower.y + 17.8f, kExact);
+    EXPECT_NEAR(up.upper.y, down.upper.y + 17.8f, kExact);
+    EXPECT_EQ(up.triangles.size(), down.triangles.size());
+}
+
+TEST(DataSetModels, BoyIsAboutOnePointEightTallAndSlim) {
+    const ModelGeometry boy = loadModelGeometry(kBoy);
+    ASSERT_TRUE(boy.loaded);
+    EXPECT_NEAR(boy.lower.y, 0.0f, 0.005f);
+    EXPECT_NEAR(boy.upper.y, 1.8f, 0.05f);
+    EXPECT_GE(boy.lower.x, -0.5f);
+    EXPECT_LE(boy.upper.x, 0.5f);
+    EXPECT_GE(boy.lower.z, -0.3f);
+    EXPECT_LE(boy.upper.z, 0.3f);
+}
+
+TEST(DataSetModels, BoardStandsWithinItsBoxAndClearsTheBoyWhenLifted) {
+    const ModelGeometry board = loadModelGeometry(kBoard);
+    const ModelGeometry boy = loadModelGeometry(kBoy);
+    ASSERT_TRUE(board.loaded && boy.loaded);
+    EXPECT_NEAR(board.lower.y, 0.0f, kExact);
+    EXPECT_LE(board.upper.y, 7.5f);
+    EXPECT_GE(board.lower.x, -4.8f);
+    EXPECT_LE(board.upper.x, 4.8f);
+    EXPECT_GE(board.lower.z, -0.5f);
+    // Wide enough that a boy stepped aside as far as the walls allow still hits it.
+    EXPECT_GT(board.upper.x, 4.5f);
+    EXPECT_LT(board.lower.x, -4.5f);
+    EXPECT_GT(board.lower.y + 4.0f, boy.upper.y);
+}
+
+// Möller-Trumbore, for rays toward +z only.
+bool hitFromBehind(glm::vec3 origin, const Triangle& t) {
+    const glm::vec3 dir{0.0f, 0.0f, 1.0f};
+    const glm::vec3 e1 = t.b - t.a, e2 = t.c - t.a;
+    const glm::vec3 p = glm::cross(dir, e2);
+    const float det = glm::dot(e1, p);
+    if (std::fabs(det) < 1e-9f) return false;
+    const glm::vec3 s = origin - t.a;
+    const float u = glm::dot(s, p) / det;
+    if (u < 0.0f || u > 1.0f) return false;
+    const glm::vec3 q = glm::cross(s, e1);
+    const float v = glm::dot(dir, q) / det;
+    if (v < 0.0f || u + v > 1.0f) return false;
+    return glm::dot(e2, q) / det > 0.0f;
+}
+
+TEST(DataSetModels, ChalkTextFloatsInFrontOfTheBoard) {
+    // A word of three letters is the tallest the game writes: 8/3 high from
+    // y = 2.2, 0.22 out from the board, leaning back 5 degrees. No part of the
+    // board may stand in front of it, or the top of the letters would vanish.
+    const ModelGeometry board = loadModelGeometry(kBoard);
+    ASSERT_TRUE(board.loaded);
+    const float height = 8.0f / 3.0f;
+    const float lean = std::tan(glm::radians(5.0f));
+    for (float fy = 0.0f; fy <= 1.0f; fy += 0.1f) {
+        for (float x = -3.8f; x <= 4.1f; x += 0.5f) {
+            const float up = fy * height;
+            const glm::vec3 point{x, 2.2f + up, 0.22f - up * lean};
+            for (const Triangle& t : board.triangles) {
+                ASSERT_FALSE(hitFromBehind(point, t)) << "board in front of the text at x " << x << " y " << point.y;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace brindlemoor::test

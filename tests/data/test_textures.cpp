@@ -1,0 +1,239 @@
+// The textures of the data set: they decode with the game's TGA loader at
+// their budgeted sizes, normal maps are tangent-space blue, the chalk atlas
+// has every character in its own cell the right way up, and the window
+// walls' recesses line up with the glass painted in their texture.
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <assimp/Importer.hpp>
+#include <assimp/postprocess.h>
+#include <assimp/scene.h>
+#include <gtest/gtest.h>
+
+#include "platform/TgaImage.h"
+
+namespace brindlemoor::test {
+namespace {
+
+using platform::Image;
+
+struct Texel {
+    int r, g, b, a;
+};
+
+Texel texel(const Image& image, int x, int row) {  // row 0 is the bottom row
+    const unsigned char* p = &image.rgba[(static_cast<std::size_t>(row) * image.width + x) * 4];
+    return {p[0], p[1], p[2], p[3]};
+}
+
+Texel sampleUv(const Image& image, float u, float v) {
+    u -= std::floor(u);
+    v -= std::floor(v);
+    return texel(image, std::min(image.width - 1, static_cast<int>(u * image.width)),
+                 std::min(image.height - 1, static_cast<int>(v * image.height)));
+}
+
+Image decode(const std::string& path) {
+    Image image;
+    EXPECT_TRUE(platform::decodeTgaFile(path, image)) << path;
+    return image;
+}
+
+const std::string kCorridor = "Resources/corridor/images/";
+const std::string kBoard = "Resources/blackboard/images/";
+const std::string kAtlas = kBoard + "crayoncrumble.tga";
+
+const std::vector<std::string> kColourMaps = {
+    kCorridor + "wall_texture_bumpmapready.tga", kCorridor + "wall_window_texture.tga", kCorridor + "floor.tga",
+    kCorridor + "staircase_texture.tga",         kBoard + "blackboard_own.tga",        "Resources/boy/images/boy_texture.tga",
+};
+const std::vector<std::string> kNormalMaps = {
+    kCorridor + "wall_texture_normal.tga", kCorridor + "floor_normal.tga", kCorridor + "staircase_normal.tga",
+    kBoard + "blackboard_own_normal.tga",  kBoard + "crayoncrumble_normal.tga", "Resources/boy/images/boy_normal.tga",
+};
+
+TEST(DataSetTextures, DecodeAtTheirBudgetedSizes) {
+    for (const auto& list : {kColourMaps, kNormalMaps}) {
+        for (const std::string& path : list) {
+            const Image image = decode(path);
+            const int limit = path == kBoard + "crayoncrumble_normal.tga" ? 256 : 128;
+            EXPECT_GE(image.width, 64) << path;
+            EXPECT_LE(image.width, limit) << path;
+            EXPECT_EQ(image.width, image.height) << path;
+        }
+    }
+    const Image atlas = decode(kAtlas);
+    EXPECT_EQ(atlas.width, 512);
+    EXPECT_EQ(atlas.height, 512);
+}
+
+TEST(DataSetTextures, NormalMapsPointOutOfTheSurface) {
+    for (const std::string& path : kNormalMaps) {
+        const Image image = decode(path);
+        ASSERT_GT(image.width, 0) << path;
+        double sumZ = 0.0;
+        int steep = 0;
+        const int count = image.width * image.height;
+        for (int row = 0; row < image.height; ++row) {
+            for (int x = 0; x < image.width; ++x) {
+                const Texel t = texel(image, x, row);
+                const double nz = t.b / 127.5 - 1.0;
+                sumZ += nz;
+                if (nz < 0.5) ++steep;
+            }
+        }
+        EXPECT_GT(sumZ / count, 0.9) << path;
+        EXPECT_LT(steep, count / 50) << path;
+    }
+    // Where there is no relief the map is exactly flat.
+    const Texel flat = texel(decode(kBoard + "crayoncrumble_normal.tga"), 0, 255);
+    EXPECT_EQ(flat.r, 128);
+    EXPECT_EQ(flat.g, 128);
+    EXPECT_EQ(flat.b, 255);
+}
+
+// Cell of character c in the atlas: column and the bottom-first row range.
+struct Cell {
+    int x0, row0;
+};
+Cell cellOf(int c) {
+    const int index = c - 32;
+    return {(index % 8) * 64, 512 - (index / 8 + 1) * 64};
+}
+
+// Glyph texels (alpha over half) of a cell, as counts and extent.
+struct Ink {
+    int count = 0;
+    int minX = 64, maxX = -1, minRow = 64, maxRow = -1;
+    double meanRow = 0.0;
+};
+Ink inkOf(const Image& atlas, int c) {
+    const Cell cell = cellOf(c);
+    Ink ink;
+    for (int r = 0; r < 64; ++r) {
+        for (int x = 0; x < 64; ++x) {
+            if (texel(atlas, cell.x0 + x, cell.row0 + r).a <= 128) continue;
+            ++ink.count;
+            ink.minX = std::min(ink.minX, x);
+            ink.maxX = std::max(ink.maxX, x);
+            ink.minRow = std::min(ink.minRow, r);
+            ink.maxRow = std::max(ink.maxRow, r);
+            ink.meanRow += r;
+        }
+    }
+    if (ink.count > 0) ink.meanRow /= ink.count;
+    return ink;
+}
+
+TEST(DataSetTextures, AtlasHasEveryCharacterInsideItsCell) {
+    const Image atlas = decode(kAtlas);
+    ASSERT_EQ(atlas.width, 512);
+    constexpr int kMargin = 5;  // keeps filtering and mipmaps from bleeding across cells
+    for (int c = 33; c <= 95; ++c) {
+        const Ink ink = inkOf(atlas, c);
+        EXPECT_GT(ink.count, 40) << "character " << static_cast<char>(c);
+        EXPECT_GE(ink.minX, kMargin) << static_cast<char>(c);
+        EXPECT_LT(ink.maxX, 64 - kMargin) << static_cast<char>(c);
+        EXPECT_GE(ink.minRow, kMargin) << static_cast<char>(c);
+        EXPECT_LT(ink.maxRow, 64 - kMargin) << static_cast<char>(c);
+    }
+    // The space is the top-left cell and completely transparent.
+    const Cell space = cellOf(' ');
+    for (int r = 0; r < 64; ++r)
+        for (int x = 0; x < 64; ++x) ASSERT_EQ(texel(atlas, space.x0 + x, space.row0 + r).a, 0);
+}
+
+TEST(DataSetTextures, AtlasRowsStartAtTheTopAndGlyphsStandUpright) {
+    const Image atlas = decode(kAtlas);
+    ASSERT_EQ(atlas.width, 512);
+    // The top-left cell of the picture (the space) is empty, the bottom-left ('X') is not.
+    EXPECT_EQ(inkOf(atlas, ' ').count, 0);
+    EXPECT_GT(inkOf(atlas, 'X').count, 0);
+    EXPECT_EQ(cellOf('X').row0, 0);
+    // Underscore low, caret high, minus in the middle (rows count upward).
+    EXPECT_LT(inkOf(atlas, '_').meanRow, 20.0);
+    EXPECT_GT(inkOf(atlas, '^').meanRow, 38.0);
+    EXPECT_NEAR(inkOf(atlas, '-').meanRow, 32.0, 6.0);
+    // The foot of an 'L' pulls its ink below the middle of the cell.
+    EXPECT_LT(inkOf(atlas, 'L').meanRow, 30.0);
+}
+
+TEST(DataSetTextures, TransparentAtlasTexelsCarryTheSlateGreen) {
+    const Image atlas = decode(kAtlas);
+    const Image board = decode(kBoard + "blackboard_own.tga");
+    ASSERT_EQ(atlas.width, 512);
+    // The slate's typical colour, from the middle of the board's area.
+    const Texel slate = sampleUv(board, 0.5f, 0.6f);
+    for (int row = 0; row < atlas.height; ++row) {
+        for (int x = 0; x < atlas.width; ++x) {
+            const Texel t = texel(atlas, x, row);
+            if (t.a != 0) continue;
+            ASSERT_LE(std::abs(t.r - slate.r), 24) << x << "," << row;
+            ASSERT_LE(std::abs(t.g - slate.g), 24) << x << "," << row;
+            ASSERT_LE(std::abs(t.b - slate.b), 24) << x << "," << row;
+            ASSERT_GT(t.g, t.r);
+        }
+    }
+}
+
+int luminance(const Texel& t) { return (t.r * 3 + t.g * 6 + t.b) / 10; }
+
+TEST(DataSetTextures, WindowRecessesShowThePaintedGlass) {
+    const Image texture = decode(kCorridor + "wall_window_texture.tga");
+    ASSERT_GT(texture.width, 0);
+    for (const char* side : {"left", "right"}) {
+        SCOPED_TRACE(side);
+        Assimp::Importer importer;
+        const aiScene* scene = importer.ReadFile(std::string("Resources/corridor/models/wall_window_") + side + ".obj",
+                                                 aiProcess_Triangulate | aiProcess_JoinIdenticalVertices);
+        ASSERT_NE(scene, nullptr);
+        const float sign = side[0] == 'l' ? -1.0f : 1.0f;
+        int glassFaces = 0, plasterFaces = 0;
+        for (unsigned m = 0; m < scene->mNumMeshes; ++m) {
+            const aiMesh* mesh = scene->mMeshes[m];
+            for (unsigned f = 0; f < mesh->mNumFaces; ++f) {
+                const aiFace& face = mesh->mFaces[f];
+                float x = 0.0f, u = 0.0f, v = 0.0f, nx = 0.0f;
+                for (unsigned i = 0; i < 3; ++i) {
+                    x += mesh->mVertices[face.mIndices[i]].x / 3.0f;
+                    u += mesh->mTextureCoords[0][face.mIndices[i]].x / 3.0f;
+                    v += mesh->mTextureCoords[0][face.mIndices[i]].y / 3.0f;
+                    nx += mesh->mNormals[face.mIndices[i]].x / 3.0f;
+                }
+                if (nx * sign > -0.99f) continue;  // only faces looking into the corridor
+                // What the inside of the face shows on average (window bars included).
+                Texel seen{0, 0, 0, 0};
+                int samples = 0;
+                for (int i = 0; i <= 7; ++i) {
+                    for (int j = 0; i + j <= 7; ++j) {
+                        float su = 0.0f, sv = 0.0f;
+                        const float w[3] = {(i + 1) / 10.0f, (j + 1) / 10.0f, (8 - i - j) / 10.0f};
+                        for (unsigned k = 0; k < 3; ++k) {
+                            su += w[k] * mesh->mTextureCoords[0][face.mIndices[k]].x;
+                            sv += w[k] * mesh->mTextureCoords[0][face.mIndices[k]].y;
+                        }
+                        const Texel t = sampleUv(texture, su, sv);
+                        seen = {seen.r + t.r, seen.g + t.g, seen.b + t.b, 0};
+                        ++samples;
+                    }
+                }
+                seen = {seen.r / samples, seen.g / samples, seen.b / samples, 0};
+                if (std::fabs(x - sign * 5.0f) < 0.01f) {
+                    if (v < 0.2f) continue;  // skirting, wainscot and rail run along the foot
+                    ++plasterFaces;
+                    EXPECT_GT(luminance(seen), 140) << "wall face at u " << u << " v " << v;
+                } else if (std::fabs(x - sign * 5.3f) < 0.01f) {
+                    ++glassFaces;
+                    EXPECT_LT(luminance(seen), 100) << "recess back at u " << u << " v " << v;
+                    EXPECT_GT(seen.b, seen.r);
+                }
+            }
+        }
+        EXPECT_GE(glassFaces, 4);  // two windows, two triangles each
+        EXPECT_GT(plasterFaces, 0);
+    }
+}
+
+}  // namespace
+}  // namespace brindlemoor::test
