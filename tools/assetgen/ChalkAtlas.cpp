@@ -17,9 +17,9 @@ namespace {
 
 using namespace layout;
 
-// Font units to cell pixels: glyphs 4 x 6 units become about 34 x 35 pixels,
+// Font units to cell pixels: glyphs 4 x 6 units become about 40 x 35 pixels,
 // leaving a margin of more than 6 pixels around every brush mark.
-constexpr double kScaleX = 8.5;
+constexpr double kScaleX = 10.0;
 constexpr double kScaleY = 5.9;
 constexpr double kBaseline = 14.5;
 constexpr double kBrushRadius = 3.4;
