@@ -19,18 +19,18 @@ void addLeg(Mesh& mesh, double side) {
     addEllipsoid(mesh, {x, 0.035, -0.045}, {0.068, 0.085, 0.15}, 12, 3, 0.0, 90.0, kShoe, -90.0);
     addTube(mesh, {{{{x, 0.08, 0.005}, 0.048, 0.048}, {{x, 0.14, 0.005}, 0.046, 0.046}}, 8, 90.0, false, false},
             kSock);
-    TubeSpec legSpec;
-    legSpec.rings = {{{x, 0.12, 0.0}, 0.058, 0.058},
+    TubeShape legShape;
+    legShape.rings = {{{x, 0.12, 0.0}, 0.058, 0.058},
                      {{x, 0.46, 0.0}, 0.066, 0.066},
                      {{x * 0.95, 0.86, 0.005}, 0.088, 0.09},
                      {{x * 0.8, 0.96, 0.0}, 0.095, 0.1}};
-    legSpec.slices = 10;
-    legSpec.capEnd = false;
-    addTube(mesh, legSpec, kTrousers);
+    legShape.slices = 10;
+    legShape.capEnd = false;
+    addTube(mesh, legShape, kTrousers);
 }
 
 void addArm(Mesh& mesh, double side) {
-    TubeSpec arm;
+    TubeShape arm;
     arm.rings = {{{0.205 * side, 1.395, 0.0}, 0.055, 0.058},
                  {{0.245 * side, 1.12, 0.012}, 0.046, 0.048},
                  {{0.262 * side, 0.87, -0.01}, 0.04, 0.042}};
@@ -89,7 +89,7 @@ Mesh boyModel() {
     addLeg(mesh, -1.0);
     addLeg(mesh, 1.0);
 
-    TubeSpec torso;
+    TubeShape torso;
     torso.rings = {{{0.0, 0.9, 0.0}, 0.185, 0.12},
                    {{0.0, 1.12, 0.0}, 0.175, 0.112},
                    {{0.0, 1.33, 0.0}, 0.205, 0.118},

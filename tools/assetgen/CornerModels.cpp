@@ -15,8 +15,8 @@ constexpr double kFarInner = -22.4;       // corridor face of the far wall
 constexpr double kSideInner = -12.4;      // corridor face of the wall after the turn
 constexpr double kSideOuter = -11.9;
 
-WallSpec wallFace(Vec3 origin, Vec3 right, double length, double uOffset) {
-    WallSpec wall;
+WallPlan wallFace(Vec3 origin, Vec3 right, double length, double uOffset) {
+    WallPlan wall;
     wall.origin = origin;
     wall.right = right;
     wall.length = length;

@@ -12,8 +12,8 @@ namespace {
 constexpr double kBlockLength = 24.0;
 
 // The left wall's corridor face at x = -5, running from z = 0 toward -z.
-WallSpec leftWall() {
-    WallSpec wall;
+WallPlan leftWall() {
+    WallPlan wall;
     wall.origin = {-5.0, 0.0, 0.0};
     wall.right = {0.0, 0.0, -1.0};
     wall.length = kBlockLength;
@@ -41,7 +41,7 @@ Mesh wallPlainLeftModel() {
 }
 
 Mesh wallDoorLeftModel() {
-    WallSpec wall = leftWall();
+    WallPlan wall = leftWall();
     // A 3-wide, 6-high leaf in a 0.3 frame, near the start of the block so the
     // blackboard in the middle does not hide it.
     wall.openings.push_back({Opening::Kind::Door, 3.4, 7.0, 0.0, 6.3});
@@ -51,7 +51,7 @@ Mesh wallDoorLeftModel() {
 }
 
 Mesh wallWindowLeftModel() {
-    WallSpec wall = leftWall();
+    WallPlan wall = leftWall();
     wall.openings = windowsAlong(wall.length, wall.uOffset);
     Mesh mesh;
     addWall(mesh, wall);

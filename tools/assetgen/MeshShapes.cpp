@@ -85,10 +85,10 @@ void addEllipsoid(Mesh& mesh, Vec3 centre, Vec3 radii, int slices, int stacks, d
     }
 }
 
-void addTube(Mesh& mesh, const TubeSpec& spec, const UvArea& area) {
-    const std::size_t count = spec.rings.size();
+void addTube(Mesh& mesh, const TubeShape& shape, const UvArea& area) {
+    const std::size_t count = shape.rings.size();
     if (count < 2) throw std::runtime_error("a tube needs two rings");
-    const Vec3 w = normalize(spec.rings.back().centre - spec.rings.front().centre);
+    const Vec3 w = normalize(shape.rings.back().centre - shape.rings.front().centre);
     // Side axis: +x made perpendicular to the tube (or -z for a tube along x).
     Vec3 ref{1.0, 0.0, 0.0};
     if (w.x * w.x > 0.8) ref = {0.0, 0.0, -1.0};
@@ -97,20 +97,20 @@ void addTube(Mesh& mesh, const TubeSpec& spec, const UvArea& area) {
     // Arc length along the ring centres, for v.
     std::vector<double> along(count, 0.0);
     for (std::size_t j = 1; j < count; ++j)
-        along[j] = along[j - 1] + length(spec.rings[j].centre - spec.rings[j - 1].centre);
+        along[j] = along[j - 1] + length(shape.rings[j].centre - shape.rings[j - 1].centre);
     const int base = static_cast<int>(mesh.vertices.size());
     for (std::size_t j = 0; j < count; ++j) {
-        const Ring& ring = spec.rings[j];
+        const Ring& ring = shape.rings[j];
         // Taper from the neighbouring rings tilts the normals along the tube.
-        const Ring& before = spec.rings[j == 0 ? 0 : j - 1];
-        const Ring& after = spec.rings[j + 1 == count ? j : j + 1];
+        const Ring& before = shape.rings[j == 0 ? 0 : j - 1];
+        const Ring& after = shape.rings[j + 1 == count ? j : j + 1];
         const double span = length(after.centre - before.centre);
         const double slope =
             span > 0.0 ? ((after.radius1 + after.radius2) - (before.radius1 + before.radius2)) * 0.5 / span : 0.0;
         const double fv = along[j] / along[count - 1];
-        for (int i = 0; i <= spec.slices; ++i) {
-            const double fu = static_cast<double>(i) / spec.slices;
-            const double phi = spec.phi0 + 360.0 * fu;
+        for (int i = 0; i <= shape.slices; ++i) {
+            const double fu = static_cast<double>(i) / shape.slices;
+            const double phi = shape.phi0 + 360.0 * fu;
             const double c = cosDeg(phi), s = sinDeg(phi);
             const Vec3 p = ring.centre + e1 * (ring.radius1 * c) - e2 * (ring.radius2 * s);
             const Vec3 radial = normalize(e1 * (c * ring.radius2) - e2 * (s * ring.radius1));
@@ -118,30 +118,30 @@ void addTube(Mesh& mesh, const TubeSpec& spec, const UvArea& area) {
             mesh.add({p, n, {lerp(area.u0, area.u1, fu), lerp(area.v0, area.v1, fv)}});
         }
     }
-    const int row = spec.slices + 1;
+    const int row = shape.slices + 1;
     for (std::size_t j = 0; j + 1 < count; ++j) {
         const int r0 = base + static_cast<int>(j) * row;
-        for (int i = 0; i < spec.slices; ++i) mesh.quad(r0 + i, r0 + i + 1, r0 + row + i + 1, r0 + row + i);
+        for (int i = 0; i < shape.slices; ++i) mesh.quad(r0 + i, r0 + i + 1, r0 + row + i + 1, r0 + row + i);
     }
     // Caps: a fan around the middle of the area's bottom or top edge.
     for (int end = 0; end <= 1; ++end) {
-        if ((end == 0 && !spec.capStart) || (end == 1 && !spec.capEnd)) continue;
+        if ((end == 0 && !shape.capStart) || (end == 1 && !shape.capEnd)) continue;
         const std::size_t ringIndex = end == 0 ? 0 : count - 1;
-        const Vec3 centre = spec.rings[ringIndex].centre;
+        const Vec3 centre = shape.rings[ringIndex].centre;
         const Vec3 n = end == 0 ? -w : w;
         const double v = end == 0 ? area.v0 : area.v1;
         const double um = (area.u0 + area.u1) * 0.5;
         const int mid = mesh.add({centre, n, {um, v}});
         const int first = static_cast<int>(mesh.vertices.size());
-        for (int i = 0; i <= spec.slices; ++i) {
+        for (int i = 0; i <= shape.slices; ++i) {
             Vertex rim = mesh.vertices[static_cast<std::size_t>(base + static_cast<int>(ringIndex) * row + i)];
             rim.normal = n;
             // Spread the rim a little in v so the cap is not a degenerate strip.
-            rim.uv = {lerp(area.u0, area.u1, static_cast<double>(i) / spec.slices),
+            rim.uv = {lerp(area.u0, area.u1, static_cast<double>(i) / shape.slices),
                       end == 0 ? lerp(area.v0, area.v1, 0.08) : lerp(area.v1, area.v0, 0.08)};
             mesh.add(rim);
         }
-        for (int i = 0; i < spec.slices; ++i) {
+        for (int i = 0; i < shape.slices; ++i) {
             if (end == 0) {
                 mesh.triangle(mid, first + i + 1, first + i);
             } else {

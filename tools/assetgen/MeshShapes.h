@@ -39,13 +39,13 @@ struct Ring {
     double radius1 = 0.1;
     double radius2 = 0.1;
 };
-struct TubeSpec {
+struct TubeShape {
     std::vector<Ring> rings;
     int slices = 8;
     double phi0 = 90.0;  // u = 0 of the area; 90 puts the seam at the front (-z)
     bool capStart = true;
     bool capEnd = true;
 };
-void addTube(Mesh& mesh, const TubeSpec& spec, const UvArea& area);
+void addTube(Mesh& mesh, const TubeShape& shape, const UvArea& area);
 
 }  // namespace assetgen

@@ -20,7 +20,7 @@ std::vector<std::uint8_t> tgaBytes(const Canvas& canvas, bool runLength) {
     out.push_back(0);                        // no image id
     out.push_back(0);                        // no colour map
     out.push_back(runLength ? 10 : 2);       // true colour, RLE or plain
-    for (int i = 0; i < 5; ++i) out.push_back(0);  // colour map spec
+    for (int i = 0; i < 5; ++i) out.push_back(0);  // no colour map fields
     put16(out, 0);                           // x origin
     put16(out, 0);                           // y origin
     put16(out, canvas.width());

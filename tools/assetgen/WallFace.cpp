@@ -14,12 +14,12 @@ constexpr double kRecessDepth = 0.3;     // doors and windows sit this far into 
 constexpr double kDoorFrame = 0.3;       // width of the flush door frame
 
 struct WallFrame {
-    const WallSpec& wall;
+    const WallPlan& wall;
     Vec3 up{0.0, 1.0, 0.0};
     Vec3 normal;  // toward the corridor
     Vec3 inward;
 
-    explicit WallFrame(const WallSpec& w) : wall(w) {
+    explicit WallFrame(const WallPlan& w) : wall(w) {
         normal = cross(w.right, up);
         inward = -normal;
     }
@@ -53,14 +53,14 @@ struct WallFrame {
     }
 };
 
-const Opening* openingCovering(const WallSpec& wall, double s0, double s1) {
+const Opening* openingCovering(const WallPlan& wall, double s0, double s1) {
     for (const Opening& o : wall.openings)
         if (o.s0 <= s0 && s1 <= o.s1) return &o;
     return nullptr;
 }
 
 void addCorridorFace(Mesh& mesh, const WallFrame& f) {
-    const WallSpec& wall = f.wall;
+    const WallPlan& wall = f.wall;
     std::vector<double> cuts{0.0, wall.length};
     for (const Opening& o : wall.openings) {
         cuts.push_back(o.s0);
@@ -107,7 +107,7 @@ void addDoor(Mesh& mesh, const WallFrame& f, const Opening& o) {
 
 }  // namespace
 
-void addWall(Mesh& mesh, const WallSpec& wall) {
+void addWall(Mesh& mesh, const WallPlan& wall) {
     const WallFrame f(wall);
     addCorridorFace(mesh, f);
     for (const Opening& o : wall.openings) {

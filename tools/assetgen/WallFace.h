@@ -18,7 +18,7 @@ struct Opening {
     double t0 = 0.0, t1 = 0.0;  // up from the floor
 };
 
-struct WallSpec {
+struct WallPlan {
     Vec3 origin;                  // corridor face at s = 0, t = 0
     Vec3 right{0.0, 0.0, -1.0};   // unit direction of growing s
     double length = 24.0;
@@ -28,7 +28,7 @@ struct WallSpec {
     std::vector<Opening> openings;  // sorted by s, not overlapping
 };
 
-void addWall(Mesh& mesh, const WallSpec& wall);
+void addWall(Mesh& mesh, const WallPlan& wall);
 
 // Window openings for a wall face of the given length whose plaster u starts
 // at `uOffset`: one per 12-unit bay, wherever the painted window falls wholly
