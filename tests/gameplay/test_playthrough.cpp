@@ -68,7 +68,7 @@ TEST_F(PlaythroughTest, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewG
     app::GameState& state = app::gameState;
     level::Level* firstLevel = state.level.get();
     const int boards = static_cast<int>(firstLevel->blackboards.size());
-    ASSERT_EQ(boards, 10);
+    ASSERT_EQ(boards, 9);
     const std::size_t wordsPerGame = gameplay::wordState.wordList.size();
 
     Typist typist(12);  // five letters a second
@@ -161,17 +161,15 @@ TEST_F(PlaythroughTest, ASlowTypistBouncesOffTheBoardAndLosesAPoint) {
 
 TEST_F(PlaythroughTest, WrongLettersStartTheWordOver) {
     test::GameSession game(options({"DD", "PP"}));
-    gameplay::setWord("CAT");
+    test::captureStdout([] { gameplay::setWord("CAT"); });
     auto tap = [&](int key) {
         game.keyboard.tap(key);
         game.frames(2);
     };
-    std::string out = test::captureStdout([&] {
-        tap('C');
-        tap('X');
-        tap('A');
-        tap('T');
-    });
+    tap('C');
+    tap('X');
+    tap('A');
+    tap('T');
     EXPECT_FALSE(app::gameState.walking);
     tap('C');
     tap('A');
