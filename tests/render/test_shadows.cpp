@@ -66,9 +66,12 @@ TEST_F(ShadowTest, TheShadowFramebufferIsCompleteAndTheShadowMapShowsTheBoyAndTh
 TEST_F(ShadowTest, TheBoyShadesTheFloorBehindHim) {
     test::GameSession game(shadowGame({"DD", "PP"}));
     game.frames(1);
+    // Three units into the corridor the light at (0, 9, -8) throws his shadow
+    // back toward the camera, onto the floor around z = -2.2.
+    app::gameState.player->translate(0, 0, -3);
     int x = 0;
     int y = 0;
-    ASSERT_TRUE(test::pixelOf({0.0f, 0.0f, 1.2f}, x, y));  // on the floor, between the camera and the boy
+    ASSERT_TRUE(test::pixelOf({0.0f, 0.0f, -2.2f}, x, y));
     const int shaded = test::redrawAndCapture().at(x, y).brightness();
     app::gameState.player->translate(0, 50, 0);  // the boy out of the light's view
     const int lit = test::redrawAndCapture().at(x, y).brightness();
