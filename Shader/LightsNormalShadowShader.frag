@@ -18,12 +18,20 @@ const vec3 ambientLight = vec3(0.16, 0.16, 0.19);
 const vec3 lampColour = vec3(1.25, 1.15, 0.98);
 const float shadowBias = 0.0015;
 
-float attenuation(float distance) {
-    return 1.0 / (1.0 + 0.02 * distance + 0.008 * distance * distance);
+// Diffuse light from one lamp with distance attenuation, written with one
+// reciprocal square root and one division: the software renderer pays for
+// every square root and division on every pixel.
+float lightFrom(vec3 lamp, vec3 n) {
+    vec3 toLight = lamp - worldPosition;
+    float d2 = max(dot(toLight, toLight), 1e-8);
+    float inverseDistance = inversesqrt(d2);
+    float d = d2 * inverseDistance;
+    return max(dot(n, toLight) * inverseDistance, 0.0) / (1.0 + 0.02 * d + 0.008 * d2);
 }
 
-// Share of the shadow light that reaches this point: 3 x 3 comparison taps
-// soften the edge. Outside the light's view everything counts as lit.
+// Share of the shadow light that reaches this point. Each comparison tap is
+// filtered over 2 x 2 texels; four taps 1.5 texels apart soften the edge
+// further. Outside the light's view everything counts as lit.
 float shadowVisibility() {
     if (shadowCoord.w <= 0.0) {
         return 1.0;
@@ -35,12 +43,12 @@ float shadowVisibility() {
     }
     vec2 texel = 1.0 / vec2(textureSize(shadowMap, 0));
     float lit = 0.0;
-    for (int y = -1; y <= 1; ++y) {
-        for (int x = -1; x <= 1; ++x) {
-            lit += texture(shadowMap, vec3(projected.xy + vec2(x, y) * texel * 1.5, projected.z - shadowBias));
-        }
-    }
-    return lit / 9.0;
+    float ref = projected.z - shadowBias;
+    lit += texture(shadowMap, vec3(projected.xy + vec2(-0.75, -0.75) * texel, ref));
+    lit += texture(shadowMap, vec3(projected.xy + vec2(0.75, -0.75) * texel, ref));
+    lit += texture(shadowMap, vec3(projected.xy + vec2(-0.75, 0.75) * texel, ref));
+    lit += texture(shadowMap, vec3(projected.xy + vec2(0.75, 0.75) * texel, ref));
+    return lit * 0.25;
 }
 
 void main() {
@@ -48,17 +56,8 @@ void main() {
     vec3 mapped = texture(normalTexture, texCoord).rgb * 2.0 - 1.0;
     vec3 n = normalize(tangentToWorld * mapped);
 
-    vec3 light = ambientLight;
-    float visibility = shadowVisibility();
-    for (int i = 0; i < 5; ++i) {
-        vec3 toLight = lightposition_ws[i] - worldPosition;
-        float distance = length(toLight);
-        float diffuse = max(dot(n, toLight / max(distance, 1e-4)), 0.0);
-        float share = diffuse * attenuation(distance);
-        if (i == 1) {
-            share *= visibility;
-        }
-        light += lampColour * share;
-    }
-    fragColor = vec4(albedo.rgb * light, albedo.a);
+    float share = lightFrom(lightposition_ws[0], n) + lightFrom(lightposition_ws[1], n) * shadowVisibility() +
+                  lightFrom(lightposition_ws[2], n) + lightFrom(lightposition_ws[3], n) +
+                  lightFrom(lightposition_ws[4], n);
+    fragColor = vec4(albedo.rgb * (ambientLight + lampColour * share), albedo.a);
 }

@@ -12,8 +12,15 @@ uniform vec3 lightposition_ws[5];
 
 out vec4 fragColor;
 
-float attenuation(float distance) {
-    return 1.0 / (1.0 + 0.02 * distance + 0.008 * distance * distance);
+// Diffuse light from one lamp with distance attenuation, written with one
+// reciprocal square root and one division: the software renderer pays for
+// every square root and division on every pixel.
+float lightFrom(vec3 lamp, vec3 n) {
+    vec3 toLight = lamp - worldPosition;
+    float d2 = max(dot(toLight, toLight), 1e-8);
+    float inverseDistance = inversesqrt(d2);
+    float d = d2 * inverseDistance;
+    return max(dot(n, toLight) * inverseDistance, 0.0) / (1.0 + 0.02 * d + 0.008 * d2);
 }
 
 float band(float intensity) {
@@ -24,13 +31,14 @@ float band(float intensity) {
 }
 
 void main() {
+    if (textureSize(colorTexture, 0).x == 0) {
+        fragColor = vec4(0.0, 0.0, 0.0, 1.0);
+        return;
+    }
     vec4 albedo = texture(colorTexture, texCoord);
     vec3 n = normalize(worldNormal);
-    float intensity = 0.0;
-    for (int i = 0; i < 5; ++i) {
-        vec3 toLight = lightposition_ws[i] - worldPosition;
-        float distance = length(toLight);
-        intensity += max(dot(n, toLight / max(distance, 1e-4)), 0.0) * attenuation(distance);
-    }
+    float intensity = lightFrom(lightposition_ws[0], n) + lightFrom(lightposition_ws[1], n) +
+                      lightFrom(lightposition_ws[2], n) + lightFrom(lightposition_ws[3], n) +
+                      lightFrom(lightposition_ws[4], n);
     fragColor = vec4(albedo.rgb * band(intensity * 1.3), albedo.a);
 }

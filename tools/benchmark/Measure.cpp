@@ -1,5 +1,7 @@
 #include "Measure.h"
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -8,6 +10,13 @@
 #include <sstream>
 
 namespace brindlemoor::bench {
+
+double processorSeconds() {
+    struct rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
 
 double median(std::vector<double> values) { return percentile(std::move(values), 50.0); }
 

@@ -13,6 +13,10 @@ inline double nowSeconds() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
+// Processor time this process has used so far, all threads together: less
+// sensitive than the clock to other work on the machine.
+double processorSeconds();
+
 double median(std::vector<double> values);
 double percentile(std::vector<double> values, double p);  // p in 0..100
 

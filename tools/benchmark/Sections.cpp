@@ -158,6 +158,7 @@ std::vector<Row> frameSection(const Settings& settings) {
         std::vector<double> scenePass;
         std::vector<double> rest;
         app::setFrameStageListener(recordStage);
+        const double processorStart = processorSeconds();
         {
             QuietOutput quiet;
             for (int i = 0; i < settings.walkFrames; ++i) {
@@ -180,6 +181,7 @@ std::vector<Row> frameSection(const Settings& settings) {
                 rest.push_back(frameTime - shadowTime - sceneTime);
             }
         }
+        const double processorPerFrame = (processorSeconds() - processorStart) / settings.walkFrames;
         app::setFrameStageListener(nullptr);
         const std::string mode = modeName(shadow);
         const double med = median(total) * 1000.0;
@@ -190,6 +192,7 @@ std::vector<Row> frameSection(const Settings& settings) {
                         shadow ? "<= 33" : "<= " + std::to_string(static_cast<int>(shadowMedian * 4 / 3)) +
                                                " (shadow + 1/3)"});
         rows.push_back({"frame time 95th percentile (" + mode + ")", percentile(total, 95.0) * 1000.0, "ms", ""});
+        rows.push_back({"  processor time per frame, all threads (" + mode + ")", processorPerFrame * 1000.0, "ms", ""});
         if (shadow) {
             rows.push_back({"  shadow pass median (" + mode + ")", median(shadowPass) * 1000.0, "ms", ""});
         }

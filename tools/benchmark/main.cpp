@@ -3,7 +3,8 @@
 // person: hidden window, scripted keyboard, a clock that advances 1/60 s per
 // frame (the walk is the same on every run; the times measured are real).
 //
-//   brindlemoor_benchmark [--quick]     (from the repository root)
+//   brindlemoor_benchmark [--quick] [--size=WxH]     (from the repository root)
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 
@@ -16,15 +17,21 @@
 int main(int argc, char** argv) {
     using namespace brindlemoor;
     bench::Settings settings;
+    app::gameState.width = 1280;
+    app::gameState.height = 720;
     for (int i = 1; i < argc; ++i) {
+        int width = 0;
+        int height = 0;
+        if (std::sscanf(argv[i], "--size=%dx%d", &width, &height) == 2 && width > 0 && height > 0) {
+            app::gameState.width = width;  // to tell pixel costs from per-object costs
+            app::gameState.height = height;
+        }
         if (std::strcmp(argv[i], "--quick") == 0) {
             settings.runs = 2;
             settings.walkFrames = 120;
             settings.newGames = 5;
         }
     }
-    app::gameState.width = 1280;
-    app::gameState.height = 720;
     {
         bench::QuietOutput quiet;
         app::openGameWindow(false);

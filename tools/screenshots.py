@@ -1,0 +1,112 @@
+#!/usr/bin/env python3
+"""Plays the real game under a virtual display and takes pictures for the README.
+
+Starts build/brindlemoor in a scratch directory with a level that has every
+kind of block, types the words the game announces ("New word is: ...") with
+xdotool, and saves screenshots when the boy is in a corner, on the stairs and
+at other moments, in both shading modes.
+
+    python3 tools/screenshots.py [output-dir]      (default: docs/)
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+LEVEL = ["DD", "<", "PW", ">", "WP", "-", "DP", "PD", ">", "PP", "+", "WP", "PP"]
+
+
+class Game:
+    def __init__(self, display, workdir, shader):
+        self.display = display
+        self.workdir = workdir
+        self.env = dict(os.environ, DISPLAY=display)
+        for folder in ("Resources", "Shader"):
+            os.symlink(os.path.join(ROOT, folder), os.path.join(workdir, folder))
+        with open(os.path.join(workdir, "level.txt"), "w") as f:
+            f.write("\n".join(LEVEL) + "\n")
+        with open(os.path.join(workdir, "config.txt"), "w") as f:
+            f.write("shader=%s\nlevel=level.txt\n" % shader)
+        self.log_path = os.path.join(workdir, "game.log")
+        self.log = open(self.log_path, "w")
+        self.process = subprocess.Popen([os.path.join(ROOT, "build", "brindlemoor")], cwd=workdir,
+                                        env=self.env, stdout=self.log, stderr=subprocess.STDOUT,
+                                        stdin=subprocess.DEVNULL)
+        self.typed_words = 0
+
+    def output(self):
+        with open(self.log_path, errors="replace") as f:
+            return f.read()
+
+    def words(self):
+        return [line[len("New word is: "):] for line in self.output().splitlines()
+                if line.startswith("New word is: ")]
+
+    def type_pending_word(self):
+        words = self.words()
+        if len(words) > self.typed_words:
+            word = words[len(words) - 1]
+            self.typed_words = len(words)
+            keys = [c.lower() for c in word if c.isalpha()]
+            subprocess.run(["xdotool", "key", "--delay", "120"] + keys, env=self.env, check=False)
+
+    def shot(self, path):
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=True)
+        print("wrote", path)
+
+    def quit(self):
+        subprocess.run(["xdotool", "key", "Escape"], env=self.env, check=False)
+        try:
+            self.process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+        self.log.close()
+
+
+def play(display, out, shader, moments):
+    workdir = tempfile.mkdtemp(prefix="brindlemoor-shots-")
+    game = Game(display, workdir, shader)
+    try:
+        time.sleep(4)
+        taken = set()
+        deadline = time.time() + 240
+        while time.time() < deadline and len(taken) < len(moments):
+            game.type_pending_word()
+            text = game.output()
+            for name, (trigger, delay) in moments.items():
+                if name not in taken and trigger(text):
+                    time.sleep(delay)
+                    game.shot(os.path.join(out, name))
+                    taken.add(name)
+            time.sleep(0.2)
+    finally:
+        game.quit()
+        shutil.rmtree(workdir, ignore_errors=True)
+
+
+def main():
+    out = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "docs"))
+    os.makedirs(out, exist_ok=True)
+    display = ":93"
+    server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x720x24"],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(1)
+    try:
+        play(display, out, "normal", {
+            "start.png": (lambda t: True, 0.0),
+            "corner.png": (lambda t: "corner left" in t, 1.6),
+            "stairs.png": (lambda t: "stairs...!!!" in t, 3.0),
+            "score.png": (lambda t: "stairs up!!!" in t, 8.0),
+        })
+        play(display, out, "cel", {
+            "cel.png": (lambda t: "flip blackboard" in t, 1.5),
+        })
+    finally:
+        server.kill()
+
+
+if __name__ == "__main__":
+    main()
