@@ -75,6 +75,29 @@ TEST(Startup, EmptyShaderFileFailsToCompileWithTheDriversLog) {
     EXPECT_FALSE(after.empty());
 }
 
+TEST(Startup, ShadersThatDoNotLinkAreFatalWithTheProgramLog) {
+    if (std::getenv("DISPLAY") == nullptr) {
+        GTEST_SKIP() << "needs a display";
+    }
+    TempDir dir;
+    std::filesystem::create_directory_symlink(brindlemoor::test::sourcePath("Resources"), dir.file("Resources"));
+    // Each stage compiles, but they disagree on the type of the value passed
+    // between them.
+    brindlemoor::test::writeFile(dir.file("Shader/celShader.vert"),
+                                 "#version 330 core\nin vec3 position;\nout vec3 shade;\n"
+                                 "void main() { shade = position; gl_Position = vec4(position, 1.0); }\n");
+    brindlemoor::test::writeFile(dir.file("Shader/celShader.frag"),
+                                 "#version 330 core\nin vec4 shade;\nout vec4 fragColor;\n"
+                                 "void main() { fragColor = shade; }\n");
+    brindlemoor::test::writeFile(dir.file("config.txt"), "shader=cel\n");
+    const auto result =
+        runCommand("cd '" + dir.path() + "' && timeout 20 '" + BRINDLEMOOR_GAME_BINARY + "' </dev/null");
+    EXPECT_EQ(result.exitStatus, 255);
+    const auto at = result.output.find("Failed to link shader program\n");
+    ASSERT_NE(at, std::string::npos) << result.output;
+    EXPECT_GT(result.output.size(), at + std::string("Failed to link shader program\n").size());
+}
+
 TEST(Startup, OpensA1280By720WindowAndEndsWithStatusZeroOnEscape) {
     if (std::getenv("DISPLAY") == nullptr) {
         GTEST_SKIP() << "needs a display";

@@ -1,0 +1,60 @@
+#include "FuzzSupport.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <streambuf>
+
+namespace brindlemoor::fuzz {
+
+namespace {
+
+class NullBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+    std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
+};
+
+std::string scratchPath;
+
+void removeScratchFile() {
+    if (!scratchPath.empty()) {
+        std::remove(scratchPath.c_str());
+    }
+}
+
+}  // namespace
+
+const std::string& writeScratchFile(const std::uint8_t* data, std::size_t size) {
+    if (scratchPath.empty()) {
+        std::string pattern = (std::filesystem::temp_directory_path() / "brindlemoor-fuzz-XXXXXX").string();
+        const int fd = ::mkstemp(pattern.data());
+        require(fd >= 0, "cannot create the scratch file");
+        ::close(fd);
+        scratchPath = pattern;
+        std::atexit(removeScratchFile);
+    }
+    std::FILE* file = std::fopen(scratchPath.c_str(), "wb");
+    require(file != nullptr, "cannot open the scratch file");
+    const std::size_t written = size == 0 ? 0 : std::fwrite(data, 1, size, file);
+    require(std::fclose(file) == 0 && written == size, "cannot write the scratch file");
+    return scratchPath;
+}
+
+void silenceStdout() {
+    // Never destroyed: std::cout may still be flushed while the process exits.
+    static NullBuffer* const nowhere = new NullBuffer;
+    std::cout.rdbuf(nowhere);
+}
+
+void require(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "fuzz invariant broken: %s\n", what);
+        std::abort();
+    }
+}
+
+}  // namespace brindlemoor::fuzz

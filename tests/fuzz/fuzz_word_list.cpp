@@ -1,0 +1,38 @@
+// Word lists of any content: every non-empty line becomes one word, and
+// choosing a word afterwards always gives an entry of the list.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "FuzzSupport.h"
+#include "gameplay/WordState.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using brindlemoor::fuzz::require;
+    using brindlemoor::gameplay::wordState;
+    static const bool quiet = (brindlemoor::fuzz::silenceStdout(), true);
+    (void)quiet;
+    wordState = brindlemoor::gameplay::WordState{};
+    brindlemoor::gameplay::readWordList(brindlemoor::fuzz::writeScratchFile(data, size));
+
+    std::size_t lineFeeds = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        lineFeeds += data[i] == '\n' ? 1 : 0;
+    }
+    require(wordState.wordList.size() <= lineFeeds + 1, "at most one word per line");
+    for (const std::string& word : wordState.wordList) {
+        require(!word.empty(), "no empty word");
+        require(word.find('\n') == std::string::npos, "no line feed inside a word");
+    }
+    for (int pick = 0; pick < 3; ++pick) {
+        const std::string word = brindlemoor::gameplay::chooseWord();
+        const int index = wordState.lastWordIndex;
+        if (wordState.wordList.empty()) {
+            require(word == "DEFAULT", "an empty list gives DEFAULT");
+        } else {
+            require(index >= 0 && static_cast<std::size_t>(index) < wordState.wordList.size(), "pick within the list");
+            require(word == wordState.wordList[static_cast<std::size_t>(index)], "the picked entry is the word");
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,138 @@
+// Many games in a row in one process, as a long evening of play would have
+// them: every game must give back all its GL objects, and resident memory must
+// stay flat apart from the word list, which grows by one copy per game.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "GameSession.h"
+#include "GlTestEnvironment.h"
+#include "TestFiles.h"
+#include "app/GameState.h"
+#include "app/NewGame.h"
+#include "gameplay/WordState.h"
+#include "platform/Gl.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define BRINDLEMOOR_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define BRINDLEMOOR_ASAN 1
+#endif
+#endif
+
+namespace {
+
+using namespace brindlemoor;
+
+// Games to play; the sanitizer run asks for fewer.
+int gameCount() {
+    const char* text = std::getenv("BRINDLEMOOR_SOAK_GAMES");
+    const int games = text != nullptr ? std::atoi(text) : 0;
+    return games > 0 ? games : 200;
+}
+
+long residentKilobytes() {
+    long pages = 0;
+    long resident = 0;
+    std::FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (statm == nullptr) {
+        return -1;
+    }
+    const int read = std::fscanf(statm, "%ld %ld", &pages, &resident);
+    std::fclose(statm);
+    return read == 2 ? resident * (sysconf(_SC_PAGESIZE) / 1024) : -1;
+}
+
+// GL names are handed out upward and not always reused, so the leak count has
+// to look at every name given out so far, not a fixed range.
+test::GlObjectCounts countAllGlObjects() {
+    GLuint probe[3] = {0, 0, 0};
+    glGenBuffers(1, &probe[0]);
+    glGenVertexArrays(1, &probe[1]);
+    glGenTextures(1, &probe[2]);
+    const GLuint highest = std::max({probe[0], probe[1], probe[2], 20000u});
+    glDeleteBuffers(1, &probe[0]);
+    glDeleteVertexArrays(1, &probe[1]);
+    glDeleteTextures(1, &probe[2]);
+    return test::countGlObjects(highest + 64);
+}
+
+std::string describe(const test::GlObjectCounts& c) {
+    return "buffers " + std::to_string(c.buffers) + ", vertex arrays " + std::to_string(c.vertexArrays) +
+           ", textures " + std::to_string(c.textures) + ", programs " + std::to_string(c.programs) + ", shaders " +
+           std::to_string(c.shaders) + ", framebuffers " + std::to_string(c.framebuffers);
+}
+
+TEST(Soak, HundredsOfNewGamesGiveBackEveryGlObjectAndKeepMemoryFlat) {
+    const int games = gameCount();
+    test::GameOptions options;
+    options.levelCodes = {"PW"};
+    options.words = {"CAT"};
+    options.width = 320;
+    options.height = 180;
+    test::GameSession session(options);
+    app::GameState& game = app::gameState;
+
+    long residentAfterWarmUp = 0;
+    test::GlObjectCounts between;     // with no game set up
+    test::GlObjectCounts during[2];   // in play: cel, shadow
+    bool seen[2] = {false, false};
+    for (int played = 0; played < games; ++played) {
+        SCOPED_TRACE("game " + std::to_string(played + 1));
+        const int mode = game.shadowShading ? 1 : 0;
+        // Type the word: the only board before the final one lifts, and the
+        // score goes up on the final board.
+        std::string printed = session.frames(2);
+        for (char letter : {'C', 'A', 'T'}) {
+            session.keyboard.tap(letter);
+            printed += session.frames(2);
+        }
+        ASSERT_TRUE(game.newGamePending) << printed;
+        ASSERT_EQ(printed.find("GL ERROR"), std::string::npos) << printed;
+
+        const test::GlObjectCounts playing = countAllGlObjects();
+        if (!seen[mode]) {
+            during[mode] = playing;
+            seen[mode] = true;
+        }
+        EXPECT_TRUE(playing == during[mode]) << describe(playing) << " instead of " << describe(during[mode]);
+
+        game.newGamePending = false;
+        test::captureStdout([] { app::endGame(); });
+        const test::GlObjectCounts ended = countAllGlObjects();
+        if (played == 0) {
+            between = ended;
+        }
+        ASSERT_TRUE(ended == between) << describe(ended) << " instead of " << describe(between);
+
+        // Half the games in each shading mode, alternating.
+        game.shadowShading = !game.shadowShading;
+        test::captureStdout([] { app::setUpNewGame(); });
+        if (played == 9) {
+            residentAfterWarmUp = residentKilobytes();  // caches and driver state filled
+        }
+    }
+    const long residentAtEnd = residentKilobytes();
+    std::printf("soak: %d games; resident after 10 games %ld KiB, at the end %ld KiB\n", games, residentAfterWarmUp,
+                residentAtEnd);
+    std::printf("soak: between games %s\n", describe(between).c_str());
+    std::printf("soak: in play (cel) %s\n", describe(during[0]).c_str());
+    std::printf("soak: in play (shadow) %s\n", describe(during[1]).c_str());
+
+    // One "CAT" per game set up (the session's own set-up included).
+    EXPECT_EQ(gameplay::wordState.wordList.size(), static_cast<std::size_t>(games) + 1u);
+#ifndef BRINDLEMOOR_ASAN
+    // AddressSanitizer holds freed memory back in quarantine, so only the plain
+    // build can judge resident memory; the sanitizer build checks leaks itself.
+    if (games > 20) {
+        EXPECT_LT(residentAtEnd - residentAfterWarmUp, 8 * 1024) << "resident memory grew";
+    }
+#endif
+}
+
+}  // namespace
