@@ -1,0 +1,1 @@
+brindlemoor_test(test_platform unit platform/test_input.cpp)
