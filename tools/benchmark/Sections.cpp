@@ -1,6 +1,8 @@
 #include "Sections.h"
 
 #include <cstdio>
+#include <memory>
+#include <utility>
 #include <fstream>
 #include <string>
 
@@ -15,7 +17,11 @@
 #include "platform/ScriptedInput.h"
 #include "platform/Texture.h"
 #include "platform/Window.h"
+#include "render/ShaderProgram.h"
+#include "scene/Blackboard.h"
 #include "scene/ModelLibrary.h"
+#include "scene/Player.h"
+#include "scene/corridor/CorridorPieces.h"
 
 namespace brindlemoor::bench {
 
@@ -125,6 +131,62 @@ std::vector<Row> memorySection(const Settings& settings) {
     rows.push_back({"resident memory after game " + std::to_string(settings.newGames), afterLast, "MiB",
                     "<= " + std::to_string(static_cast<int>(afterFirst * 1.05)) + " (+5%)"});
     endQuietly();
+    return rows;
+}
+
+namespace {
+
+template <class Piece>
+double secondsPerPiece(render::ShaderProgram* program, int count) {
+    QuietOutput quiet;
+    std::vector<std::unique_ptr<scene::SceneObject>> pieces;
+    const double start = nowSeconds();
+    for (int i = 0; i < count; ++i) {
+        pieces.push_back(std::make_unique<Piece>(program));
+    }
+    glFinish();
+    return (nowSeconds() - start) / count;
+}
+
+}  // namespace
+
+std::vector<Row> pieceSection(const Settings& settings) {
+    namespace corridor = scene::corridor;
+    app::gameState.sceneProgram = std::make_unique<render::ShaderProgram>(app::kShadowVertexShader,
+                                                                          app::kShadowFragmentShader);
+    render::ShaderProgram* program = app::gameState.sceneProgram.get();
+    const int count = settings.runs * 10;
+    const std::pair<const char*, double (*)(render::ShaderProgram*, int)> classes[] = {
+        {"Blackboard", secondsPerPiece<scene::Blackboard>},
+        {"Player", secondsPerPiece<scene::Player>},
+        {"Ceiling", secondsPerPiece<corridor::Ceiling>},
+        {"Floor", secondsPerPiece<corridor::Floor>},
+        {"Corner_left", secondsPerPiece<corridor::Corner_left>},
+        {"Corner_left_floor", secondsPerPiece<corridor::Corner_left_floor>},
+        {"Corner_right", secondsPerPiece<corridor::Corner_right>},
+        {"Corner_right_floor", secondsPerPiece<corridor::Corner_right_floor>},
+        {"Stairs_down", secondsPerPiece<corridor::Stairs_down>},
+        {"Stairs_up", secondsPerPiece<corridor::Stairs_up>},
+        {"Wall_door_left", secondsPerPiece<corridor::Wall_door_left>},
+        {"Wall_door_right", secondsPerPiece<corridor::Wall_door_right>},
+        {"Wall_plain_left", secondsPerPiece<corridor::Wall_plain_left>},
+        {"Wall_plain_right", secondsPerPiece<corridor::Wall_plain_right>},
+        {"Wall_window_left", secondsPerPiece<corridor::Wall_window_left>},
+        {"Wall_window_right", secondsPerPiece<corridor::Wall_window_right>},
+    };
+    std::vector<Row> rows;
+    std::vector<double> all;
+    for (const auto& [name, measure] : classes) {
+        scene::clearModelCache();
+        platform::clearImageCache();
+        const double first = measure(program, 1);  // parses the model and decodes its images
+        const double next = measure(program, count);
+        all.push_back(next);
+        rows.push_back({std::string("load one piece: ") + name + " (first / each further)", first * 1000.0, "ms",
+                        "each further " + std::to_string(next * 1000.0).substr(0, 5) + " ms, <= 2"});
+    }
+    rows.push_back({"load one piece, median over the classes", median(all) * 1000.0, "ms", "<= 2"});
+    app::gameState.sceneProgram.reset();
     return rows;
 }
 

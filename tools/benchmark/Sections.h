@@ -14,6 +14,7 @@ struct Settings {
 };
 
 std::vector<Row> memorySection(const Settings& settings);
+std::vector<Row> pieceSection(const Settings& settings);
 std::vector<Row> setUpSection(const Settings& settings);
 std::vector<Row> frameSection(const Settings& settings);
 std::vector<Row> baselineSection(const Settings& settings);
