@@ -1,6 +1,7 @@
 // The one translation unit that compiles stb_image: only the TGA decoder, and a
 // dimension limit so that a damaged header cannot ask for gigabytes.
 #include "platform/TgaImage.h"
+#include "platform/TgaExtent.h"
 
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_TGA
@@ -31,6 +32,9 @@ bool decodeTgaMemory(const unsigned char* data, std::size_t size, Image& out) {
     out = Image{};
     if (data == nullptr || size == 0 || size > kMaxImageFileBytes || size > static_cast<std::size_t>(INT_MAX)) {
         return false;
+    }
+    if (!tgaDataComplete(data, size)) {
+        return false;  // a cut-short file would get uninitialised pixels
     }
     int width = 0;
     int height = 0;
