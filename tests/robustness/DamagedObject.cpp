@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#define BRINDLEMOOR_LSAN 1
+#endif
+
 #include "GlTestEnvironment.h"
 #include "TestFiles.h"
 
@@ -17,6 +22,14 @@ BuiltObject buildObject(render::ShaderProgram* program, const std::string& model
     built.err = testing::internal::GetCapturedStderr();
     return built;
 }
+
+#if defined(BRINDLEMOOR_LSAN)
+LibraryLeakScope::LibraryLeakScope() { __lsan_disable(); }
+LibraryLeakScope::~LibraryLeakScope() { __lsan_enable(); }
+#else
+LibraryLeakScope::LibraryLeakScope() = default;
+LibraryLeakScope::~LibraryLeakScope() = default;
+#endif
 
 std::string damagedFile(const std::string& name) { return sourcePath("tests/robustness/data/" + name); }
 

@@ -42,7 +42,13 @@ TEST_F(DamagedDataTest, ModelsThatCannotBeImportedDrawNothingAndSaySo) {
          {test::damagedFile("index_out_of_range.obj"), test::damagedFile("index_negative.obj"),
           test::damagedFile("index_zero.obj"), test::damagedFile("empty.obj"), oversized, dir.path()}) {
         SCOPED_TRACE(model);
-        test::BuiltObject built = build(model);
+        test::BuiltObject built;
+        if (model.find("index_out_of_range") != std::string::npos || model.find("index_negative") != std::string::npos) {
+            const test::LibraryLeakScope assimpLosesTheMesh;
+            built = build(model);
+        } else {
+            built = build(model);
+        }
         EXPECT_EQ(built.err, "assimp: importer.readfile failed to read the file:" + model + "\n");
         EXPECT_EQ(built.out, "");
         EXPECT_EQ(built.object->scene, nullptr);
