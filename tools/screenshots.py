@@ -54,7 +54,11 @@ class Game:
             subprocess.run(["xdotool", "key", "--delay", "120"] + keys, env=self.env, check=False)
 
     def shot(self, path):
-        subprocess.run(["import", "-window", "root", path], env=self.env, check=True)
+        # Half size and JPEG keep the pictures small enough to commit.
+        full = path + ".full.png"
+        subprocess.run(["import", "-window", "root", full], env=self.env, check=True)
+        subprocess.run(["convert", full, "-resize", "640x360", "-quality", "85", path], check=True)
+        os.remove(full)
         print("wrote", path)
 
     def quit(self):
@@ -72,12 +76,16 @@ def play(display, out, shader, moments):
     try:
         time.sleep(4)
         taken = set()
+        for name, (trigger, _) in moments.items():
+            if trigger is None:  # before the first letter is typed
+                game.shot(os.path.join(out, name))
+                taken.add(name)
         deadline = time.time() + 240
         while time.time() < deadline and len(taken) < len(moments):
             game.type_pending_word()
             text = game.output()
             for name, (trigger, delay) in moments.items():
-                if name not in taken and trigger(text):
+                if name not in taken and trigger is not None and trigger(text):
                     time.sleep(delay)
                     game.shot(os.path.join(out, name))
                     taken.add(name)
@@ -96,13 +104,13 @@ def main():
     time.sleep(1)
     try:
         play(display, out, "normal", {
-            "start.png": (lambda t: True, 0.0),
-            "corner.png": (lambda t: "corner left" in t, 1.6),
-            "stairs.png": (lambda t: "stairs...!!!" in t, 3.0),
-            "score.png": (lambda t: "stairs up!!!" in t, 8.0),
+            "start.jpg": (None, 0.0),
+            "corner.jpg": (lambda t: "corner left" in t, 1.6),
+            "stairs.jpg": (lambda t: "stairs...!!!" in t, 3.0),
+            "score.jpg": (lambda t: "stairs up!!!" in t, 8.0),
         })
         play(display, out, "cel", {
-            "cel.png": (lambda t: "flip blackboard" in t, 1.5),
+            "cel.jpg": (lambda t: "flip blackboard" in t, 1.5),
         })
     finally:
         server.kill()
