@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds everything and runs every test suite, under
-# a virtual display when there is none.
+# a virtual display when there is none: once in a release build, then again
+# with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -20,3 +21,17 @@ echo "== release build and tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j"$jobs"
 run_ctest build
+
+echo "== sanitizer build and tests"
+cmake -S . -B build-sanitize -DBRINDLEMOOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build-sanitize -j"$jobs"
+(
+  # verify_asan_link_order=0: the start-up test preloads the GL driver
+  # (tests/sanitizer/sanitizer.cmake).
+  export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:verify_asan_link_order=0"
+  export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+  export LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan.supp:print_suppressions=0"
+  # The soak test plays fewer games under the sanitizers, which are slower.
+  export BRINDLEMOOR_SOAK_GAMES=40
+  run_ctest build-sanitize
+)
