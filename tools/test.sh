@@ -32,6 +32,6 @@ cmake --build build-sanitize -j"$jobs"
   export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
   export LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan.supp:print_suppressions=0"
   # The soak test plays fewer games under the sanitizers, which are slower.
-  export BRINDLEMOOR_SOAK_GAMES=40
+  export BRINDLEMOOR_SOAK_GAMES=100
   run_ctest build-sanitize
 )
