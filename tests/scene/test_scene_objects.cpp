@@ -40,15 +40,7 @@ const char* const kNoUvs =
 
 class SceneObjectTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        test::ensureGlContext();
-        program = new render::ShaderProgram("Shader/LightsNormalShadowShader.vert",
-                                            "Shader/LightsNormalShadowShader.frag");
-    }
-    static void TearDownTestSuite() {
-        delete program;
-        program = nullptr;
-    }
+    static void SetUpTestSuite() { program = test::sharedSceneProgram(); }
     void SetUp() override {
         test::writeFile(dir.file("two.obj"), kTwoMeshes);
         test::writeFile(dir.file("nouv.obj"), kNoUvs);

@@ -32,15 +32,7 @@ float wrapped(float v) { return v - std::floor(v); }
 
 class Text3DTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        test::ensureGlContext();
-        program = new render::ShaderProgram("Shader/LightsNormalShadowShader.vert",
-                                            "Shader/LightsNormalShadowShader.frag");
-    }
-    static void TearDownTestSuite() {
-        delete program;
-        program = nullptr;
-    }
+    static void SetUpTestSuite() { program = test::sharedSceneProgram(); }
     void SetUp() override {
         baseline = test::countGlObjects();
         test::captureStdout([&] { text = std::make_unique<scene::Text3D>(program); });

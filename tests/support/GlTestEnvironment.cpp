@@ -4,6 +4,7 @@
 
 #include "platform/Gl.h"
 #include "platform/Window.h"
+#include "render/ShaderProgram.h"
 
 namespace brindlemoor::test {
 
@@ -27,6 +28,13 @@ void ensureGlContext(int width, int height) {
     while (glGetError() != GL_NO_ERROR) {
     }
     opened = true;
+}
+
+render::ShaderProgram* sharedSceneProgram() {
+    ensureGlContext();
+    static render::ShaderProgram* program =
+        new render::ShaderProgram("Shader/LightsNormalShadowShader.vert", "Shader/LightsNormalShadowShader.frag");
+    return program;
 }
 
 bool GlObjectCounts::operator==(const GlObjectCounts& o) const {

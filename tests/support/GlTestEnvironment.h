@@ -2,12 +2,20 @@
 // on first use and kept until the program ends.
 #pragma once
 
+namespace brindlemoor::render {
+class ShaderProgram;
+}
+
 namespace brindlemoor::test {
 
 // Opens the hidden window (1280 x 720 unless a size was requested before the
 // first call) and makes its context current; fails the calling test when no
 // context can be had.
 void ensureGlContext(int width = 1280, int height = 720);
+
+// A normal-mapping scene program built once per test program and kept: for
+// suites that need some program to build vertex arrays against.
+render::ShaderProgram* sharedSceneProgram();
 
 // Live GL object names among the first `maxName` names of each kind, counted
 // with glIsBuffer and friends: a leak check for code that creates and deletes.
