@@ -146,6 +146,26 @@ TEST_F(SceneObjectTest, ASuccessfulImportPrintsTheEmptyErrorStringAndBuildsEvery
     EXPECT_EQ(object->meshEntries[1].faceCount, 1u);
 }
 
+TEST_F(SceneObjectTest, TexturesCarryEveryMipmapLevelDownToOnePixel) {
+    auto object = make("two.obj");
+    for (GLuint texture : {object->colorTexture, object->normalTexture}) {
+        glBindTexture(GL_TEXTURE_2D, texture);
+        GLint base = 0;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &base);
+        ASSERT_GT(base, 1);
+        int levels = 0;
+        while ((base >> levels) > 1) {
+            ++levels;
+        }
+        GLint last = 0;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, levels, GL_TEXTURE_WIDTH, &last);
+        EXPECT_EQ(last, 1);
+        GLint filter = 0;
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+        EXPECT_EQ(filter, GL_LINEAR_MIPMAP_LINEAR);
+    }
+}
+
 TEST_F(SceneObjectTest, AMeshWithoutTextureCoordinatesGetsNoUvOrTangentBuffers) {
     auto object = make("nouv.obj");
     ASSERT_EQ(object->meshEntries.size(), 1u);
