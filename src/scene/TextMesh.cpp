@@ -1,5 +1,6 @@
 #include "scene/TextMesh.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace brindlemoor::scene {
@@ -28,7 +29,7 @@ void cellOf(signed char c, float& u0, float& u1, float& vTop, float& vBottom) {
 
 TextMesh buildTextMesh(const char* text, float size, float x, float y) {
     TextMesh mesh;
-    const std::size_t count = text != nullptr ? std::strlen(text) : 0;
+    const std::size_t count = text != nullptr ? std::min(std::strlen(text), kMaxChalkCharacters) : 0;
     mesh.textWidth = static_cast<float>(count);
     mesh.positions.reserve(count * 18);
     mesh.normals.reserve(count * 18);

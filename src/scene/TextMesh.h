@@ -2,9 +2,15 @@
 // square per character, textured from the 8 x 8 character atlas.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 namespace brindlemoor::scene {
+
+// Chalk text longer than this is cut off: at this length a letter is already a
+// thirtieth of a board unit wide, and a word list line of megabytes would
+// otherwise take gigabytes of vertex data.
+constexpr std::size_t kMaxChalkCharacters = 256;
 
 struct TextMesh {
     std::vector<float> positions;        // 3 per vertex
@@ -16,7 +22,8 @@ struct TextMesh {
 };
 
 // Six vertices per character (two counter-clockwise triangles), letter size
-// `size`, the first letter's lower-left corner at (x, y).
+// `size`, the first letter's lower-left corner at (x, y); at most
+// kMaxChalkCharacters characters.
 TextMesh buildTextMesh(const char* text, float size, float x, float y);
 
 }  // namespace brindlemoor::scene

@@ -1,6 +1,7 @@
 // Chalk text geometry from arbitrary bytes (negative character codes included):
-// six vertices per character up to the first zero byte, indices in order, and
+// six vertices per character up to the first zero byte (or the length cap), indices in order, and
 // every texture coordinate within one atlas width of the texture.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -12,7 +13,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using brindlemoor::fuzz::require;
     const std::string text(reinterpret_cast<const char*>(data), size);  // zero-terminated copy
-    const std::size_t characters = std::string(text.c_str()).size();
+    const std::size_t characters =
+        std::min(std::string(text.c_str()).size(), brindlemoor::scene::kMaxChalkCharacters);
     const brindlemoor::scene::TextMesh mesh = brindlemoor::scene::buildTextMesh(text.c_str(), 1.0f, 0.0f, 0.0f);
 
     require(mesh.textWidth == static_cast<float>(characters), "width counts the characters");

@@ -12,6 +12,7 @@
 #include "render/ShaderProgram.h"
 #include "scene/Blackboard.h"
 #include "scene/Text3D.h"
+#include "scene/TextMesh.h"
 
 namespace {
 
@@ -108,6 +109,13 @@ TEST_F(Text3DTest, BytesAboveAsciiBuildFiniteQuadsAndTextStopsAtAZero) {
     for (float value : bufferFloats(text->uvBuffer)) {
         EXPECT_TRUE(std::isfinite(value));
     }
+}
+
+TEST_F(Text3DTest, AbsurdlyLongTextsAreCutOffInsteadOfTakingGigabytes) {
+    text->setText(std::string(100000, 'W'));
+    EXPECT_FLOAT_EQ(text->textWidth, static_cast<float>(scene::kMaxChalkCharacters));
+    EXPECT_EQ(text->faceCount, static_cast<int>(2 * scene::kMaxChalkCharacters));
+    EXPECT_EQ(bufferFloats(text->positionBuffer).size(), scene::kMaxChalkCharacters * 18u);
 }
 
 TEST_F(Text3DTest, PlacedTextIsEightUnitsWideWithOneMiddleLineForAnyLength) {
