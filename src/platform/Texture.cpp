@@ -3,64 +3,31 @@
 #include <map>
 
 #include "platform/Gl.h"
-#include "platform/Mipmaps.h"
 
 namespace brindlemoor::platform {
 
 namespace {
-
-struct CachedTexture {
-    std::shared_ptr<const Image> image;
-    std::vector<Image> smallerLevels;  // built on first use
-    bool levelsBuilt = false;
-};
-
-std::map<std::string, CachedTexture>& textureCache() {
-    static std::map<std::string, CachedTexture> cache;
+std::map<std::string, std::shared_ptr<const Image>>& imageCache() {
+    static std::map<std::string, std::shared_ptr<const Image>> cache;
     return cache;
 }
+}  // namespace
 
-CachedTexture* cachedTexture(const std::string& path) {
-    auto& cache = textureCache();
+std::shared_ptr<const Image> cachedImage(const std::string& path) {
+    auto& cache = imageCache();
     auto found = cache.find(path);
     if (found != cache.end()) {
-        return &found->second;
+        return found->second;
     }
     auto image = std::make_shared<Image>();
     if (!decodeTgaFile(path, *image)) {
         return nullptr;  // not cached: a failure is retried, as the classic loader would
     }
-    CachedTexture& entry = cache[path];
-    entry.image = image;
-    return &entry;
+    cache.emplace(path, image);
+    return image;
 }
 
-}  // namespace
-
-std::shared_ptr<const Image> cachedImage(const std::string& path) {
-    CachedTexture* entry = cachedTexture(path);
-    return entry != nullptr ? entry->image : nullptr;
-}
-
-void clearImageCache() { textureCache().clear(); }
-
-bool loadMipmaps2D(const std::string& path) {
-    CachedTexture* entry = cachedTexture(path);
-    if (entry == nullptr) {
-        return false;
-    }
-    if (!entry->levelsBuilt) {
-        entry->smallerLevels = buildMipmapLevels(*entry->image);
-        entry->levelsBuilt = true;
-    }
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    GLint level = 1;
-    for (const Image& smaller : entry->smallerLevels) {
-        glTexImage2D(GL_TEXTURE_2D, level++, GL_RGBA8, smaller.width, smaller.height, 0, GL_RGBA,
-                     GL_UNSIGNED_BYTE, smaller.rgba.data());
-    }
-    return true;
-}
+void clearImageCache() { imageCache().clear(); }
 
 bool loadTexture2D(const std::string& path, int /*flags*/) {
     std::shared_ptr<const Image> image = cachedImage(path);

@@ -146,7 +146,7 @@ unsigned int SceneObject::loadTexture(const std::string& path) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
     if (loaded) {
-        platform::loadMipmaps2D(path);  // the levels glGenerateMipmap would make, built once per file
+        glGenerateMipmap(GL_TEXTURE_2D);
     }
     return texture;
 }

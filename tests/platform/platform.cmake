@@ -1,1 +1,1 @@
-brindlemoor_test(test_platform unit platform/test_input.cpp platform/test_mipmaps.cpp)
+brindlemoor_test(test_platform unit platform/test_input.cpp)
