@@ -39,12 +39,6 @@ TEST(DataSetGenerator, RegeneratesTheCommittedFilesExactly) {
     }
 }
 
-TEST(DataSetGenerator, RefusesToRunWithoutAnOutputRoot) {
-    const CommandResult run = runCommand(std::string("'") + ASSETGEN_BINARY + "'");
-    EXPECT_NE(run.exitStatus, 0);
-    EXPECT_NE(run.output.find("usage"), std::string::npos);
-}
-
 TEST(DataSetGenerator, DefaultWordListHoldsCommonCapitalWords) {
     const std::string text = readFile(sourcePath("Resources/Wordlists/default.txt"));
     ASSERT_FALSE(text.empty());

@@ -1,14 +1,10 @@
 // The textures of the data set: they decode with the game's TGA loader at
-// their budgeted sizes, normal maps are tangent-space blue, the chalk atlas
-// has every character in its own cell the right way up, and the window
-// walls' recesses line up with the glass painted in their texture.
+// their budgeted sizes, normal maps are tangent-space blue, and the chalk
+// atlas has every character in its own cell the right way up.
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include <assimp/Importer.hpp>
-#include <assimp/postprocess.h>
-#include <assimp/scene.h>
 #include <gtest/gtest.h>
 
 #include "platform/TgaImage.h"
@@ -27,12 +23,6 @@ Texel texel(const Image& image, int x, int row) {  // row 0 is the bottom row
     return {p[0], p[1], p[2], p[3]};
 }
 
-Texel sampleUv(const Image& image, float u, float v) {
-    u -= std::floor(u);
-    v -= std::floor(v);
-    return texel(image, std::min(image.width - 1, static_cast<int>(u * image.width)),
-                 std::min(image.height - 1, static_cast<int>(v * image.height)));
-}
 
 Image decode(const std::string& path) {
     Image image;
@@ -159,81 +149,6 @@ TEST(DataSetTextures, AtlasRowsStartAtTheTopAndGlyphsStandUpright) {
     EXPECT_LT(inkOf(atlas, 'L').meanRow, 30.0);
 }
 
-TEST(DataSetTextures, TransparentAtlasTexelsCarryTheSlateGreen) {
-    const Image atlas = decode(kAtlas);
-    const Image board = decode(kBoard + "blackboard_own.tga");
-    ASSERT_EQ(atlas.width, 512);
-    // The slate's typical colour, from the middle of the board's area.
-    const Texel slate = sampleUv(board, 0.5f, 0.6f);
-    for (int row = 0; row < atlas.height; ++row) {
-        for (int x = 0; x < atlas.width; ++x) {
-            const Texel t = texel(atlas, x, row);
-            if (t.a != 0) continue;
-            ASSERT_LE(std::abs(t.r - slate.r), 24) << x << "," << row;
-            ASSERT_LE(std::abs(t.g - slate.g), 24) << x << "," << row;
-            ASSERT_LE(std::abs(t.b - slate.b), 24) << x << "," << row;
-            ASSERT_GT(t.g, t.r);
-        }
-    }
-}
-
-int luminance(const Texel& t) { return (t.r * 3 + t.g * 6 + t.b) / 10; }
-
-TEST(DataSetTextures, WindowRecessesShowThePaintedGlass) {
-    const Image texture = decode(kCorridor + "wall_window_texture.tga");
-    ASSERT_GT(texture.width, 0);
-    for (const char* side : {"left", "right"}) {
-        SCOPED_TRACE(side);
-        Assimp::Importer importer;
-        const aiScene* scene = importer.ReadFile(std::string("Resources/corridor/models/wall_window_") + side + ".obj",
-                                                 aiProcess_Triangulate | aiProcess_JoinIdenticalVertices);
-        ASSERT_NE(scene, nullptr);
-        const float sign = side[0] == 'l' ? -1.0f : 1.0f;
-        int glassFaces = 0, plasterFaces = 0;
-        for (unsigned m = 0; m < scene->mNumMeshes; ++m) {
-            const aiMesh* mesh = scene->mMeshes[m];
-            for (unsigned f = 0; f < mesh->mNumFaces; ++f) {
-                const aiFace& face = mesh->mFaces[f];
-                float x = 0.0f, u = 0.0f, v = 0.0f, nx = 0.0f;
-                for (unsigned i = 0; i < 3; ++i) {
-                    x += mesh->mVertices[face.mIndices[i]].x / 3.0f;
-                    u += mesh->mTextureCoords[0][face.mIndices[i]].x / 3.0f;
-                    v += mesh->mTextureCoords[0][face.mIndices[i]].y / 3.0f;
-                    nx += mesh->mNormals[face.mIndices[i]].x / 3.0f;
-                }
-                if (nx * sign > -0.99f) continue;  // only faces looking into the corridor
-                // What the inside of the face shows on average (window bars included).
-                Texel seen{0, 0, 0, 0};
-                int samples = 0;
-                for (int i = 0; i <= 7; ++i) {
-                    for (int j = 0; i + j <= 7; ++j) {
-                        float su = 0.0f, sv = 0.0f;
-                        const float w[3] = {(i + 1) / 10.0f, (j + 1) / 10.0f, (8 - i - j) / 10.0f};
-                        for (unsigned k = 0; k < 3; ++k) {
-                            su += w[k] * mesh->mTextureCoords[0][face.mIndices[k]].x;
-                            sv += w[k] * mesh->mTextureCoords[0][face.mIndices[k]].y;
-                        }
-                        const Texel t = sampleUv(texture, su, sv);
-                        seen = {seen.r + t.r, seen.g + t.g, seen.b + t.b, 0};
-                        ++samples;
-                    }
-                }
-                seen = {seen.r / samples, seen.g / samples, seen.b / samples, 0};
-                if (std::fabs(x - sign * 5.0f) < 0.01f) {
-                    if (v < 0.2f) continue;  // skirting, wainscot and rail run along the foot
-                    ++plasterFaces;
-                    EXPECT_GT(luminance(seen), 140) << "wall face at u " << u << " v " << v;
-                } else if (std::fabs(x - sign * 5.3f) < 0.01f) {
-                    ++glassFaces;
-                    EXPECT_LT(luminance(seen), 100) << "recess back at u " << u << " v " << v;
-                    EXPECT_GT(seen.b, seen.r);
-                }
-            }
-        }
-        EXPECT_GE(glassFaces, 4);  // two windows, two triangles each
-        EXPECT_GT(plasterFaces, 0);
-    }
-}
 
 }  // namespace
 }  // namespace brindlemoor::test

@@ -120,21 +120,6 @@ TEST_F(PlaythroughTest, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewG
     EXPECT_EQ(state.eye, glm::vec3(0.0f, 2.25f, 6.0f));
 }
 
-TEST_F(PlaythroughTest, TheFinalBoardShowsOnePointPerBoardPassed) {
-    test::GameSession game(options({"DD", "PW", "WP"}));
-    app::GameState& state = app::gameState;
-    Typist typist(12);
-    ASSERT_TRUE(game.runUntil(
-        [&] {
-            typist.act(game.keyboard);
-            return state.newGamePending;
-        },
-        60 * 60));
-    EXPECT_EQ(state.level->score, 3);
-    EXPECT_EQ(state.level->currentBlackboard, 3);
-    EXPECT_FLOAT_EQ(state.level->oddText->textWidth, 7.0f);  // "score 3"
-}
-
 TEST_F(PlaythroughTest, ASlowTypistBouncesOffTheBoardAndLosesAPoint) {
     test::GameSession game(options({"DD", "PP", "PP"}));
     app::GameState& state = app::gameState;
@@ -157,24 +142,6 @@ TEST_F(PlaythroughTest, ASlowTypistBouncesOffTheBoardAndLosesAPoint) {
     const float z = state.player->position.z;
     game.frames(60);
     EXPECT_EQ(state.player->position.z, z);  // the walk has stopped
-}
-
-TEST_F(PlaythroughTest, WrongLettersStartTheWordOver) {
-    test::GameSession game(options({"DD", "PP"}));
-    test::captureStdout([] { gameplay::setWord("CAT"); });
-    auto tap = [&](int key) {
-        game.keyboard.tap(key);
-        game.frames(2);
-    };
-    tap('C');
-    tap('X');
-    tap('A');
-    tap('T');
-    EXPECT_FALSE(app::gameState.walking);
-    tap('C');
-    tap('A');
-    tap('T');
-    EXPECT_TRUE(app::gameState.walking);
 }
 
 TEST_F(PlaythroughTest, SidestepsAreStoppedByTheWalls) {

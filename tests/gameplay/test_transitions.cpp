@@ -146,17 +146,4 @@ TEST_F(TransitionTest, AFrameWithoutTimeMovesNothing) {
     });
 }
 
-TEST(Hermite, EndsAtTheSegmentEndsAndFollowsTheTangents) {
-    gameplay::MovementState s;
-    s.segmentStart = {1, 2, 3};
-    s.segmentEnd = {4, 5, 6};
-    s.startTangent = {1, 0, 0};
-    s.endTangent = {0, 0, 1};
-    EXPECT_EQ(gameplay::hermitePoint(s, 0.0f), s.segmentStart);
-    EXPECT_EQ(gameplay::hermitePoint(s, 1.0f), s.segmentEnd);
-    const glm::vec3 mid = gameplay::hermitePoint(s, 0.5f);
-    EXPECT_FLOAT_EQ(mid.x, 0.5f * 1 + 0.5f * 4 + 0.125f * 1);
-    EXPECT_FLOAT_EQ(mid.z, 0.5f * 3 + 0.5f * 6 - 0.125f * 1);
-}
-
 }  // namespace

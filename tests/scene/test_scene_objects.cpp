@@ -176,16 +176,6 @@ TEST_F(SceneObjectTest, AMeshWithoutTextureCoordinatesGetsNoUvOrTangentBuffers) 
     EXPECT_EQ(object->bitangentBuffer, 0u);
 }
 
-TEST_F(SceneObjectTest, ShadowPreparationBuildsOnePositionOnlyArrayPerMeshOnce) {
-    auto object = make("two.obj");
-    EXPECT_FALSE(object->shadowReady);
-    object->prepareShadow(program);
-    object->prepareShadow(program);
-    EXPECT_TRUE(object->shadowReady);
-    EXPECT_EQ(object->shadowMeshEntries.size(), 2u);
-    EXPECT_NE(object->shadowPositionBuffer, 0u);
-}
-
 TEST_F(SceneObjectTest, DestroyingObjectsReleasesEveryGlObjectTheyMade) {
     const test::GlObjectCounts before = test::countGlObjects();
     for (int i = 0; i < 200; ++i) {
@@ -193,24 +183,6 @@ TEST_F(SceneObjectTest, DestroyingObjectsReleasesEveryGlObjectTheyMade) {
         object->prepareShadow(program);
     }
     EXPECT_TRUE(test::countGlObjects() == before);
-}
-
-TEST(MinFilter, ModesMapToTheSixFiltersAndAnythingElseToTrilinear) {
-    test::ensureGlContext();
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    const GLint expected[] = {GL_NEAREST, GL_LINEAR, GL_NEAREST_MIPMAP_NEAREST, GL_LINEAR_MIPMAP_NEAREST,
-                              GL_NEAREST_MIPMAP_LINEAR, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR_MIPMAP_LINEAR,
-                              GL_LINEAR_MIPMAP_LINEAR};
-    const int modes[] = {0, 1, 2, 3, 4, 5, 7, -1};
-    for (int i = 0; i < 8; ++i) {
-        scene::applyMinFilter(modes[i]);
-        GLint filter = 0;
-        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
-        EXPECT_EQ(filter, expected[i]) << "mode " << modes[i];
-    }
-    glDeleteTextures(1, &texture);
 }
 
 }  // namespace

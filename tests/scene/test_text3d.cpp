@@ -103,14 +103,6 @@ TEST_F(Text3DTest, SpaceDigitsAndMinusUseTheirAtlasRows) {
     EXPECT_FLOAT_EQ(minus[2], 0.875f);
 }
 
-TEST_F(Text3DTest, BytesAboveAsciiBuildFiniteQuadsAndTextStopsAtAZero) {
-    text->setText(std::string("\xE4\x80z\0hidden", 10));
-    EXPECT_FLOAT_EQ(text->textWidth, 3.0f);
-    for (float value : bufferFloats(text->uvBuffer)) {
-        EXPECT_TRUE(std::isfinite(value));
-    }
-}
-
 TEST_F(Text3DTest, AbsurdlyLongTextsAreCutOffInsteadOfTakingGigabytes) {
     text->setText(std::string(100000, 'W'));
     EXPECT_FLOAT_EQ(text->textWidth, static_cast<float>(scene::kMaxChalkCharacters));
@@ -152,18 +144,6 @@ TEST_F(Text3DTest, ReplacingATextManyTimesLeavesNoGlObjectsBehind) {
     EXPECT_TRUE(test::countGlObjects() == withOneText);
     text.reset();
     EXPECT_TRUE(test::countGlObjects() == baseline);
-}
-
-TEST_F(Text3DTest, DrawingUsesTheTextsArrayAndLeavesNoProgramInUse) {
-    text->setText("draw");
-    glUseProgram(program->programHandle);
-    text->draw();
-    GLint current = -1;
-    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
-    EXPECT_EQ(current, 0);
-    GLint boundArray = -1;
-    glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &boundArray);
-    EXPECT_EQ(boundArray, 0);
 }
 
 }  // namespace
