@@ -5,6 +5,7 @@
 #include "app/GameState.h"
 #include "level/Level.h"
 #include "platform/Gl.h"
+#include "render/ObjectDraw.h"
 #include "render/ShaderProgram.h"
 #include "render/Uniforms.h"
 #include "scene/Player.h"
@@ -41,28 +42,10 @@ void renderScene() {
     glUseProgram(program);
 
     if (game.player) {
-        scene::Player& player = *game.player;
         if (!game.shadowShading) {
-            // Cel outline: a slightly larger copy with its front faces culled
-            // and no texture, which the cel shader draws black.
-            glCullFace(GL_FRONT);
-            glActiveTexture(GL_TEXTURE0);
-            glBindTexture(GL_TEXTURE_2D, 0);
-            uploadMatrix(program, "modelMatrix", glm::scale(player.modelMatrix, glm::vec3(1.02f)));
-            player.draw();
-            glCullFace(GL_BACK);
+            drawOutline(*game.player, program, {1.02f});
         }
-        glActiveTexture(GL_TEXTURE0);
-        glBindTexture(GL_TEXTURE_2D, player.colorTexture);
-        uploadInt(program, "colorTexture", 0);
-        if (game.shadowShading) {
-            glActiveTexture(GL_TEXTURE1);
-            glBindTexture(GL_TEXTURE_2D, player.normalTexture);
-            uploadInt(program, "normalTexture", 1);
-        }
-        uploadMatrix(program, "modelMatrix", player.modelMatrix);
-        player.draw();
-        glUseProgram(program);
+        drawTextured(*game.player, program, game.shadowShading);
     }
     if (game.level) {
         game.level->drawObjects();
