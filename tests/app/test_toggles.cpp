@@ -18,15 +18,7 @@ namespace {
 using namespace brindlemoor;
 namespace key = platform::key;
 
-test::GameOptions smallGame(bool shadowShading = true) {
-    test::GameOptions o;
-    o.levelCodes = {"DW", "PP"};
-    o.shadowShading = shadowShading;
-    o.width = 320;
-    o.height = 180;
-    o.ownWorkingDirectory = true;
-    return o;
-}
+test::GameOptions smallGame(bool shadowShading = true) { return test::GameOptions::small({"DW", "PP"}, shadowShading); }
 
 class TogglesTest : public testing::Test {
 protected:

@@ -17,14 +17,7 @@ namespace {
 
 using namespace brindlemoor;
 
-test::GameOptions shadowGame(std::vector<std::string> codes) {
-    test::GameOptions o;
-    o.levelCodes = std::move(codes);
-    o.width = 320;
-    o.height = 180;
-    o.ownWorkingDirectory = true;
-    return o;
-}
+test::GameOptions shadowGame(std::vector<std::string> codes) { return test::GameOptions::small(std::move(codes)); }
 
 class ShadowTest : public testing::Test {
 protected:

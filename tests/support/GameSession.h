@@ -21,6 +21,17 @@ struct GameOptions {
     // Run in a fresh directory (with links to Resources/ and Shader/), so that
     // depth shots and other files land there.
     bool ownWorkingDirectory = false;
+
+    // A small game in a 320 x 180 window in a directory of its own.
+    static GameOptions small(std::vector<std::string> codes, bool shadowShading = true) {
+        GameOptions o;
+        o.levelCodes = std::move(codes);
+        o.shadowShading = shadowShading;
+        o.width = 320;
+        o.height = 180;
+        o.ownWorkingDirectory = true;
+        return o;
+    }
 };
 
 class GameSession {
