@@ -6,9 +6,10 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   libglfw3-dev libglew-dev libassimp-dev libglm-dev libstb-dev
+  libsqlite3-dev libopenal-dev libsndfile1-dev libcli11-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri
-  xdotool imagemagick
+  xdotool imagemagick sox desktop-file-utils
   clang libclang-rt-14-dev
 )
 
