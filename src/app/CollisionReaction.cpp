@@ -6,14 +6,18 @@
 #include "app/Camera.h"
 #include "app/GameState.h"
 #include "app/NewGame.h"
+#include "gameplay/CameraFollow.h"
 #include "gameplay/MovementState.h"
 #include "level/Level.h"
 #include "platform/Input.h"
 #include "scene/Player.h"
+#include "scene/WorldMeasures.h"
 
 namespace brindlemoor::app {
 
 namespace {
+
+using scene::TypeCode;
 
 void printDebugLine(const std::string& label, const scene::Player& player) {
     std::cout << label << " currentPos: " << player.position.x << " " << player.position.y << " "
@@ -21,12 +25,12 @@ void printDebugLine(const std::string& label, const scene::Player& player) {
               << " rotation: " << static_cast<unsigned int>(player.orientation) << std::endl;
 }
 
-scene::SceneObject* collidedObject() {
+const scene::Placement* collidedObject() {
     GameState& game = gameState;
-    if (!game.level || game.collidedIndex >= game.level->objects.size()) {
+    if (!game.level || game.collidedIndex >= game.level->placements().size()) {
         return nullptr;
     }
-    return game.level->objects[game.collidedIndex].get();
+    return game.level->placements()[game.collidedIndex];
 }
 
 }  // namespace
@@ -37,8 +41,8 @@ bool reactToCollision() {
         return true;
     }
     scene::Player& player = *game.player;
-    const std::string& code = game.collidedTypeCode;
-    if (code == "BB" && game.newGamePending) {
+    const TypeCode code = game.collidedTypeCode;
+    if (code == TypeCode::Blackboard && game.newGamePending) {
         game.newGamePending = false;
         platform::sleep(2.0);
         endGame();
@@ -46,30 +50,39 @@ bool reactToCollision() {
         setUpNewGame();
         return false;
     }
-    if (code == "BB") {
-        printDebugLine("blackboard...!!!", player);
-        player.translate(0.0f, 0.0f, 5.0f);
-        player.rotate(0);
-        followCamera(glm::vec3(0.0f, 0.0f, 5.0f));
-        game.walking = false;
-        if (game.level) {
-            game.level->score -= 1;
+    switch (code) {
+        case TypeCode::Blackboard: {
+            const float push = static_cast<float>(world::kBounceDistance);
+            printDebugLine("blackboard...!!!", player);
+            player.translate(0.0f, 0.0f, push);
+            player.rotate(0);
+            followCamera(glm::vec3(0.0f, 0.0f, push));
+            game.walking = false;
+            if (game.level) {
+                game.level->score -= 1;
+            }
+            platform::sleep(1.0);
+            break;
         }
-        platform::sleep(1.0);
-    } else if (code == "-") {
-        printDebugLine("stairs...!!!", player);
-        gameplay::startTransition(collidedObject());
-    } else if (code == "+") {
-        printDebugLine("stairs up!!!", player);
-        player.translate(0.0f, 17.8f, 1.0f);
-        player.rotate(2);
-        // Up one storey and turned round: the camera goes back to where it
-        // stands at the start of a game, behind the turned player.
-        placeCameraBehind(player.position, player.orientation, game.eye, game.centre);
-        platform::sleep(1.0);
-    } else if (code == "<" || code == ">") {
-        printDebugLine("corner left", player);
-        gameplay::startTransition(collidedObject());
+        case TypeCode::StairsDown:
+            printDebugLine("stairs...!!!", player);
+            gameplay::startTransition(collidedObject());
+            break;
+        case TypeCode::StairsUp:
+            printDebugLine("stairs up!!!", player);
+            player.translate(0.0f, static_cast<float>(world::kStoreyHeight), static_cast<float>(world::kStairsUpStep));
+            player.rotate(2);
+            // Up one storey and turned round: the camera goes back to where it
+            // stands at the start of a game, behind the turned player.
+            gameplay::placeCameraBehind(player.position, player.orientation, game.eye, game.centre);
+            platform::sleep(1.0);
+            break;
+        case TypeCode::CornerLeft:
+        case TypeCode::CornerRight:
+            printDebugLine("corner left", player);
+            gameplay::startTransition(collidedObject());
+            break;
+        default: break;
     }
     return true;
 }

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <vector>
 
-#include "app/GlError.h"
+#include "gl/GlError.h"
 #include "platform/Gl.h"
 
 namespace brindlemoor::app {
@@ -20,7 +20,7 @@ void writeDepthShot(const char* fileName, int width, int height) {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, width, height, GL_DEPTH_COMPONENT, GL_UNSIGNED_BYTE, pixels.data());
     glPixelStorei(GL_PACK_ALIGNMENT, previousAlignment);
-    checkGlError("after depthshot read Pixels");
+    gl::checkGlError("after depthshot read Pixels");
 
     const std::array<unsigned char, 18> header = {
         0, 0, 3,                      // no image ID, no colour map, uncompressed greyscale

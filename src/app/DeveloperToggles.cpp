@@ -5,11 +5,12 @@
 #include "app/DepthShot.h"
 #include "app/GameState.h"
 #include "gameplay/MovementState.h"
+#include "gl/Texture2D.h"
 #include "level/Level.h"
-#include "platform/Gl.h"
 #include "platform/Input.h"
 #include "platform/Keys.h"
 #include "render/ScenePass.h"
+#include "render/ShadowMap.h"
 #include "scene/Player.h"
 
 namespace brindlemoor::app {
@@ -18,16 +19,14 @@ namespace {
 
 constexpr double kKeyPause = 0.2;
 
-bool pressed(int key) { return platform::getKey(key) != 0; }
-
 // The filter number combines sampling and mipmapping: 0..5.
 void applyTextureFilter() {
     GameState& game = gameState;
     const int mode = game.samplingMode + 2 * game.mipmapMode;
     if (game.player) {
         glActiveTexture(GL_TEXTURE0);
-        glBindTexture(GL_TEXTURE_2D, game.player->colorTexture);
-        scene::applyMinFilter(mode);
+        glBindTexture(GL_TEXTURE_2D, game.player->colorTexture());
+        gl::applyMinFilter(mode);
     }
     if (game.level) {
         game.level->setTextureFilter(mode);
@@ -36,8 +35,9 @@ void applyTextureFilter() {
 
 }  // namespace
 
-void handleFunctionKeys() {
+void handleFunctionKeys(const platform::InputFrame& input) {
     GameState& game = gameState;
+    auto pressed = [&input](int key) { return input.held(key); };
     if (pressed(platform::key::F2)) {
         game.showFps = !game.showFps;
         std::cout << (game.showFps ? "fps display on" : "fps display off") << std::endl;
@@ -84,12 +84,21 @@ void handleFunctionKeys() {
     if (pressed(platform::key::F8)) {
         game.frustumCulling = !game.frustumCulling;
         std::cout << (game.frustumCulling ? "view frustrum culling on" : "view frustrum culling off") << std::endl;
-        render::uploadProjection();
+        if (game.sceneProgram) {
+            render::uploadProjection(*game.sceneProgram, game.width, game.height, game.frustumCulling);
+        }
         platform::sleep(kKeyPause);
     }
     if (pressed(platform::key::F9)) {
         std::cout << "flipping transparency" << std::endl;
         game.transparency = !game.transparency;
+        platform::sleep(kKeyPause);
+    }
+    // The shadow map's depth, as the shadow pass of this frame left it.
+    if (pressed(platform::key::F11) && game.shadowShading && game.shadowMap) {
+        game.shadowMap->bindForReading();
+        writeDepthShot("shadowmap.tga", render::kShadowMapSize, render::kShadowMapSize);
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
         platform::sleep(kKeyPause);
     }
     if (pressed(platform::key::F12)) {

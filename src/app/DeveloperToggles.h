@@ -1,10 +1,13 @@
 // The function keys: frame counter, wireframe, texture filtering, god mode,
-// the short far plane, transparency and the depth shot. A handled key pauses
-// the game for 0.2 s, so a held key acts at most five times a second.
+// the short far plane, transparency and the depth shots of the window and of
+// the shadow map. A handled key pauses the game for 0.2 s, so a held key acts
+// at most five times a second.
 #pragma once
+
+#include "platform/KeyLatch.h"
 
 namespace brindlemoor::app {
 
-void handleFunctionKeys();
+void handleFunctionKeys(const platform::InputFrame& input);
 
 }  // namespace brindlemoor::app

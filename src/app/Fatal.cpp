@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "gl/ShaderProgram.h"
 #include "platform/Console.h"
 
 namespace brindlemoor::app {
@@ -18,6 +19,13 @@ void fatal(const std::string& message, const std::string& detail) {
     std::cout << detail << std::endl;
     platform::pauseConsole();
     std::exit(-1);
+}
+
+void fatal(const gl::ShaderError& error) {
+    if (error.hasLog()) {
+        fatal(error.what(), error.log());
+    }
+    fatal(error.what());
 }
 
 }  // namespace brindlemoor::app

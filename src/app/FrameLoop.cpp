@@ -11,10 +11,10 @@
 #include "app/GameState.h"
 #include "gameplay/MovementState.h"
 #include "gameplay/WordState.h"
+#include "gl/GlError.h"
+#include "gl/ShaderProgram.h"
 #include "level/Level.h"
-#include "platform/Gl.h"
 #include "platform/Input.h"
-#include "platform/Keys.h"
 #include "platform/Window.h"
 #include "render/ScenePass.h"
 #include "render/ShadowMap.h"
@@ -45,44 +45,49 @@ void movePlayerAndCamera(const glm::vec3& v) {
 
 // Walking, sideways steps and (in god mode) free movement; none of it while a
 // corner or stairs walk carries the player.
-void moveByKeys(float dtf) {
+void moveByKeys(const platform::InputFrame& input, float dtf) {
     GameState& game = gameState;
     const gameplay::MovementState& movement = gameplay::movementState;
     if (movement.transitionPhase != 0 || !game.player) {
         return;
     }
     const float s = game.moveSpeed;
-    const std::string& blocked = game.collidedTypeCode;  // still the previous frame's
+    const scene::TypeCode blocked = game.collidedTypeCode;  // still the previous frame's
     if (!movement.godMode && game.walking) {
         movePlayerAndCamera(glm::vec3(0.0f, 0.0f, -s * dtf));
     }
-    if (platform::getKey(platform::key::Left) != 0 && blocked.rfind('L', 0) != 0) {
+    if (input.held(platform::key::Left) && !scene::isLeftWall(blocked)) {
         game.player->translate(-s * dtf, 0.0f, 0.0f);
         followCamera(glm::vec3(-dtf, 0.0f, 0.0f));
     }
-    if (platform::getKey(platform::key::Right) != 0 && blocked.rfind('R', 0) != 0) {
+    if (input.held(platform::key::Right) && !scene::isRightWall(blocked)) {
         game.player->translate(s * dtf, 0.0f, 0.0f);
         followCamera(glm::vec3(dtf, 0.0f, 0.0f));
     }
-    if (platform::getKey(platform::key::Up) != 0 && movement.godMode) {
+    if (input.held(platform::key::Up) && movement.godMode) {
         movePlayerAndCamera(glm::vec3(0.0f, 0.0f, -s * dtf));
     }
-    if (platform::getKey(platform::key::Down) != 0 && movement.godMode) {
+    if (input.held(platform::key::Down) && movement.godMode) {
         movePlayerAndCamera(glm::vec3(0.0f, 0.0f, s * dtf));
     }
 }
 
-void typeLetters() {
+// Every letter pressed since the last frame, in the order pressed.
+void typeLetters(const platform::InputFrame& input) {
     GameState& game = gameState;
-    const char c = gameplay::pollLetter();
-    if (c == '#' || !gameplay::typeLetter(c)) {
-        return;
+    for (char letter : input.letters()) {
+        gameplay::pressLetter(letter);
     }
-    std::cout << "flip blackboard" << std::endl;
-    game.walking = true;
-    if (!game.newGamePending && game.level && game.level->nextBlackboard(gameplay::chooseWord())) {
-        std::cout << "setting up a new game" << std::endl;
-        game.newGamePending = true;
+    for (char c = gameplay::pollLetter(); c != '#'; c = gameplay::pollLetter()) {
+        if (!gameplay::typeLetter(c)) {
+            continue;
+        }
+        std::cout << "flip blackboard" << std::endl;
+        game.walking = true;
+        if (!game.newGamePending && game.level && game.level->nextBlackboard(gameplay::chooseWord())) {
+            std::cout << "setting up a new game" << std::endl;
+            game.newGamePending = true;
+        }
     }
 }
 
@@ -109,26 +114,32 @@ void beginFrameLoop(FrameLoop& loop) {
 
 void runFramePass(FrameLoop& loop) {
     GameState& game = gameState;
+    const platform::InputFrame input = platform::takeInput();
     const double now = platform::getTime();
     const double dt = now - loop.previousTime;
     loop.previousTime = now;
     const float dtf = static_cast<float>(dt);
 
     countFrame(loop, dt);
-    moveByKeys(dtf);
+    moveByKeys(input, dtf);
 
-    game.collidedIndex = gameplay::testCollision(dtf);
+    game.collidedIndex = gameplay::kNoCollision;
+    if (game.player && game.level) {
+        const gameplay::MovementWorld world{*game.player, game.level->placements(), game.eye, game.centre,
+                                            game.moveSpeed};
+        game.collidedIndex = gameplay::testCollision(dtf, world);
+    }
     if (game.collidedIndex == gameplay::kNoCollision || !game.level ||
         game.collidedIndex >= game.level->objects.size()) {
-        game.collidedTypeCode = "none";
+        game.collidedTypeCode = scene::TypeCode::None;
     } else {
-        game.collidedTypeCode = game.level->objects[game.collidedIndex]->getTypeCode();
+        game.collidedTypeCode = game.level->placements()[game.collidedIndex]->getTypeCode();
     }
     if (!reactToCollision()) {
         return;  // a new game was set up: this pass draws nothing
     }
 
-    typeLetters();
+    typeLetters(input);
     game.viewMatrix = glm::lookAt(game.eye, game.centre, glm::vec3(0.0f, 1.0f, 0.0f));
     if (game.player) {
         game.player->update(dt);
@@ -136,21 +147,25 @@ void runFramePass(FrameLoop& loop) {
     pushLights();
     markFrameStage(FrameStage::UpdateDone);
 
-    if (game.shadowShading) {
-        render::renderShadowPass();
+    if (game.shadowMap && game.sceneProgram && game.level) {
+        game.shadowMap->renderShadowPass(*game.sceneProgram, game.player.get(), *game.level);
     }
     markFrameStage(FrameStage::ShadowPassDone);
-    render::renderScene();
+    if (game.sceneProgram) {
+        const render::SceneView view{game.width, game.height, game.shadowShading, game.transparency,
+                                     game.viewMatrix};
+        render::renderScene(*game.sceneProgram, game.player.get(), game.level.get(), view);
+    }
     markFrameStage(FrameStage::ScenePassDone);
-    handleFunctionKeys();
+    handleFunctionKeys(input);
     platform::swapBuffers();
     markFrameStage(FrameStage::FrameDone);
 
-    loop.running = platform::getKey(platform::key::Escape) == 0 && platform::windowOpened();
-    const GLenum error = glGetError();
-    if (error != GL_NO_ERROR) {
-        std::cout << "GL ERROR DETECTED!!! " << static_cast<unsigned int>(error) << " @ Main mainloop" << std::endl;
-    }
+    // Escape counts when it was down at the start of the frame or has been
+    // pressed during it (the swap takes the window's events).
+    const bool escape = input.held(platform::key::Escape) || platform::keyHeld(platform::key::Escape);
+    loop.running = !escape && platform::windowOpened();
+    gl::reportGlError(" @ Main mainloop");
 }
 
 }  // namespace brindlemoor::app

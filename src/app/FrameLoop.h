@@ -2,6 +2,8 @@
 // drawing and the developer keys.
 #pragma once
 
+#include "platform/KeyLatch.h"
+
 namespace brindlemoor::app {
 
 struct FrameLoop {
@@ -13,7 +15,7 @@ struct FrameLoop {
 
 // Starts the loop's clock (just before the first game is set up).
 void beginFrameLoop(FrameLoop& loop);
-// One pass of the loop.
+// One pass of the loop, with the key events since the previous pass.
 void runFramePass(FrameLoop& loop);
 
 }  // namespace brindlemoor::app

@@ -1,7 +1,8 @@
 #include "app/GameState.h"
 
+#include "gl/ShaderProgram.h"
 #include "level/Level.h"
-#include "render/ShaderProgram.h"
+#include "render/ShadowMap.h"
 #include "scene/Player.h"
 
 namespace brindlemoor::app {

@@ -1,6 +1,7 @@
 // The one process-wide record of the game: settings read from config.txt, the
 // developer toggles, the game-flow flags, the objects of the current game, the
-// collision result of the frame and the camera.
+// collision result of the frame and the camera. Only src/app/ touches it; the
+// layers below are handed what they need.
 #pragma once
 
 #include <memory>
@@ -9,8 +10,13 @@
 #include <glm/mat4x4.hpp>
 #include <glm/vec3.hpp>
 
-namespace brindlemoor::render {
+#include "scene/TypeCode.h"
+
+namespace brindlemoor::gl {
 class ShaderProgram;
+}
+namespace brindlemoor::render {
+class ShadowMap;
 }
 namespace brindlemoor::scene {
 class Player;
@@ -50,16 +56,16 @@ struct GameState {
     bool walking = false;
     bool newGamePending = false;
 
-    // Objects of the current game
+    // Objects of the current game; each owns its GL objects, so they can go
+    // in any order.
     std::unique_ptr<scene::Player> player;
-    std::unique_ptr<render::ShaderProgram> sceneProgram;
+    std::unique_ptr<gl::ShaderProgram> sceneProgram;
     std::unique_ptr<level::Level> level;
-    std::unique_ptr<render::ShaderProgram> depthProgram;
-    unsigned int shadowFramebuffer = 0;
+    std::unique_ptr<render::ShadowMap> shadowMap;  // shadow mode: depth program, texture, framebuffer
 
     // Collision result of this frame
     unsigned int collidedIndex = 0;
-    std::string collidedTypeCode = "none";
+    scene::TypeCode collidedTypeCode = scene::TypeCode::None;
 
     // Camera
     glm::vec3 eye{0.0f, 0.0f, 0.0f};

@@ -6,48 +6,69 @@
 
 #include <glm/gtc/matrix_transform.hpp>
 
+#include "app/Fatal.h"
 #include "app/GameState.h"
 #include "gameplay/MovementState.h"
 #include "gameplay/WordState.h"
+#include "gl/ShaderProgram.h"
 #include "level/Level.h"
 #include "platform/Gl.h"
 #include "platform/Window.h"
 #include "render/ScenePass.h"
-#include "render/ShaderProgram.h"
 #include "render/ShadowMap.h"
 #include "scene/Player.h"
+#include "scene/QuarterTurns.h"
 
 namespace brindlemoor::app {
+
+namespace {
+
+// The seed of a game's random generator: the calendar time, as the game has
+// always been seeded.
+unsigned int gameSeed() { return static_cast<unsigned int>(std::time(nullptr)); }
+
+// Builds the scene program of the configured mode and, in shadow mode, the
+// shadow map; a shader that cannot be built ends the game.
+void buildPrograms(GameState& game) {
+    try {
+        if (game.shadowShading) {
+            game.sceneProgram = std::make_unique<gl::ShaderProgram>(kShadowVertexShader, kShadowFragmentShader);
+            game.shadowMap = std::make_unique<render::ShadowMap>();
+            if (!game.shadowMap->complete()) {
+                std::cout << "Failed to load framebuffer" << std::endl;
+            }
+        } else {
+            game.sceneProgram = std::make_unique<gl::ShaderProgram>(kCelVertexShader, kCelFragmentShader);
+        }
+    } catch (const gl::ShaderError& error) {
+        fatal(error);
+    }
+}
+
+}  // namespace
 
 void setUpNewGame() {
     GameState& game = gameState;
     game.walking = false;
     platform::setWindowTitle("Brindlemoor");
-
-    if (game.shadowShading) {
-        game.sceneProgram = std::make_unique<render::ShaderProgram>(kShadowVertexShader, kShadowFragmentShader);
-        if (!render::setUpShadowMap()) {
-            std::cout << "Failed to load framebuffer" << std::endl;
-        }
-    } else {
-        game.sceneProgram = std::make_unique<render::ShaderProgram>(kCelVertexShader, kCelFragmentShader);
-    }
+    buildPrograms(game);
     game.lightsFloor = -1;
 
     game.player = std::make_unique<scene::Player>(game.sceneProgram.get());
-    if (game.shadowShading) {
-        game.player->prepareShadow(game.depthProgram.get());
+    if (game.shadowMap) {
+        game.player->prepareShadow(game.shadowMap->depthProgram());
     }
-    game.level = std::make_unique<level::Level>();
-    if (game.shadowShading) {
-        game.level->prepareObjectsForShadows();
+    game.level = std::make_unique<level::Level>(game.sceneProgram.get(),
+                                                level::LevelSettings{game.levelPath, game.levelLength, gameSeed()});
+    if (game.shadowMap) {
+        game.level->prepareObjectsForShadows(game.shadowMap->depthProgram());
     }
-    render::uploadProjection();
+    render::uploadProjection(*game.sceneProgram, game.width, game.height, game.frustumCulling);
 
-    game.centre = glm::vec3(0.0f, 2.0f, 0.0f);
-    game.eye = glm::vec3(0.0f, 2.25f, 6.0f);
+    game.centre = scene::toGlm(world::kCameraTarget);
+    game.eye = scene::toGlm(world::kCameraEye);
     game.up = glm::vec3(0.0f, 1.0f, 0.0f);
-    glUseProgram(game.sceneProgram->programHandle);
+    game.sceneProgram->use();
     game.viewMatrix = glm::lookAt(game.eye, game.centre, game.up);
 
     glClearColor(0.14f, 0.14f, 0.14f, 0.0f);
@@ -56,7 +77,7 @@ void setUpNewGame() {
     glDepthFunc(GL_LESS);
     glEnable(GL_CULL_FACE);
 
-    std::srand(static_cast<unsigned int>(std::time(nullptr)));
+    std::srand(gameSeed());
     gameplay::readWordList(game.wordListPath);
     game.level->showWord(gameplay::chooseWord());
     std::cout << "finished setting up a new game!" << std::endl;
@@ -66,13 +87,10 @@ void setUpNewGame() {
 
 void endGame() {
     GameState& game = gameState;
-    game.sceneProgram.reset();
     game.level.reset();
-    game.depthProgram.reset();
     game.player.reset();
-    if (game.shadowShading) {
-        render::tearDownShadowMap();
-    }
+    game.shadowMap.reset();
+    game.sceneProgram.reset();
 }
 
 }  // namespace brindlemoor::app

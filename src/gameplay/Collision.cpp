@@ -2,10 +2,7 @@
 // region around the player are tested; the region is rebuilt when he leaves it.
 #include <iostream>
 
-#include "app/GameState.h"
 #include "gameplay/MovementState.h"
-#include "level/Level.h"
-#include "scene/Player.h"
 
 namespace brindlemoor::gameplay {
 
@@ -22,28 +19,23 @@ void resetMovement() {
     m.currentFloor = 0;
 }
 
-void startTransition(scene::SceneObject* piece) {
+void startTransition(const scene::Placement* piece) {
     movementState.transitionObject = piece;
     movementState.transitionPhase = 1;
 }
 
-unsigned int testCollision(float dt) {
-    app::GameState& game = app::gameState;
+unsigned int testCollision(float dt, const MovementWorld& world) {
     MovementState& m = movementState;
-    if (!game.player || !game.level) {
-        return kNoCollision;
-    }
-    scene::Player& player = *game.player;
-    const level::Level& level = *game.level;
-    refreshCollidables(player, level);
+    const scene::Placement& player = world.player;
+    refreshCollidables(player, world.objects);
     if (m.transitionPhase != 0) {
-        advanceTransition(player, dt, game.moveSpeed);
+        advanceTransition(dt, world);
     }
     if (m.godMode || m.transitionPhase != 0) {
         return kNoCollision;
     }
     for (unsigned int index : m.collidables) {
-        const scene::SceneObject& object = *level.objects[index];
+        const scene::Placement& object = *world.objects[index];
         // The cheap test first: most nearby pieces lie wholly ahead.
         if (player.boxUpper.z > object.boxLower.z && collidesWith(player, object)) {
             return index;
@@ -52,24 +44,24 @@ unsigned int testCollision(float dt) {
     return kNoCollision;
 }
 
-bool collidesWith(const scene::SceneObject& player, const scene::SceneObject& o) {
+bool collidesWith(const scene::Placement& player, const scene::Placement& o) {
     const bool hit = o.boxUpper.z > player.boxLower.z && player.boxUpper.y > o.boxLower.y &&
                      o.boxUpper.y > player.boxLower.y && player.boxUpper.x > o.boxLower.x &&
                      o.boxUpper.x > player.boxLower.x;
     if (hit) {
-        std::cout << "collide with: " << o.typeCode << " " << o.position.x << " " << o.position.y << " "
+        std::cout << "collide with: " << scene::codeText(o.typeCode) << " " << o.position.x << " " << o.position.y << " "
                   << o.position.z << std::endl;
-        std::cout << "p: " << player.typeCode << " " << player.position.x << " " << player.position.y << " "
+        std::cout << "p: " << scene::codeText(player.typeCode) << " " << player.position.x << " " << player.position.y << " "
                   << player.position.z << std::endl;
     }
     return hit;
 }
 
-bool refreshCollidables(const scene::SceneObject& player, const level::Level& level) {
+bool refreshCollidables(const scene::Placement& player, const scene::PlacementList& objects) {
     MovementState& m = movementState;
     if (m.refreshPending) {
         m.regionCentre = player.boxCentre;
-        rebuildCollidables(level);
+        rebuildCollidables(objects);
         m.refreshPending = false;
     }
     const glm::vec3 c = m.regionCentre;
@@ -85,18 +77,18 @@ bool refreshCollidables(const scene::SceneObject& player, const level::Level& le
         return false;
     }
     m.regionCentre = q;
-    rebuildCollidables(level);
+    rebuildCollidables(objects);
     return true;
 }
 
-void rebuildCollidables(const level::Level& level) {
+void rebuildCollidables(const scene::PlacementList& objects) {
     MovementState& m = movementState;
     m.collidables.clear();
     const glm::vec3 c = m.regionCentre;
     const glm::vec3 h = m.regionHalfSize;
-    for (std::size_t i = 0; i < level.objects.size(); ++i) {
-        const scene::SceneObject& o = *level.objects[i];
-        if (o.typeCode == "C") {
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const scene::Placement& o = *objects[i];
+        if (o.typeCode == scene::TypeCode::Ceiling) {
             continue;
         }
         bool overlaps = true;
@@ -106,17 +98,17 @@ void rebuildCollidables(const level::Level& level) {
         if (!overlaps) {
             continue;
         }
-        if (o.typeCode == "F") {
+        if (o.typeCode == scene::TypeCode::Floor) {
             m.currentFloor = static_cast<int>(i);
             std::cout << "Current Floor = " << static_cast<unsigned int>(i) << std::endl;
-        } else if (o.typeCode.empty() || o.typeCode[0] != 'F') {
+        } else if (!scene::isFloor(o.typeCode)) {
             m.collidables.push_back(static_cast<unsigned int>(i));
         }
     }
     std::cout << "Collidable objects: " << std::endl;
     for (unsigned int index : m.collidables) {
-        const scene::SceneObject& o = *level.objects[index];
-        std::cout << o.typeCode << ": " << o.boxLower.x << " " << o.boxUpper.x << ", " << o.boxLower.y << " "
+        const scene::Placement& o = *objects[index];
+        std::cout << scene::codeText(o.typeCode) << ": " << o.boxLower.x << " " << o.boxUpper.x << ", " << o.boxLower.y << " "
                   << o.boxUpper.y << ", " << o.boxLower.z << " " << o.boxUpper.z << std::endl;
     }
 }

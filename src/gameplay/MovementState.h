@@ -7,12 +7,7 @@
 
 #include <glm/vec3.hpp>
 
-namespace brindlemoor::scene {
-class SceneObject;
-}
-namespace brindlemoor::level {
-class Level;
-}
+#include "scene/Placement.h"
 
 namespace brindlemoor::gameplay {
 
@@ -32,28 +27,35 @@ struct MovementState {
     glm::vec3 startTangent{0.0f};
     glm::vec3 segmentEnd{0.0f};
     glm::vec3 endTangent{0.0f};
-    scene::SceneObject* transitionObject = nullptr;  // lives in the level's objects
+    const scene::Placement* transitionObject = nullptr;  // one of the level's objects
 };
 
 extern MovementState movementState;
+
+// What a frame's test works on: the player, the level's objects in list
+// order, the camera the walks steer, and the walking speed.
+struct MovementWorld {
+    scene::Placement& player;
+    const scene::PlacementList& objects;
+    glm::vec3& eye;
+    glm::vec3& centre;
+    float moveSpeed;
+};
 
 // Called at every new game: ends any transition and empties the nearby list.
 void resetMovement();
 // The frame's test: refreshes the nearby list, advances a running transition,
 // and returns the index of the level object the player runs into, or 999.
-unsigned int testCollision(float dt);
+unsigned int testCollision(float dt, const MovementWorld& world);
 // Starts the walk through a corner or stairs-down piece (from the next test on).
-void startTransition(scene::SceneObject* piece);
+void startTransition(const scene::Placement* piece);
 
-// The steps of the above, for tests.
-bool refreshCollidables(const scene::SceneObject& player, const level::Level& level);
-void rebuildCollidables(const level::Level& level);
-bool collidesWith(const scene::SceneObject& player, const scene::SceneObject& object);
-void advanceTransition(scene::SceneObject& player, float dt, float speed);
-void planSegment(scene::SceneObject& player);
-void steerEye(const scene::SceneObject& player, const glm::vec3& move);
-
-// The point of the current segment at parameter t.
-glm::vec3 hermitePoint(const MovementState& state, float t);
+// The steps of the above.
+bool refreshCollidables(const scene::Placement& player, const scene::PlacementList& objects);
+void rebuildCollidables(const scene::PlacementList& objects);
+bool collidesWith(const scene::Placement& player, const scene::Placement& object);
+void advanceTransition(float dt, const MovementWorld& world);
+void planSegment(scene::Placement& player);
+void steerEye(const scene::Placement& player, const glm::vec3& move, glm::vec3& eye);
 
 }  // namespace brindlemoor::gameplay

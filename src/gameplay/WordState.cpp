@@ -4,21 +4,11 @@
 #include <fstream>
 #include <iostream>
 
-#include "platform/Input.h"
 #include "platform/TextLines.h"
 
 namespace brindlemoor::gameplay {
 
 WordState wordState;
-
-namespace {
-
-bool isDown(char letter) {
-    // No letter reported yet counts as released; key 0 is not a letter key.
-    return letter != 0 && platform::getKey(static_cast<unsigned char>(letter)) == 1;
-}
-
-}  // namespace
 
 void readWordList(const std::string& path) {
     std::ifstream file;
@@ -62,21 +52,19 @@ void setWord(const std::string& word) {
     std::cout << "New word is: " << word << std::endl;
 }
 
-char pollLetter() {
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        if (!isDown(wordState.lastLetter)) {
-            wordState.lastLetter = 0;
-            wordState.letterHeld = false;
-        } else if (wordState.letterHeld) {
-            continue;  // the reported key is still down: nothing else counts
-        }
-        if (platform::getKey(letter) == 1 && letter != wordState.lastLetter) {
-            wordState.lastLetter = letter;
-            wordState.letterHeld = true;
-            return letter;
-        }
+void pressLetter(char letter) {
+    if (letter >= 'A' && letter <= 'Z') {
+        wordState.pressedLetters.push_back(letter);
     }
-    return '#';
+}
+
+char pollLetter() {
+    if (wordState.pressedLetters.empty()) {
+        return '#';
+    }
+    const char letter = wordState.pressedLetters.front();
+    wordState.pressedLetters.pop_front();
+    return letter;
 }
 
 bool typeLetter(char c) {

@@ -2,6 +2,7 @@
 // presses into typed letters.
 #pragma once
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,8 @@ struct WordState {
     std::vector<std::string> wordList;  // grows by one copy of the file per game
     std::string currentWord;            // the word the player must type now
     int typedCount = 0;                 // leading letters of currentWord typed so far
-    char lastLetter = 0;                // letter reported last while it is held; 0 for none
-    bool letterHeld = false;
     int lastWordIndex = -1;             // entry of wordList chosen last
+    std::deque<char> pressedLetters;    // letters pressed and not yet typed, in press order
 };
 
 // Lives for the whole program, across games.
@@ -30,8 +30,9 @@ std::string chooseWord();
 // Makes `word` the word to type, from its first letter.
 void setWord(const std::string& word);
 
-// The letter 'A'..'Z' newly pressed since the last call, or '#'. A held key is
-// reported once and keeps others from being reported until it is released.
+// Queues a letter 'A'..'Z' the player pressed (once per press, in press order).
+void pressLetter(char letter);
+// The next pressed letter not yet typed, or '#' when there is none.
 char pollLetter();
 
 // Applies one typed letter; a wrong one starts the word over. True when it

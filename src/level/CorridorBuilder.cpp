@@ -1,74 +1,71 @@
-// Turns a list of block codes into placed corridor pieces, blackboards and
-// lights, laying each block at the build cursor and moving the cursor on.
+#include "level/CorridorBuilder.h"
+
 #include <iostream>
 
-#include "level/Headings.h"
-#include "level/Level.h"
-#include "scene/Blackboard.h"
-#include "scene/Text3D.h"
-#include "scene/corridor/CorridorPieces.h"
+#include "scene/QuarterTurns.h"
 
 namespace brindlemoor::level {
 
-namespace corridor = scene::corridor;
+using scene::TypeCode;
 
-template <class Piece>
-scene::SceneObject& Level::place() {
-    auto piece = std::make_unique<Piece>(shader);
-    piece->translate(cursor.x, cursor.y, cursor.z);
-    piece->rotate(heading);
-    objects.push_back(std::move(piece));
-    return *objects.back();
+namespace {
+const float kBlockLength = static_cast<float>(world::kBlockLength);
+const float kCornerOffset = static_cast<float>(world::kCornerOffset);
+const float kStoreyHeight = static_cast<float>(world::kStoreyHeight);
+const float kLightDistance = static_cast<float>(world::kLightDistance);
+const float kLightHeight = static_cast<float>(world::kLightHeight);
+const float kBoardDistance = static_cast<float>(world::kBoardDistance);
+}  // namespace
+
+scene::Placement& CorridorBuilder::place(TypeCode code) {
+    scene::Placement& piece = sink_.add(code);
+    ++objectCount;
+    piece.translate(cursor.x, cursor.y, cursor.z);
+    piece.rotate(heading);
+    return piece;
 }
 
-void Level::placeWall(char letter, bool leftSide) {
+void CorridorBuilder::placeWall(char letter, bool leftSide) {
     switch (letter) {
-        case 'P': leftSide ? place<corridor::Wall_plain_left>() : place<corridor::Wall_plain_right>(); break;
-        case 'D': leftSide ? place<corridor::Wall_door_left>() : place<corridor::Wall_door_right>(); break;
-        case 'W': leftSide ? place<corridor::Wall_window_left>() : place<corridor::Wall_window_right>(); break;
+        case 'P': place(leftSide ? TypeCode::WallPlainLeft : TypeCode::WallPlainRight); break;
+        case 'D': place(leftSide ? TypeCode::WallDoorLeft : TypeCode::WallDoorRight); break;
+        case 'W': place(leftSide ? TypeCode::WallWindowLeft : TypeCode::WallWindowRight); break;
         default: break;  // any other letter leaves that side open
     }
 }
 
-void Level::buildCorridor(std::vector<std::string> codes) {
-    for (auto* text : {&evenText, &oddText}) {
-        *text = std::make_unique<scene::Text3D>(shader);
-        (*text)->buildMesh("text", 1.0f, 0.0f, 0.0f);
-        (*text)->translate(0.0f, -10.0f, 0.0f);  // parked below the floor until a word is shown
-    }
-    lightPositions.insert(lightPositions.end(), {0.0f, kLightHeight, 16.0f});
-
+void CorridorBuilder::buildCorridor(const std::vector<std::string>& codes) {
+    const glm::vec3 first = scene::toGlm(world::kFirstLight);
+    lightPositions.insert(lightPositions.end(), {first.x, first.y, first.z});
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const std::string& code = codes[i];
-        std::cout << "pushing block index: " << objects.size() << std::endl;
+        std::cout << "pushing block index: " << objectCount << std::endl;
         if (code == "+") {
             std::cout << "Stairs up" << std::endl;
-            advanceCursor(place<corridor::Stairs_up>());
+            advanceCursor(place(TypeCode::StairsUp));
         } else if (code == "-") {
             std::cout << "Stairs down" << std::endl;
-            advanceCursor(place<corridor::Stairs_down>());
+            advanceCursor(place(TypeCode::StairsDown));
         } else if (code == "<") {
             std::cout << "Corner left" << std::endl;
-            place<corridor::Corner_left_floor>();
-            advanceCursor(place<corridor::Corner_left>());
+            place(TypeCode::CornerLeftFloor);
+            advanceCursor(place(TypeCode::CornerLeft));
         } else if (code == ">") {
-            place<corridor::Corner_right_floor>();
-            advanceCursor(place<corridor::Corner_right>());
+            place(TypeCode::CornerRightFloor);
+            advanceCursor(place(TypeCode::CornerRight));
         } else {
-            place<corridor::Floor>();
-            place<corridor::Ceiling>();
-            placeWall(code[0], true);
-            if (code.size() > 1) {
-                placeWall(code[1], false);
-            }
+            place(TypeCode::Floor);
+            place(TypeCode::Ceiling);
+            placeWall(code.empty() ? '\0' : code[0], true);
+            placeWall(code.size() > 1 ? code[1] : '\0', false);
             std::cout << "blackboard" << std::endl;
-            placeBlackboard(std::make_unique<scene::Blackboard>(shader));
+            placeBlackboard(sink_.add(TypeCode::Blackboard));
             std::cout << "Finished building block: " << static_cast<int>(i) << std::endl;
         }
     }
-    placeBlackboard(std::make_unique<scene::Blackboard>(shader));  // the final board, for the score
+    placeBlackboard(sink_.add(TypeCode::Blackboard));  // the final board, for the score
 
-    std::cout << "Objects created: " << objects.size() << std::endl;
+    std::cout << "Objects created: " << objectCount << std::endl;
     std::cout << "Blackboards created: " << blackboards.size() << std::endl;
     for (std::size_t j = 0; j + 2 < lightPositions.size(); j += 3) {
         std::cout << "Light" << j / 3 << ": " << lightPositions[j] << " " << lightPositions[j + 1] << " "
@@ -76,28 +73,34 @@ void Level::buildCorridor(std::vector<std::string> codes) {
     }
 }
 
-void Level::placeBlackboard(std::unique_ptr<scene::Blackboard> board) {
-    const glm::vec3 f = forwardOf(heading);
+void CorridorBuilder::placeBlackboard(scene::Placement& board) {
+    const glm::vec3 f = scene::forwardOf(heading);
     lightPositions.insert(lightPositions.end(), {cursor.x + kLightDistance * f.x, cursor.y + kLightHeight,
                                                  cursor.z + kLightDistance * f.z});
-    board->translate(cursor.x + kBoardDistance * f.x, cursor.y, cursor.z + kBoardDistance * f.z);
-    board->rotate(heading);
-    blackboards.push_back(board.get());
-    objects.push_back(std::move(board));
-    advanceCursor(*objects.back());
+    board.translate(cursor.x + kBoardDistance * f.x, cursor.y, cursor.z + kBoardDistance * f.z);
+    board.rotate(heading);
+    blackboards.push_back(objectCount);
+    ++objectCount;
+    advanceCursor(board);
 }
 
-void Level::advanceCursor(const scene::SceneObject& piece) {
-    const std::string code = piece.getTypeCode();
-    if (code == "BB") {
-        cursor += kBlockLength * forwardOf(heading);
-    } else if (code == "+" || code == "-") {
-        cursor.y += code == "+" ? kStoreyHeight : -kStoreyHeight;
-        heading = reversed(heading);
-    } else if (code == "<" || code == ">") {
-        const int next = code == "<" ? turnedLeft(heading) : turnedRight(heading);
-        cursor += kCornerOffset * forwardOf(heading) + kCornerOffset * forwardOf(next);
-        heading = next;
+void CorridorBuilder::advanceCursor(const scene::Placement& piece) {
+    switch (piece.typeCode) {
+        case TypeCode::Blackboard: cursor += kBlockLength * scene::forwardOf(heading); break;
+        case TypeCode::StairsUp:
+        case TypeCode::StairsDown:
+            cursor.y += piece.typeCode == TypeCode::StairsUp ? kStoreyHeight : -kStoreyHeight;
+            heading = scene::reversed(heading);
+            break;
+        case TypeCode::CornerLeft:
+        case TypeCode::CornerRight: {
+            const int next =
+                piece.typeCode == TypeCode::CornerLeft ? scene::turnedLeft(heading) : scene::turnedRight(heading);
+            cursor += kCornerOffset * scene::forwardOf(heading) + kCornerOffset * scene::forwardOf(next);
+            heading = next;
+            break;
+        }
+        default: break;
     }
 }
 

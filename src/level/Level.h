@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include <glm/vec3.hpp>
+#include "scene/Placement.h"
 
-namespace brindlemoor::render {
+namespace brindlemoor::gl {
 class ShaderProgram;
 }
 namespace brindlemoor::scene {
@@ -19,20 +19,19 @@ class Text3D;
 
 namespace brindlemoor::level {
 
-// Corridor measures in world units.
-constexpr float kBlockLength = 24.0f;
-constexpr float kCornerOffset = 17.4f;
-constexpr float kStoreyHeight = 17.8f;
-constexpr float kLightDistance = 8.0f;
-constexpr float kLightHeight = 9.0f;
-constexpr float kBoardDistance = 12.0f;
-constexpr int kLightWindow = 5;
+// What a level is made from: a level file (empty for a random corridor), the
+// configured length, and the seed of the game's random generator.
+struct LevelSettings {
+    std::string levelPath;
+    int levelLength = 0;
+    unsigned int seed = 0;
+};
 
 class Level {
 public:
-    // Seeds the random generator, then reads the configured level file or
-    // generates a random layout, and builds the corridor.
-    Level();
+    // Seeds the random generator, then reads the level file or generates a
+    // random layout, and builds the corridor with pieces made for `shader`.
+    Level(const gl::ShaderProgram* shader, const LevelSettings& settings);
     ~Level();
     Level(const Level&) = delete;
     Level& operator=(const Level&) = delete;
@@ -40,42 +39,39 @@ public:
     // Layout
     void loadLevelFile(int length);
     void generateRandomLevel(int length);
-    void buildCorridor(std::vector<std::string> codes);
-    void placeBlackboard(std::unique_ptr<scene::Blackboard> board);
-    void advanceCursor(const scene::SceneObject& piece);
+    void buildCorridor(const std::vector<std::string>& codes);
 
     // Lights: moves the five-light window on by one and sends it to the shader.
     void advanceLights();
 
-    // Drawing and texture filtering
+    // Drawing and texture filtering (the chalk texts follow the objects, with
+    // blending when `transparency` is on; cel mode adds outlines).
     void setTextureFilter(int mode);
-    void drawObjects();
-    void prepareObjectsForShadows();
-    void drawObjectsForShadows();
+    void drawObjects(bool shadowShading, bool transparency);
+    void prepareObjectsForShadows(const gl::ShaderProgram& depthProgram);
+    void drawObjectsForShadows(const gl::ShaderProgram& depthProgram);
 
     // Words on the boards
     void showWord(const std::string& text);
     bool nextBlackboard(const std::string& word);
 
-    render::ShaderProgram* shader = nullptr;  // not owned
+    // The objects' placements, in list order, for collision.
+    const scene::PlacementList& placements() const { return placements_; }
+
+    const gl::ShaderProgram* shader = nullptr;  // not owned
     std::vector<std::unique_ptr<scene::SceneObject>> objects;
     std::vector<float> lightPositions;  // x, y, z per light
     int currentBlackboard = 0;
     int levelLength = 0;
     int lightIndex = -1;
-    int heading = 0;
-    glm::vec3 cursor{0.0f, 0.0f, 0.0f};
     int score = 0;
     std::vector<scene::Blackboard*> blackboards;  // owned by `objects`
     std::unique_ptr<scene::Text3D> evenText;
     std::unique_ptr<scene::Text3D> oddText;
 
 private:
-    // Constructs a piece, moves it to the cursor, turns it to the heading and
-    // appends it to `objects`.
-    template <class Piece>
-    scene::SceneObject& place();
-    void placeWall(char letter, bool leftSide);
+    std::string levelPath_;
+    scene::PlacementList placements_;
 };
 
 }  // namespace brindlemoor::level

@@ -7,9 +7,11 @@
 #include <array>
 #include <vector>
 
-#include "level/Level.h"
+#include "scene/WorldMeasures.h"
 
 namespace brindlemoor::level {
+
+constexpr int kLightWindow = world::kLightWindow;
 
 constexpr float kUnusedLight[3] = {0.0f, 1.0e6f, 0.0f};
 

@@ -4,8 +4,7 @@
 
 #include "level/LightWindow.h"
 #include "level/Level.h"
-#include "platform/Gl.h"
-#include "render/ShaderProgram.h"
+#include "gl/ShaderProgram.h"
 
 namespace brindlemoor::level {
 
@@ -26,7 +25,7 @@ std::array<float, 3 * kLightWindow> lightWindow(const std::vector<float>& lightP
 void Level::advanceLights() {
     lightIndex += 1;
     std::cout << "lightIndex: " << static_cast<unsigned int>(lightIndex) << std::endl;
-    const GLuint programHandle = shader != nullptr ? shader->programHandle : 0;
+    const GLuint programHandle = shader != nullptr ? shader->programHandle() : 0;
     glUseProgram(programHandle);
     const std::array<float, 3 * kLightWindow> window = lightWindow(lightPositions, lightIndex);
     glUniform3fv(glGetUniformLocation(programHandle, "lightposition_ws"), kLightWindow, window.data());

@@ -1,4 +1,5 @@
-// The keyboard of the game window (see Window.cpp for how keys are tracked).
+// The keyboard of the game window: a latch fed by GLFW's key and focus events
+// (see Window.cpp).
 #pragma once
 
 #include "platform/Input.h"
@@ -7,7 +8,8 @@ namespace brindlemoor::platform {
 
 class GlfwKeyboard : public Keyboard {
 public:
-    bool isPressed(int key) override;
+    InputFrame take() override;
+    bool held(int key) override;
 };
 
 }  // namespace brindlemoor::platform

@@ -32,7 +32,8 @@ Clock* currentClock = &glfwClock;
 void setKeyboard(Keyboard* keyboard) { currentKeyboard = keyboard != nullptr ? keyboard : &glfwKeyboard; }
 void setClock(Clock* clock) { currentClock = clock != nullptr ? clock : &glfwClock; }
 
-int getKey(int key) { return currentKeyboard->isPressed(key) ? 1 : 0; }
+InputFrame takeInput() { return currentKeyboard->take(); }
+bool keyHeld(int key) { return currentKeyboard->held(key); }
 double getTime() { return currentClock->now(); }
 void sleep(double seconds) { currentClock->sleep(seconds); }
 

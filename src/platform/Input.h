@@ -3,14 +3,17 @@
 // ones so that whole games run at a fixed frame rate without waiting.
 #pragma once
 
+#include "platform/KeyLatch.h"
+
 namespace brindlemoor::platform {
 
 class Keyboard {
 public:
     virtual ~Keyboard() = default;
-    // True when the key is down now, or was pressed since it was last asked
-    // about (a tap between two frames is still seen once).
-    virtual bool isPressed(int key) = 0;
+    // The key events since the last take, in order, and the keys down now.
+    virtual InputFrame take() = 0;
+    // Down now, or pressed since the last take.
+    virtual bool held(int key) = 0;
 };
 
 class Clock {
@@ -26,7 +29,8 @@ void setKeyboard(Keyboard* keyboard);
 void setClock(Clock* clock);
 
 // The calls the game makes.
-int getKey(int key);  // 1 pressed, 0 released (see Keyboard::isPressed)
+InputFrame takeInput();
+bool keyHeld(int key);
 double getTime();
 void sleep(double seconds);
 

@@ -10,6 +10,7 @@ constexpr int Right = 262;
 constexpr int Left = 263;
 constexpr int Down = 264;
 constexpr int Up = 265;
+constexpr int Pause = 284;
 constexpr int F1 = 290;
 constexpr int F2 = 291;
 constexpr int F3 = 292;
@@ -24,5 +25,7 @@ constexpr int F11 = 300;
 constexpr int F12 = 301;
 // One past the highest key number the layer tracks.
 constexpr int Count = 349;
+// Not a key: the window gained or lost focus (in KeyEvent only).
+constexpr int Focus = 400;
 
 }  // namespace brindlemoor::platform::key

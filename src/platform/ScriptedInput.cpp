@@ -3,45 +3,24 @@
 namespace brindlemoor::platform {
 
 namespace {
-bool valid(int key) { return key >= 0 && key < key::Count; }
+char letterOf(int key) { return key >= 'A' && key <= 'Z' ? static_cast<char>(key) : 0; }
 }  // namespace
 
-bool ScriptedKeyboard::isPressed(int key) {
-    if (!valid(key)) {
-        return false;
-    }
-    if (down_[key]) {
-        tapped_[key] = false;
-        return true;
-    }
-    if (tapped_[key]) {
-        tapped_[key] = false;
-        return true;
-    }
-    return false;
-}
+void ScriptedKeyboard::press(int key) { latch_.press(key, letterOf(key), getTime()); }
 
-void ScriptedKeyboard::press(int key) {
-    if (valid(key)) {
-        down_[key] = true;
-    }
-}
-
-void ScriptedKeyboard::release(int key) {
-    if (valid(key)) {
-        down_[key] = false;
-    }
-}
+void ScriptedKeyboard::release(int key) { latch_.release(key, getTime()); }
 
 void ScriptedKeyboard::tap(int key) {
-    if (valid(key)) {
-        tapped_[key] = true;
-    }
+    press(key);
+    release(key);
 }
 
+void ScriptedKeyboard::focus(bool gained) { latch_.focus(gained, getTime()); }
+
 void ScriptedKeyboard::releaseAll() {
-    down_.fill(false);
-    tapped_.fill(false);
+    for (int key = 0; key < key::Count; ++key) {
+        release(key);
+    }
 }
 
 void ManualClock::sleep(double seconds) {

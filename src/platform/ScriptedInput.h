@@ -2,25 +2,25 @@
 // and the benchmark.
 #pragma once
 
-#include <array>
-
 #include "platform/Input.h"
-#include "platform/Keys.h"
+#include "platform/KeyLatch.h"
 
 namespace brindlemoor::platform {
 
 class ScriptedKeyboard : public Keyboard {
 public:
-    bool isPressed(int key) override;
+    InputFrame take() override { return latch_.take(); }
+    bool held(int key) override { return latch_.held(key); }
 
+    // Events happen now on the game clock. Letters 'A'..'Z' type themselves.
     void press(int key);    // held until release()
     void release(int key);
     void tap(int key);      // pressed and released before the next frame: seen once
+    void focus(bool gained);
     void releaseAll();
 
 private:
-    std::array<bool, key::Count> down_{};
-    std::array<bool, key::Count> tapped_{};
+    KeyLatch latch_;
 };
 
 class ManualClock : public Clock {

@@ -1,6 +1,5 @@
 #include "platform/Window.h"
 
-#include <array>
 #include <cctype>
 #include <map>
 
@@ -18,6 +17,7 @@ static_assert(hint::OpenglVersionMajor == GLFW_CONTEXT_VERSION_MAJOR);
 static_assert(hint::OpenglVersionMinor == GLFW_CONTEXT_VERSION_MINOR);
 static_assert(hint::OpenglProfile == GLFW_OPENGL_PROFILE);
 static_assert(hint::Visible == GLFW_VISIBLE);
+static_assert(hint::DebugContext == GLFW_OPENGL_DEBUG_CONTEXT);
 static_assert(hint::OpenglCoreProfile == GLFW_OPENGL_CORE_PROFILE);
 static_assert(key::Escape == GLFW_KEY_ESCAPE && key::Left == GLFW_KEY_LEFT && key::Right == GLFW_KEY_RIGHT);
 static_assert(key::Up == GLFW_KEY_UP && key::Down == GLFW_KEY_DOWN);
@@ -28,27 +28,9 @@ namespace {
 GLFWwindow* window = nullptr;
 
 // Keys are tracked from GLFW's key events rather than polled, so that letters
-// can be named by the character they type and short taps are not lost.
-struct KeyTracker {
-    std::array<bool, key::Count> down{};
-    std::array<bool, key::Count> tapped{};
-    std::map<int, int> letterOfScancode;  // the letter a held key reported on press
-
-    void set(int code, bool pressed) {
-        if (code < 0 || code >= key::Count) {
-            return;
-        }
-        down[code] = pressed;
-        if (pressed) {
-            tapped[code] = true;
-        }
-    }
-    void clear() {
-        down.fill(false);
-        tapped.fill(false);
-        letterOfScancode.clear();
-    }
-} keys;
+// can be named by the character they type and come in the order pressed.
+KeyLatch keys;
+std::map<int, int> letterOfScancode;  // the letter a held key reported on press
 
 void onKey(GLFWwindow*, int glfwKey, int scancode, int action, int) {
     if (action == GLFW_REPEAT) {
@@ -59,20 +41,31 @@ void onKey(GLFWwindow*, int glfwKey, int scancode, int action, int) {
     if (pressed) {
         letter = letterFromKeyName(glfwGetKeyName(glfwKey, scancode), glfwKey);
         if (letter != 0) {
-            keys.letterOfScancode[scancode] = letter;
+            letterOfScancode[scancode] = letter;
         }
     } else {
-        auto found = keys.letterOfScancode.find(scancode);
-        if (found != keys.letterOfScancode.end()) {
+        auto found = letterOfScancode.find(scancode);
+        if (found != letterOfScancode.end()) {
             letter = found->second;
-            keys.letterOfScancode.erase(found);
+            letterOfScancode.erase(found);
         }
     }
-    if (letter != 0) {
-        keys.set(letter, pressed);
-    } else if (glfwKey >= 256) {
-        keys.set(glfwKey, pressed);
+    const int code = letter != 0 ? letter : glfwKey;
+    if (letter == 0 && glfwKey < 256) {
+        return;  // printable keys other than letters mean nothing to the game
     }
+    if (pressed) {
+        keys.press(code, static_cast<char>(letter), glfwGetTime());
+    } else {
+        keys.release(code, glfwGetTime());
+    }
+}
+
+void onFocus(GLFWwindow*, int focused) { keys.focus(focused == GLFW_TRUE, glfwGetTime()); }
+
+void clearKeys() {
+    keys.clear();
+    letterOfScancode.clear();
 }
 
 }  // namespace
@@ -88,20 +81,8 @@ int letterFromKeyName(const char* layoutName, int glfwKey) {
     return 0;
 }
 
-bool GlfwKeyboard::isPressed(int code) {
-    if (code < 0 || code >= key::Count) {
-        return false;
-    }
-    if (keys.down[code]) {
-        keys.tapped[code] = false;
-        return true;
-    }
-    if (keys.tapped[code]) {
-        keys.tapped[code] = false;
-        return true;
-    }
-    return false;
-}
+InputFrame GlfwKeyboard::take() { return keys.take(); }
+bool GlfwKeyboard::held(int code) { return keys.held(code); }
 
 int init() { return glfwInit() == GLFW_TRUE ? 1 : 0; }
 
@@ -110,7 +91,7 @@ void terminate() {
         glfwDestroyWindow(window);
         window = nullptr;
     }
-    keys.clear();
+    clearKeys();
     glfwTerminate();
 }
 
@@ -147,8 +128,9 @@ int openWindow(int width, int height, int redBits, int greenBits, int blueBits, 
         return 0;
     }
     glfwMakeContextCurrent(window);
-    keys.clear();
+    clearKeys();
     glfwSetKeyCallback(window, onKey);
+    glfwSetWindowFocusCallback(window, onFocus);
     return 1;
 }
 

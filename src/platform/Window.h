@@ -13,6 +13,7 @@ constexpr int OpenglVersionMajor = 0x00022002;
 constexpr int OpenglVersionMinor = 0x00022003;
 constexpr int OpenglProfile = 0x00022008;
 constexpr int Visible = 0x00020004;             // 0: a hidden window (tests, benchmark)
+constexpr int DebugContext = 0x00022007;        // 1: the driver explains its errors (tests)
 constexpr int OpenglCoreProfile = 0x00032001;   // value for OpenglProfile
 }  // namespace hint
 

@@ -2,13 +2,9 @@
 
 #include <glm/gtc/matrix_transform.hpp>
 
-#include "app/GameState.h"
+#include "gl/Uniforms.h"
 #include "level/Level.h"
-#include "platform/Gl.h"
-#include "render/ObjectDraw.h"
-#include "render/ShaderProgram.h"
-#include "render/Uniforms.h"
-#include "scene/Player.h"
+#include "scene/SceneObject.h"
 
 namespace brindlemoor::render {
 
@@ -17,38 +13,30 @@ glm::mat4 projectionFor(int width, int height, bool frustumCulling) {
     return glm::perspective(glm::radians(60.0f), aspect, 0.1f, frustumCulling ? 75.0f : 500.0f);
 }
 
-void uploadProjection() {
-    app::GameState& game = app::gameState;
-    if (!game.sceneProgram) {
-        return;
-    }
-    const GLuint program = game.sceneProgram->programHandle;
-    glUseProgram(program);
-    uploadMatrix(program, "projectionMatrix", projectionFor(game.width, game.height, game.frustumCulling));
+void uploadProjection(const gl::ShaderProgram& sceneProgram, int width, int height, bool frustumCulling) {
+    sceneProgram.use();
+    gl::uploadMatrix(sceneProgram.programHandle(), "projectionMatrix", projectionFor(width, height, frustumCulling));
 }
 
-void renderScene() {
-    app::GameState& game = app::gameState;
-    if (!game.sceneProgram) {
-        return;
-    }
-    const GLuint program = game.sceneProgram->programHandle;
-    glViewport(0, 0, game.width, game.height);
+void renderScene(const gl::ShaderProgram& sceneProgram, scene::SceneObject* player, level::Level* level,
+                 const SceneView& view) {
+    const GLuint program = sceneProgram.programHandle();
+    glViewport(0, 0, view.width, view.height);
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glUseProgram(program);
-    uploadMatrix(program, "viewMatrix", game.viewMatrix);
+    gl::uploadMatrix(program, "viewMatrix", view.viewMatrix);
     glUseProgram(program);
 
-    if (game.player) {
-        if (!game.shadowShading) {
-            drawOutline(*game.player, program, {1.02f});
+    if (player != nullptr) {
+        if (!view.shadowShading) {
+            player->drawOutline(program, {1.02f});
         }
-        drawTextured(*game.player, program, game.shadowShading);
+        player->drawTextured(program, view.shadowShading);
     }
-    if (game.level) {
-        game.level->drawObjects();
+    if (level != nullptr) {
+        level->drawObjects(view.shadowShading, view.transparency);
     }
 }
 

@@ -3,14 +3,33 @@
 
 #include <glm/mat4x4.hpp>
 
+#include "gl/ShaderProgram.h"
+
+namespace brindlemoor::scene {
+class SceneObject;
+}
+namespace brindlemoor::level {
+class Level;
+}
+
 namespace brindlemoor::render {
+
+// What the scene pass needs to know of the game besides its objects.
+struct SceneView {
+    int width = 0;   // viewport, in pixels
+    int height = 0;
+    bool shadowShading = true;
+    bool transparency = true;
+    glm::mat4 viewMatrix{1.0f};
+};
 
 // The camera projection for a window size and the culling toggle (which only
 // brings the far plane in from 500 to 75).
 glm::mat4 projectionFor(int width, int height, bool frustumCulling);
-// Computes the projection from the game state and uploads it to the scene program.
-void uploadProjection();
+// Computes the projection and uploads it to the scene program.
+void uploadProjection(const gl::ShaderProgram& sceneProgram, int width, int height, bool frustumCulling);
 // Draws the player, every level object and the two chalk texts.
-void renderScene();
+void renderScene(const gl::ShaderProgram& sceneProgram, scene::SceneObject* player, level::Level* level,
+                 const SceneView& view);
 
 }  // namespace brindlemoor::render

@@ -4,20 +4,13 @@
 
 #include <glm/gtc/matrix_transform.hpp>
 
-#include "app/DepthShot.h"
-#include "app/GameState.h"
-#include "app/GlError.h"
+#include "gl/GlError.h"
+#include "gl/Uniforms.h"
 #include "level/Level.h"
-#include "platform/Gl.h"
-#include "platform/Input.h"
-#include "platform/Keys.h"
-#include "render/ShaderProgram.h"
-#include "render/Uniforms.h"
-#include "scene/Player.h"
+#include "scene/SceneObject.h"
+#include "scene/WorldMeasures.h"
 
 namespace brindlemoor::render {
-
-unsigned int shadowMapTexture = 0;
 
 namespace {
 
@@ -27,7 +20,7 @@ namespace {
 glm::vec3 shadowLight(const level::Level& level) {
     const std::size_t lights = level.lightPositions.size() / 3;
     if (lights == 0) {
-        return glm::vec3(0.0f, level::kLightHeight, 0.0f);
+        return glm::vec3(0.0f, static_cast<float>(world::kLightHeight), 0.0f);
     }
     long long index = static_cast<long long>(level.lightIndex) + 1;
     if (index < 0) {
@@ -40,15 +33,16 @@ glm::vec3 shadowLight(const level::Level& level) {
     return glm::vec3(level.lightPositions[at], level.lightPositions[at + 1], level.lightPositions[at + 2]);
 }
 
+gl::ShaderProgram loadingDepthProgram() {
+    std::cout << "loading framebuffer" << std::endl;
+    return gl::ShaderProgram("Shader/depthShader.vert", "Shader/depthShader.frag");
+}
+
 }  // namespace
 
-bool setUpShadowMap() {
-    app::GameState& game = app::gameState;
-    std::cout << "loading framebuffer" << std::endl;
-    game.depthProgram = std::make_unique<ShaderProgram>("Shader/depthShader.vert", "Shader/depthShader.frag");
-
-    glGenTextures(1, &shadowMapTexture);
-    glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
+ShadowMap::ShadowMap() : depthProgram_(loadingDepthProgram()) {
+    texture_ = gl::Texture::create();
+    glBindTexture(GL_TEXTURE_2D, texture_.name());
     glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT16, kShadowMapSize, kShadowMapSize, 0, GL_DEPTH_COMPONENT,
                  GL_UNSIGNED_BYTE, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -58,22 +52,12 @@ bool setUpShadowMap() {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, GL_COMPARE_REF_TO_TEXTURE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_FUNC, GL_LEQUAL);
 
-    glGenFramebuffers(1, &game.shadowFramebuffer);
-    glBindFramebuffer(GL_FRAMEBUFFER, game.shadowFramebuffer);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, shadowMapTexture, 0);
+    framebuffer_ = gl::Framebuffer::create();
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_.name());
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, texture_.name(), 0);
     glDrawBuffer(GL_NONE);
     glReadBuffer(GL_NONE);
-    return glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
-}
-
-void tearDownShadowMap() {
-    app::GameState& game = app::gameState;
-    glDeleteFramebuffers(1, &game.shadowFramebuffer);
-    game.shadowFramebuffer = 0;
-    // The depth texture goes with its framebuffer; keeping it would leak one
-    // texture per game.
-    glDeleteTextures(1, &shadowMapTexture);
-    shadowMapTexture = 0;
+    complete_ = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
 }
 
 glm::mat4 lightViewProjection(const glm::vec3& light) {
@@ -89,49 +73,43 @@ glm::mat4 shadowBiasMatrix() {
                      0.5f, 0.5f, 0.5f, 1.0f);
 }
 
-void renderShadowPass() {
-    app::GameState& game = app::gameState;
-    if (!game.depthProgram || !game.sceneProgram || !game.level) {
-        return;
-    }
-    const GLuint depthProgram = game.depthProgram->programHandle;
-    glBindFramebuffer(GL_FRAMEBUFFER, game.shadowFramebuffer);
+void ShadowMap::renderShadowPass(const gl::ShaderProgram& sceneProgram, scene::SceneObject* player,
+                                 level::Level& level) {
+    const GLuint depthProgram = depthProgram_.programHandle();
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_.name());
     glViewport(0, 0, kShadowMapSize, kShadowMapSize);
     glEnable(GL_CULL_FACE);
     glCullFace(GL_FRONT);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glUseProgram(depthProgram);
-    app::checkGlError("drawBuffer");
+    gl::checkGlError("drawBuffer");
 
-    const glm::mat4 depthVP = lightViewProjection(shadowLight(*game.level));
-    app::checkGlError("matrix");
-    uploadMatrix(depthProgram, "depthVP", depthVP);
-    app::checkGlError("binding depthVP");
+    const glm::mat4 depthVP = lightViewProjection(shadowLight(level));
+    gl::checkGlError("matrix");
+    gl::uploadMatrix(depthProgram, "depthVP", depthVP);
+    gl::checkGlError("binding depthVP");
 
-    if (game.player) {
-        uploadMatrix(depthProgram, "objectM", game.player->modelMatrix);
-        game.player->drawForShadows();
+    if (player != nullptr) {
+        gl::uploadMatrix(depthProgram, "objectM", player->modelMatrix);
+        player->drawForShadows();
     }
-    game.level->drawObjectsForShadows();
-    app::checkGlError("drawForShadows call");
+    level.drawObjectsForShadows(depthProgram_);
+    gl::checkGlError("drawForShadows call");
 
-    if (platform::getKey(platform::key::F11) != 0) {
-        app::writeDepthShot("shadowmap.tga", kShadowMapSize, kShadowMapSize);
-        platform::sleep(0.2);
-    }
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    app::checkGlError("unbind framebuffer");
+    gl::checkGlError("unbind framebuffer");
 
     const glm::mat4 depthBiasVP = shadowBiasMatrix() * depthVP;
-    const GLuint sceneProgram = game.sceneProgram->programHandle;
-    glUseProgram(sceneProgram);
-    uploadMatrix(sceneProgram, "depthBiasVP", depthBiasVP);
-    app::checkGlError("binding depthBiasVP");
+    sceneProgram.use();
+    gl::uploadMatrix(sceneProgram.programHandle(), "depthBiasVP", depthBiasVP);
+    gl::checkGlError("binding depthBiasVP");
 
     glActiveTexture(GL_TEXTURE2);
-    glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
-    uploadInt(sceneProgram, "shadowMap", 2);
-    app::checkGlError("shadowMap binding");
+    glBindTexture(GL_TEXTURE_2D, texture_.name());
+    gl::uploadInt(sceneProgram.programHandle(), "shadowMap", 2);
+    gl::checkGlError("shadowMap binding");
 }
+
+void ShadowMap::bindForReading() const { glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_.name()); }
 
 }  // namespace brindlemoor::render

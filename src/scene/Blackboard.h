@@ -7,11 +7,9 @@ namespace brindlemoor::scene {
 
 class Blackboard : public SceneObject {
 public:
-    explicit Blackboard(render::ShaderProgram* program);
+    explicit Blackboard(const gl::ShaderProgram* program);
     void update(double) override {}
 
-    static const glm::mat4 initialMatrix;
-    static const std::string modelFile;
 };
 
 }  // namespace brindlemoor::scene

@@ -7,12 +7,9 @@ namespace brindlemoor::scene {
 
 class Player : public SceneObject {
 public:
-    // Built with the current scene program of the game, whatever is passed.
-    explicit Player(render::ShaderProgram* program);
+    explicit Player(const gl::ShaderProgram* program);
     void update(double) override {}
 
-    static const glm::mat4 initialMatrix;
-    static const std::string modelFile;
 };
 
 }  // namespace brindlemoor::scene

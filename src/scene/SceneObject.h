@@ -1,37 +1,35 @@
-// Base of everything drawn: one imported model turned into one vertex array per
-// mesh, a colour texture and a normal map, a model matrix with the world
-// position and quarter-turn orientation kept beside it, and a world-space box
-// that collision uses.
+// Base of everything drawn: a placement in the world plus the GPU side of one
+// model (one mesh per model mesh, built for the scene program, and a second,
+// position-only set for the shadow pass) and its colour texture and normal
+// map. Every object owns its own GL objects; the CPU model data is shared.
 #pragma once
 
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include <glm/mat4x4.hpp>
-#include <glm/vec3.hpp>
-#include <glm/vec4.hpp>
+#include "gl/Handle.h"
+#include "gl/Mesh.h"
+#include "scene/ModelData.h"
+#include "scene/Placement.h"
 
-#include "scene/ModelLibrary.h"
-
-struct aiMesh;
-
-namespace brindlemoor::render {
+namespace brindlemoor::gl {
 class ShaderProgram;
 }
 
 namespace brindlemoor::scene {
 
-struct MeshEntry {
-    unsigned int vertexArray = 0;
-    const aiMesh* mesh = nullptr;
-    unsigned int faceCount = 0;  // triangles: 3 indices each
-};
-
-class SceneObject {
+class SceneObject : public Placement {
 public:
-    SceneObject(const glm::mat4& initialMatrix, render::ShaderProgram* program, std::string modelPath,
+    // Imports the model (a failure prints one line to standard error and
+    // leaves an object that draws nothing and has no box), builds its meshes
+    // against `program` and loads both textures.
+    SceneObject(const glm::mat4& initialMatrix, const gl::ShaderProgram* program, std::string modelPath,
                 std::string colorTexturePath, std::string normalTexturePath);
-    virtual ~SceneObject();
+    // The same with the files the catalogue gives the kind `code`, and that type code.
+    SceneObject(TypeCode code, const gl::ShaderProgram* program);
+    virtual ~SceneObject() = default;
     SceneObject(const SceneObject&) = delete;
     SceneObject& operator=(const SceneObject&) = delete;
 
@@ -41,54 +39,34 @@ public:
     virtual void draw();
     // Draws the position-only meshes of the shadow pass (nothing before prepareShadow).
     virtual void drawForShadows();
+    // Builds the shadow-pass meshes against the depth program (once).
+    void prepareShadow(const gl::ShaderProgram& depthProgram);
 
-    void buildBuffers();
-    unsigned int loadTexture(const std::string& path);
-    void prepareShadow(render::ShaderProgram* depthProgram);
+    // The scene pass's draws of this object with `program` current: textured
+    // (colour texture on unit 0, and the normal map on unit 1 when asked), or
+    // as black cel outline copies scaled about its origin with front faces
+    // culled and no texture. The program is made current again afterwards,
+    // since a chalk text's draw leaves none in use.
+    void drawTextured(GLuint program, bool withNormalMap);
+    void drawOutline(GLuint program, std::initializer_list<float> scales);
 
-    // Moves the object along its own axes.
-    void translate(float x, float y, float z);
-    // Turns the object by k quarter turns about +y (k from 0 to 3).
-    void rotate(int k);
-    void computeBoundingBox();
-    std::string getTypeCode() const;
+    GLuint colorTexture() const { return colorTexture_.name(); }
+    GLuint normalTexture() const { return normalTexture_.name(); }
+    bool shadowReady() const { return shadowReady_; }
+    std::size_t meshCount() const { return meshEntries_.size(); }
 
-    glm::mat4 modelMatrix;
-    glm::vec3 position{0.0f, 0.0f, 0.0f};
-    unsigned int colorTexture = 0;
-    unsigned int normalTexture = 0;
-    // Buffers of the most recently built mesh (every mesh's buffers are kept
-    // in ownedBuffers_ as well, and all of them are released on destruction).
-    unsigned int positionBuffer = 0;
-    unsigned int indexBuffer = 0;
-    unsigned int uvBuffer = 0;
-    unsigned int normalBuffer = 0;
-    unsigned int tangentBuffer = 0;
-    unsigned int bitangentBuffer = 0;
-    unsigned int shadowIndexBuffer = 0;
-    unsigned int shadowPositionBuffer = 0;
-    render::ShaderProgram* program = nullptr;  // not owned
+    const gl::ShaderProgram* program = nullptr;  // not owned
     std::string modelPath;
     std::string colorTexturePath;
     std::string normalTexturePath;
-    glm::vec4 boxLower{0.0f};
-    glm::vec4 boxUpper{0.0f};
-    glm::vec3 boxCentre{0.0f};
-    int orientation = 0;
-    std::string typeCode;
-    OwnedScene importedScene;       // this object's own copy of the model
-    const aiScene* scene = nullptr; // null when the import failed
-    std::vector<MeshEntry> meshEntries;
-    std::vector<MeshEntry> shadowMeshEntries;
-    bool shadowReady = false;
 
 private:
-    unsigned int makeBuffer(unsigned int target, std::size_t bytes, const void* data);
-    std::vector<unsigned int> ownedBuffers_;
+    std::shared_ptr<const ModelData> model_;
+    std::vector<gl::Mesh> meshEntries_;
+    std::vector<gl::Mesh> shadowMeshEntries_;
+    gl::Texture colorTexture_;
+    gl::Texture normalTexture_;
+    bool shadowReady_ = false;
 };
-
-// Sets the minification filter of the bound 2D texture: 0 nearest, 1 linear,
-// 2 to 5 the four mipmap filters; anything else linear-mipmap-linear.
-void applyMinFilter(int mode);
 
 }  // namespace brindlemoor::scene

@@ -5,34 +5,36 @@
 
 #include <string>
 
+#include "gl/Mesh.h"
 #include "scene/SceneObject.h"
 
 namespace brindlemoor::scene {
 
 class Text3D : public SceneObject {
 public:
-    explicit Text3D(render::ShaderProgram* program);
-    ~Text3D() override;
+    explicit Text3D(const gl::ShaderProgram* program);
     void update(double) override {}
 
     // Lower-cases the text and builds its mesh (letter size 1 at the origin).
     void setText(std::string text);
-    // Builds the mesh of `text` (up to its first zero character); the previous
-    // text's vertex array and buffers are released.
+    // Builds the mesh of `text` (up to its first zero character), replacing the
+    // previous text's.
     void buildMesh(const char* text, float size, float x, float y);
     // Puts the text on `board`, centred and 8 board units wide.
-    void placeOn(const SceneObject& board);
+    void placeOn(const Placement& board);
+    // Draws the text's own mesh (not the imported model) and leaves no
+    // program in use.
     void draw() override;
-    void reportGlError(std::string label);
 
-    unsigned int vertexArray = 0;
-    int faceCount = 0;
-    float textWidth = 0.0f;
+    GLuint vertexArray() const { return textMesh_.vertexArray(); }
+    int faceCount() const { return faceCount_; }
+    float textWidth() const { return textWidth_; }
 
-    static const std::string modelFile;
 
 private:
-    void releaseTextMesh();
+    gl::Mesh textMesh_;
+    int faceCount_ = 0;
+    float textWidth_ = 0.0f;
 };
 
 }  // namespace brindlemoor::scene

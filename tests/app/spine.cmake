@@ -1,5 +1,4 @@
-brindlemoor_test(test_camera unit app/test_camera.cpp)
-brindlemoor_test(test_frame_loop gl app/test_frame_loop.cpp app/test_depth_shot.cpp)
+brindlemoor_test(test_config unit app/test_config.cpp)
+brindlemoor_test(test_frame_loop gl app/test_frame_loop.cpp app/test_depth_shot.cpp app/test_toggles.cpp)
 brindlemoor_test(test_startup gl app/test_startup.cpp)
 add_dependencies(test_startup brindlemoor)
-brindlemoor_test(test_toggles gl app/test_toggles.cpp)

@@ -56,45 +56,6 @@ TEST(Startup, MissingVertexShaderIsFatalBeforeTheFragmentFileIsOpened) {
         << result.output;
 }
 
-// Runs the real game in cel mode with these shader sources; the game's data
-// otherwise as it is.
-brindlemoor::test::CommandResult runWithCelShaders(const std::string& vertex, const std::string& fragment) {
-    TempDir dir;
-    std::filesystem::create_directory_symlink(brindlemoor::test::sourcePath("Resources"), dir.file("Resources"));
-    brindlemoor::test::writeFile(dir.file("Shader/celShader.vert"), vertex);
-    brindlemoor::test::writeFile(dir.file("Shader/celShader.frag"), fragment);
-    brindlemoor::test::writeFile(dir.file("config.txt"), "shader=cel\n");
-    return runCommand("cd '" + dir.path() + "' && timeout 20 '" + BRINDLEMOOR_GAME_BINARY + "' </dev/null");
-}
-
-// The fatal message stands on its own line and the driver's log follows it.
-void expectFatalWithLog(const brindlemoor::test::CommandResult& result, const std::string& message) {
-    EXPECT_EQ(result.exitStatus, 255);
-    const auto at = result.output.find(message + "\n");
-    ASSERT_NE(at, std::string::npos) << result.output;
-    EXPECT_GT(result.output.size(), at + message.size() + 1);
-}
-
-TEST(Startup, EmptyShaderFileFailsToCompileWithTheDriversLog) {
-    if (std::getenv("DISPLAY") == nullptr) {
-        GTEST_SKIP() << "needs a display";
-    }
-    expectFatalWithLog(runWithCelShaders("", ""), "Failed to compile shader");
-}
-
-TEST(Startup, ShadersThatDoNotLinkAreFatalWithTheProgramLog) {
-    if (std::getenv("DISPLAY") == nullptr) {
-        GTEST_SKIP() << "needs a display";
-    }
-    // Each stage compiles, but they disagree on the type of the value passed
-    // between them.
-    expectFatalWithLog(runWithCelShaders("#version 330 core\nin vec3 position;\nout vec3 shade;\n"
-                                         "void main() { shade = position; gl_Position = vec4(position, 1.0); }\n",
-                                         "#version 330 core\nin vec4 shade;\nout vec4 fragColor;\n"
-                                         "void main() { fragColor = shade; }\n"),
-                       "Failed to link shader program");
-}
-
 TEST(Startup, OpensA1280By720WindowAndEndsWithStatusZeroOnEscape) {
     if (std::getenv("DISPLAY") == nullptr) {
         GTEST_SKIP() << "needs a display";

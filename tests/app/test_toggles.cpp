@@ -9,7 +9,7 @@
 #include "gameplay/MovementState.h"
 #include "level/Level.h"
 #include "platform/Gl.h"
-#include "render/ShaderProgram.h"
+#include "gl/ShaderProgram.h"
 #include "scene/Player.h"
 #include "scene/Text3D.h"
 
@@ -29,12 +29,6 @@ protected:
             game.keyboard.tap(k);
         }
         return game.frames(1);
-    }
-    static GLint minFilter(unsigned int texture) {
-        glBindTexture(GL_TEXTURE_2D, texture);
-        GLint filter = 0;
-        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
-        return filter;
     }
 };
 
@@ -62,12 +56,12 @@ TEST_F(TogglesTest, SamplingAndMipmapKeysSetTheFilterOfEveryColourTexture) {
     game.frames(2);  // past the first frame's set-up messages
     EXPECT_EQ(press(game, {key::F4}), "sampling nearest\n");
     const level::Level& level = *app::gameState.level;
-    EXPECT_EQ(minFilter(app::gameState.player->colorTexture), GL_NEAREST_MIPMAP_LINEAR);
+    EXPECT_EQ(test::minFilterOf(app::gameState.player->colorTexture()), GL_NEAREST_MIPMAP_LINEAR);
     for (const auto& object : level.objects) {
-        EXPECT_EQ(minFilter(object->colorTexture), GL_NEAREST_MIPMAP_LINEAR);
-        EXPECT_EQ(minFilter(object->normalTexture), GL_LINEAR_MIPMAP_LINEAR);
+        EXPECT_EQ(test::minFilterOf(object->colorTexture()), GL_NEAREST_MIPMAP_LINEAR);
+        EXPECT_EQ(test::minFilterOf(object->normalTexture()), GL_LINEAR_MIPMAP_LINEAR);
     }
-    EXPECT_EQ(minFilter(level.evenText->colorTexture), GL_NEAREST_MIPMAP_LINEAR);
+    EXPECT_EQ(test::minFilterOf(level.evenText->colorTexture()), GL_NEAREST_MIPMAP_LINEAR);
     EXPECT_EQ(press(game, {key::F4}), "sampling liniear\n");
 
     std::string lines;
@@ -76,9 +70,9 @@ TEST_F(TogglesTest, SamplingAndMipmapKeysSetTheFilterOfEveryColourTexture) {
     }
     EXPECT_EQ(lines, "mipmap off\nmipmap nearest\nmipmap linear\n");
     EXPECT_EQ(app::gameState.samplingMode + 2 * app::gameState.mipmapMode, 5);
-    EXPECT_EQ(minFilter(level.objects.back()->colorTexture), GL_LINEAR_MIPMAP_LINEAR);
+    EXPECT_EQ(test::minFilterOf(level.objects.back()->colorTexture()), GL_LINEAR_MIPMAP_LINEAR);
     press(game, {key::F5});
-    EXPECT_EQ(minFilter(level.objects.front()->colorTexture), GL_LINEAR);
+    EXPECT_EQ(test::minFilterOf(level.objects.front()->colorTexture()), GL_LINEAR);
 }
 
 TEST_F(TogglesTest, GodModeDoublesTheSpeedAndLetsTheArrowsMoveThePlayer) {
@@ -104,7 +98,7 @@ TEST_F(TogglesTest, GodModeDoublesTheSpeedAndLetsTheArrowsMoveThePlayer) {
 TEST_F(TogglesTest, FarPlaneAndTransparencyKeys) {
     test::GameSession game(smallGame());
     game.frames(2);  // past the first frame's set-up messages
-    const GLuint program = app::gameState.sceneProgram->programHandle;
+    const GLuint program = app::gameState.sceneProgram->programHandle();
     auto projectionEntry = [&] {
         float m[16] = {};
         glGetUniformfv(program, glGetUniformLocation(program, "projectionMatrix"), m);
@@ -135,7 +129,7 @@ TEST_F(TogglesTest, AHeldKeyActsAtMostOnceEveryFifthOfASecond) {
 TEST_F(TogglesTest, DepthShotKeysWriteTheirFilesInTheirModes) {
     {
         test::GameSession game(smallGame(true));
-    game.frames(2);  // past the first frame's set-up messages
+        game.frames(2);  // past the first frame's set-up messages
         press(game, {key::F12});
         EXPECT_EQ(test::readFile("screenshot.tga").size(), 18u + 320u * 180u);
         press(game, {key::F11});

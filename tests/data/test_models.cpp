@@ -94,20 +94,28 @@ TEST(DataSetModels, NothingLiesInFrontOfAPieceOrigin) {
     }
 }
 
-TEST(DataSetModels, StraightPiecesSpanExactlyOneBlock) {
-    expectBox(kCorridor + "floor.obj", {-5.5f, -0.2f, -24.0f}, {5.5f, 0.0f, 0.0f});
-    expectBox(kCorridor + "ceiling.obj", {-5.5f, 12.0f, -24.0f}, {5.5f, 12.2f, 0.0f});
-    for (const char* kind : {"plain", "door", "window"}) {
-        expectBox(kCorridor + "wall_" + kind + "_left.obj", {-5.5f, 0.0f, -24.0f}, {-5.0f, 12.0f, 0.0f});
-        expectBox(kCorridor + "wall_" + kind + "_right.obj", {5.0f, 0.0f, -24.0f}, {5.5f, 12.0f, 0.0f});
+TEST(DataSetModels, StraightPiecesSpanOneBlockAndCornersEndWhereTheNextBlockStarts) {
+    struct Box {
+        std::string file;
+        glm::vec3 lower, upper;
+    };
+    const Box boxes[] = {
+        {"floor.obj", {-5.5f, -0.2f, -24}, {5.5f, 0, 0}},
+        {"ceiling.obj", {-5.5f, 12, -24}, {5.5f, 12.2f, 0}},
+        {"wall_plain_left.obj", {-5.5f, 0, -24}, {-5, 12, 0}},
+        {"wall_door_left.obj", {-5.5f, 0, -24}, {-5, 12, 0}},
+        {"wall_window_left.obj", {-5.5f, 0, -24}, {-5, 12, 0}},
+        {"wall_plain_right.obj", {5, 0, -24}, {5.5f, 12, 0}},
+        {"wall_door_right.obj", {5, 0, -24}, {5.5f, 12, 0}},
+        {"wall_window_right.obj", {5, 0, -24}, {5.5f, 12, 0}},
+        {"Corner_left.obj", {-17.4f, 0, -22.9f}, {5.5f, 12.2f, 0}},
+        {"Corner_left_floor.obj", {-17.4f, -0.2f, -22.9f}, {5.5f, 0, 0}},
+        {"Corner_right.obj", {-5.5f, 0, -22.9f}, {17.4f, 12.2f, 0}},
+        {"Corner_right_floor.obj", {-5.5f, -0.2f, -22.9f}, {17.4f, 0, 0}},
+    };
+    for (const Box& box : boxes) {
+        expectBox(kCorridor + box.file, box.lower, box.upper);
     }
-}
-
-TEST(DataSetModels, CornersEndWhereTheNextBlockStarts) {
-    expectBox(kCorridor + "Corner_left.obj", {-17.4f, 0.0f, -22.9f}, {5.5f, 12.2f, 0.0f});
-    expectBox(kCorridor + "Corner_left_floor.obj", {-17.4f, -0.2f, -22.9f}, {5.5f, 0.0f, 0.0f});
-    expectBox(kCorridor + "Corner_right.obj", {-5.5f, 0.0f, -22.9f}, {17.4f, 12.2f, 0.0f});
-    expectBox(kCorridor + "Corner_right_floor.obj", {-5.5f, -0.2f, -22.9f}, {17.4f, 0.0f, 0.0f});
 }
 
 TEST(DataSetModels, StairsSpanTheWellAndOneStorey) {

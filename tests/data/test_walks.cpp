@@ -8,17 +8,28 @@
 #include <gtest/gtest.h>
 
 #include "ModelGeometry.h"
+#include "scene/QuarterTurns.h"
+#include "scene/WorldMeasures.h"
 
 namespace brindlemoor::test {
 namespace {
 
 struct Segment {
     glm::vec3 p0, p1, t0, t1;
-    glm::vec3 at(float t) const {
-        const float t2 = t * t, t3 = t2 * t;
-        return p0 * (2 * t3 - 3 * t2 + 1) + p1 * (-2 * t3 + 3 * t2) + t0 * (t3 - 2 * t2 + t) + t1 * (t3 - t2);
-    }
+    glm::vec3 at(float t) const { return world::hermitePoint(p0, p1, t0, t1, t); }
 };
+
+// The game's walk through an unturned piece, entered at (entryX, 0, 0.3).
+std::vector<Segment> gameWalk(std::vector<world::WalkSegment> plans, float entryX) {
+    std::vector<Segment> walk;
+    glm::vec3 start(entryX, 0, 0.3f);
+    for (const world::WalkSegment& plan : plans) {
+        walk.push_back({start, scene::toGlm(plan.endOffset), scene::toGlm(plan.startTangent),
+                        scene::toGlm(plan.endTangent)});
+        start = walk.back().p1;
+    }
+    return walk;
+}
 
 constexpr float kClearance = 0.5f;
 constexpr float kKnee = 0.5f;  // a step or landing edge below his knees is not a wall
@@ -44,29 +55,28 @@ Approach closestApproach(const ModelGeometry& piece, const std::vector<Segment>&
     return best;
 }
 
-std::vector<Segment> cornerWalk(float entryX, float turn) {
-    // turn: -1 for a left corner (toward -x), +1 for a right one.
-    return {{{entryX, 0, 0.3f}, {0, 0, -18}, {0, 0, -1}, {0, 0, -1}},
-            {{0, 0, -18}, {20 * turn, 0, -18}, {turn, 0, 0}, {turn, 0, 0}}};
+std::vector<Segment> cornerWalk(float entryX, bool left) {
+    return gameWalk({world::kCornerInWalk[0], left ? world::kCornerLeftOutWalk[0] : world::kCornerRightOutWalk[0]},
+                    entryX);
 }
 
 TEST(DataSetWalks, SelfCheckAWallAcrossThePathIsFound) {
     ModelGeometry wall;
     wall.triangles = {{{-3, 0, -10}, {3, 0, -10}, {3, 12, -10}}};
-    EXPECT_LT(closestApproach(wall, cornerWalk(0, -1)).distance, 0.2f);  // within a sample step
+    EXPECT_LT(closestApproach(wall, cornerWalk(0, true)).distance, 0.2f);  // within a sample step
     ModelGeometry farAway;
     farAway.triangles = {{{-3, 0, -10}, {3, 0, -10}, {3, 12, -10}}};
     for (Triangle& t : farAway.triangles) t.a.y = t.b.y = t.c.y = 5.0f;  // above his head
-    EXPECT_GT(closestApproach(farAway, cornerWalk(0, -1)).distance, 100.0f);
+    EXPECT_GT(closestApproach(farAway, cornerWalk(0, true)).distance, 100.0f);
 }
 
 TEST(DataSetWalks, CornersLeaveTheWayFree) {
-    for (const auto& [file, turn] : {std::pair{"Corner_left.obj", -1.0f}, std::pair{"Corner_right.obj", 1.0f}}) {
+    for (const auto& [file, left] : {std::pair{"Corner_left.obj", true}, std::pair{"Corner_right.obj", false}}) {
         const ModelGeometry piece = loadModelGeometry(std::string("Resources/corridor/models/") + file);
         ASSERT_TRUE(piece.loaded) << file;
         // Straight in, and after stepping aside as far as the walls allow.
         for (float entryX : {-4.4f, 0.0f, 4.4f}) {
-            const Approach a = closestApproach(piece, cornerWalk(entryX, turn));
+            const Approach a = closestApproach(piece, cornerWalk(entryX, left));
             EXPECT_GE(a.distance, kClearance) << file << " entered at x " << entryX << ", near (" << a.where.x
                                               << ", " << a.where.y << ", " << a.where.z << ")";
         }
@@ -80,11 +90,8 @@ TEST(DataSetWalks, StairsDownLeaveTheWayFree) {
     // than about x = 3 would carry him through the well's right wall whatever
     // the model; entries from the left go across the middle.
     for (float entryX : {-4.4f, 0.0f, 2.5f}) {
-        const std::vector<Segment> walk = {
-            {{entryX, 0, 0.3f}, {3, -7.9f, -30}, {10, -1, -1}, {0, -1, -1}},
-            {{3, -7.9f, -30}, {-3, -7.9f, -32}, {-1, 0, 0}, {-1, 0, 0}},
-            {{-3, -7.9f, -32}, {0, -17.6f, 3}, {-10, -5, -1}, {10, 5, -1}},
-        };
+        const auto& plans = world::kStairsDownWalk;
+        const std::vector<Segment> walk = gameWalk({plans[0][0], plans[1][0], plans[2][0]}, entryX);
         const Approach a = closestApproach(piece, walk);
         EXPECT_GE(a.distance, kClearance) << "entered at x " << entryX << ", near (" << a.where.x << ", "
                                           << a.where.y << ", " << a.where.z << ")";

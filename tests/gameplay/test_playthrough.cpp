@@ -8,6 +8,7 @@
 #include "GlTestEnvironment.h"
 #include "app/GameState.h"
 #include "gameplay/MovementState.h"
+#include "gameplay/ScriptedTypist.h"
 #include "gameplay/WordState.h"
 #include "level/Level.h"
 #include "scene/Blackboard.h"
@@ -31,26 +32,6 @@ test::GameOptions options(std::vector<std::string> codes) {
     return o;
 }
 
-// Types the current word's next letter every `framesPerLetter` frames.
-class Typist {
-public:
-    explicit Typist(int framesPerLetter) : every_(framesPerLetter) {}
-    void act(platform::ScriptedKeyboard& keyboard) {
-        if (++frame_ % every_ != 0) {
-            return;
-        }
-        const auto& words = gameplay::wordState;
-        const std::size_t next = static_cast<std::size_t>(words.typedCount);
-        if (next < words.currentWord.size()) {
-            keyboard.tap(words.currentWord[next]);
-        }
-    }
-
-private:
-    int every_;
-    int frame_ = 0;
-};
-
 struct Observed {
     float lowestY = 0.0f;
     float highestYAfterLowest = -100.0f;
@@ -71,7 +52,7 @@ TEST_F(PlaythroughTest, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewG
     ASSERT_EQ(boards, 9);
     const std::size_t wordsPerGame = gameplay::wordState.wordList.size();
 
-    Typist typist(12);  // five letters a second
+    gameplay::ScriptedTypist typist(12);  // five letters a second
     Observed seen;
     std::string printed;
     int previousPhase = 0;
@@ -85,8 +66,8 @@ TEST_F(PlaythroughTest, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewG
             }
             const int phase = gameplay::movementState.transitionPhase;
             if (previousPhase == 0 && phase == 1) {
-                const std::string code = gameplay::movementState.transitionObject->getTypeCode();
-                (code == "-" ? seen.stairsWalks : seen.cornerWalks) += 1;
+                const scene::TypeCode code = gameplay::movementState.transitionObject->getTypeCode();
+                (code == scene::TypeCode::StairsDown ? seen.stairsWalks : seen.cornerWalks) += 1;
             }
             previousPhase = phase;
             seen.lowestY = std::min(seen.lowestY, state.player->position.y);
@@ -123,14 +104,8 @@ TEST_F(PlaythroughTest, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewG
 TEST_F(PlaythroughTest, ASlowTypistBouncesOffTheBoardAndLosesAPoint) {
     test::GameSession game(options({"DD", "PP", "PP"}));
     app::GameState& state = app::gameState;
-    Typist quick(6);
     // The first word sets the boy walking toward board 1; nobody types after that.
-    ASSERT_TRUE(game.runUntil(
-        [&] {
-            quick.act(game.keyboard);
-            return state.walking;
-        },
-        600));
+    ASSERT_TRUE(game.typeUntil(6, [&] { return state.walking; }, 600));
     const float boardZ = state.level->blackboards[1]->position.z;
     std::string printed;
     ASSERT_TRUE(game.runUntil([&] { return !state.walking; }, 60 * 20, &printed));

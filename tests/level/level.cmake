@@ -1,1 +1,2 @@
-brindlemoor_test(test_level gl level/test_corridor_builder.cpp level/test_level_setup.cpp level/test_lights.cpp)
+brindlemoor_test(test_corridor unit level/test_corridor.cpp level/test_layout.cpp level/test_level_file.cpp)
+brindlemoor_test(test_level gl level/test_level.cpp)

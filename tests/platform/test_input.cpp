@@ -1,10 +1,12 @@
-// The platform layer's classic meanings: letters by the character they type,
-// taps between frames seen once, window sizes of 0.
+// The platform layer: letters by the character they type, key events in the
+// order they happened, taps between frames, the manual clock, window sizes of
+// 0, and TGA images decoded whole or refused.
 #include <gtest/gtest.h>
 
 #include "platform/Input.h"
-#include "platform/Keys.h"
+#include "platform/KeyLatch.h"
 #include "platform/ScriptedInput.h"
+#include "platform/TgaImage.h"
 #include "platform/Window.h"
 
 namespace {
@@ -12,40 +14,36 @@ namespace {
 using namespace brindlemoor::platform;
 
 TEST(Letters, AreNamedByTheCharacterTheKeyTypesOnTheLayout) {
-    constexpr int usQ = 'Q';  // the key GLFW names Q types "a" on an AZERTY keyboard
-    EXPECT_EQ(letterFromKeyName("a", usQ), 'A');
-    EXPECT_EQ(letterFromKeyName("z", 'W'), 'Z');
+    EXPECT_EQ(letterFromKeyName("a", 'Q'), 'A');  // the key GLFW names Q types "a" on AZERTY
     EXPECT_EQ(letterFromKeyName("Q", 'A'), 'Q');
-    // Without layout information the key's own letter stands.
-    EXPECT_EQ(letterFromKeyName(nullptr, 'K'), 'K');
-    // Digits, punctuation, accented letters and named keys are not letters.
-    EXPECT_EQ(letterFromKeyName("1", '1'), 0);
-    EXPECT_EQ(letterFromKeyName(";", 'M'), 0);
-    EXPECT_EQ(letterFromKeyName("\xC3\xA9", '2'), 0);
+    EXPECT_EQ(letterFromKeyName(nullptr, 'K'), 'K');  // no layout information: the key's own letter
+    for (const char* name : {"1", ";", "\xC3\xA9", ""}) {
+        EXPECT_EQ(letterFromKeyName(name, 'M'), 0) << name;
+    }
     EXPECT_EQ(letterFromKeyName(nullptr, key::Escape), 0);
-    EXPECT_EQ(letterFromKeyName("", 'A'), 0);
 }
 
-TEST(ScriptedKeys, ATapIsSeenOnceAndAHeldKeyEveryTime) {
-    ScriptedKeyboard keyboard;
-    setKeyboard(&keyboard);
-    keyboard.tap('C');
-    EXPECT_EQ(getKey('C'), 1);
-    EXPECT_EQ(getKey('C'), 0);
-    keyboard.press(key::Left);
-    EXPECT_EQ(getKey(key::Left), 1);
-    EXPECT_EQ(getKey(key::Left), 1);
-    keyboard.release(key::Left);
-    EXPECT_EQ(getKey(key::Left), 0);
-    // A tap while held is not seen twice after the release.
-    keyboard.press('A');
-    keyboard.tap('A');
-    EXPECT_EQ(getKey('A'), 1);
-    keyboard.release('A');
-    EXPECT_EQ(getKey('A'), 0);
-    EXPECT_EQ(getKey(-1), 0);
-    EXPECT_EQ(getKey(key::Count), 0);
-    setKeyboard(nullptr);
+TEST(KeyLatch, EventsComeInOrderAndTapsAndHeldKeysAreSeen) {
+    KeyLatch latch;
+    latch.press('C', 'C', 1.0);
+    latch.press('A', 'A', 1.1);  // C still held: overlapping presses keep their order
+    latch.press('C', 'C', 1.2);  // key repeat
+    latch.release('C', 1.3);
+    latch.press(key::Left, 0, 1.4);
+    latch.focus(false, 1.5);
+    InputFrame frame = latch.take();
+    EXPECT_EQ(frame.letters(), (std::vector<char>{'C', 'A'}));
+    EXPECT_EQ(frame.events.size(), 5u);
+    EXPECT_DOUBLE_EQ(frame.events[1].time, 1.1);
+    EXPECT_TRUE(frame.held('C'));  // tapped between two frames: seen once
+    EXPECT_TRUE(frame.held(key::Left));
+    EXPECT_EQ(frame.focusChange(), -1);
+    frame = latch.take();
+    EXPECT_FALSE(frame.held('C'));
+    EXPECT_TRUE(frame.held('A'));  // still down
+    EXPECT_TRUE(frame.events.empty());
+    EXPECT_FALSE(frame.held(-1));
+    EXPECT_FALSE(frame.held(key::Count));
 }
 
 TEST(ManualTime, SleepsAdvanceTheClockInsteadOfWaiting) {
@@ -59,23 +57,40 @@ TEST(ManualTime, SleepsAdvanceTheClockInsteadOfWaiting) {
 }
 
 TEST(WindowSize, ZerosFollowTheClassicRules) {
-    int w = 0, h = 0;
-    resolveWindowSize(w, h);
-    EXPECT_EQ(w, 640);
-    EXPECT_EQ(h, 480);
-    w = 0;
-    h = 720;
-    resolveWindowSize(w, h);
-    EXPECT_EQ(w, 960);
-    w = 1280;
-    h = 0;
-    resolveWindowSize(w, h);
-    EXPECT_EQ(h, 960);
-    w = 1920;
-    h = 1080;
-    resolveWindowSize(w, h);
-    EXPECT_EQ(w, 1920);
-    EXPECT_EQ(h, 1080);
+    const int sizes[][4] = {{0, 0, 640, 480}, {0, 720, 960, 720}, {1280, 0, 1280, 960}, {1920, 1080, 1920, 1080}};
+    for (const auto& s : sizes) {
+        int w = s[0], h = s[1];
+        resolveWindowSize(w, h);
+        EXPECT_EQ(w, s[2]);
+        EXPECT_EQ(h, s[3]);
+    }
+}
+
+std::vector<unsigned char> tgaHeader(unsigned char type, int width, int height, unsigned char bits) {
+    return {0, 0, type, 0, 0, 0, 0, 0, 0, 0, 0, 0, static_cast<unsigned char>(width), 0,
+            static_cast<unsigned char>(height), 0, bits, 0};
+}
+
+TEST(TgaImage, WholeImagesDecodeAndCutShortOnesAreRefused) {
+    std::vector<unsigned char> raw = tgaHeader(2, 16, 16, 24);
+    raw.resize(raw.size() + 16 * 16 * 3, 0x40);
+    Image image;
+    ASSERT_TRUE(decodeTgaMemory(raw.data(), raw.size(), image));
+    EXPECT_EQ(image.rgba.front(), 0x40);
+    EXPECT_EQ(image.rgba.back(), 0xFF);  // opaque
+    // Run-length packed: two runs of 128 pixels fill 16 x 16; a byte less and
+    // the last pixel is missing.
+    std::vector<unsigned char> packed = tgaHeader(10, 16, 16, 32);
+    for (int run = 0; run < 2; ++run) {
+        packed.insert(packed.end(), {0xFF, 1, 2, 3, 4});
+    }
+    EXPECT_TRUE(decodeTgaMemory(packed.data(), packed.size(), image));
+    packed.pop_back();
+    EXPECT_FALSE(decodeTgaMemory(packed.data(), packed.size(), image));
+    // A raw packet may announce more pixels than the image has left.
+    std::vector<unsigned char> overshoot = tgaHeader(10, 1, 1, 24);
+    overshoot.insert(overshoot.end(), {0x7F, 9, 8, 7});
+    EXPECT_TRUE(decodeTgaMemory(overshoot.data(), overshoot.size(), image));
 }
 
 }  // namespace

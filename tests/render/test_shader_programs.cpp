@@ -1,13 +1,13 @@
 // The three shader pairs build on this driver and expose the names the game
-// binds, with the types it uploads.
+// binds, with the types it uploads; a pair that cannot be built says why.
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
 
 #include "GlTestEnvironment.h"
-#include "platform/Gl.h"
-#include "render/ShaderProgram.h"
+#include "TestFiles.h"
+#include "gl/ShaderProgram.h"
 
 namespace {
 
@@ -17,20 +17,18 @@ struct Active {
     GLenum type;
     GLint size;
 };
+using Names = std::map<std::string, Active>;
 
-std::map<std::string, Active> activeNames(GLuint program, GLenum countQuery, bool attributes) {
-    std::map<std::string, Active> names;
+Names activeNames(GLuint program, bool attributes) {
+    Names names;
     GLint count = 0;
-    glGetProgramiv(program, countQuery, &count);
+    glGetProgramiv(program, attributes ? GL_ACTIVE_ATTRIBUTES : GL_ACTIVE_UNIFORMS, &count);
     for (GLint i = 0; i < count; ++i) {
         char name[256] = {};
         GLint size = 0;
         GLenum type = 0;
-        if (attributes) {
-            glGetActiveAttrib(program, static_cast<GLuint>(i), sizeof(name), nullptr, &size, &type, name);
-        } else {
-            glGetActiveUniform(program, static_cast<GLuint>(i), sizeof(name), nullptr, &size, &type, name);
-        }
+        (attributes ? glGetActiveAttrib : glGetActiveUniform)(program, static_cast<GLuint>(i), sizeof(name), nullptr,
+                                                              &size, &type, name);
         std::string key(name);
         if (key.size() > 3 && key.compare(key.size() - 3, 3, "[0]") == 0) {
             key.resize(key.size() - 3);  // arrays are reported by their first element
@@ -40,77 +38,93 @@ std::map<std::string, Active> activeNames(GLuint program, GLenum countQuery, boo
     return names;
 }
 
-void expectNames(const std::map<std::string, Active>& actual, const std::map<std::string, Active>& expected) {
-    for (const auto& [name, wanted] : expected) {
-        auto found = actual.find(name);
-        ASSERT_NE(found, actual.end()) << name << " is not active";
-        EXPECT_EQ(found->second.type, wanted.type) << name;
-        EXPECT_EQ(found->second.size, wanted.size) << name;
-    }
-}
-
 class ShaderProgramTest : public testing::Test {
 protected:
     void SetUp() override { test::ensureGlContext(); }
 };
 
-TEST_F(ShaderProgramTest, NormalMappingProgramExposesEveryAttributeAndSceneUniform) {
-    render::ShaderProgram program("Shader/LightsNormalShadowShader.vert", "Shader/LightsNormalShadowShader.frag");
-    expectNames(activeNames(program.programHandle, GL_ACTIVE_ATTRIBUTES, true),
-                {{"position", {GL_FLOAT_VEC3, 1}},
-                 {"normal", {GL_FLOAT_VEC3, 1}},
-                 {"uv", {GL_FLOAT_VEC2, 1}},
-                 {"tangent", {GL_FLOAT_VEC3, 1}},
-                 {"bitangent", {GL_FLOAT_VEC3, 1}}});
-    expectNames(activeNames(program.programHandle, GL_ACTIVE_UNIFORMS, false),
-                {{"projectionMatrix", {GL_FLOAT_MAT4, 1}},
-                 {"viewMatrix", {GL_FLOAT_MAT4, 1}},
-                 {"modelMatrix", {GL_FLOAT_MAT4, 1}},
-                 {"depthBiasVP", {GL_FLOAT_MAT4, 1}},
-                 {"colorTexture", {GL_SAMPLER_2D, 1}},
-                 {"normalTexture", {GL_SAMPLER_2D, 1}},
-                 {"shadowMap", {GL_SAMPLER_2D_SHADOW, 1}},
-                 {"lightposition_ws", {GL_FLOAT_VEC3, 5}}});
-    EXPECT_EQ(glGetFragDataLocation(program.programHandle, "fragColor"), 0);
-}
-
-TEST_F(ShaderProgramTest, CelProgramExposesWhatCelShadingUses) {
-    render::ShaderProgram program("Shader/celShader.vert", "Shader/celShader.frag");
-    expectNames(activeNames(program.programHandle, GL_ACTIVE_ATTRIBUTES, true),
-                {{"position", {GL_FLOAT_VEC3, 1}}, {"normal", {GL_FLOAT_VEC3, 1}}, {"uv", {GL_FLOAT_VEC2, 1}}});
-    expectNames(activeNames(program.programHandle, GL_ACTIVE_UNIFORMS, false),
-                {{"projectionMatrix", {GL_FLOAT_MAT4, 1}},
-                 {"viewMatrix", {GL_FLOAT_MAT4, 1}},
-                 {"modelMatrix", {GL_FLOAT_MAT4, 1}},
-                 {"colorTexture", {GL_SAMPLER_2D, 1}},
-                 {"lightposition_ws", {GL_FLOAT_VEC3, 5}}});
-    EXPECT_EQ(glGetFragDataLocation(program.programHandle, "fragColor"), 0);
-}
-
-TEST_F(ShaderProgramTest, DepthProgramExposesPositionAndItsTwoMatrices) {
-    render::ShaderProgram program("Shader/depthShader.vert", "Shader/depthShader.frag");
-    expectNames(activeNames(program.programHandle, GL_ACTIVE_ATTRIBUTES, true), {{"position", {GL_FLOAT_VEC3, 1}}});
-    expectNames(activeNames(program.programHandle, GL_ACTIVE_UNIFORMS, false),
-                {{"depthVP", {GL_FLOAT_MAT4, 1}}, {"objectM", {GL_FLOAT_MAT4, 1}}});
+TEST_F(ShaderProgramTest, EveryPairExposesTheNamesTheGameBinds) {
+    const Active vec3{GL_FLOAT_VEC3, 1}, mat4{GL_FLOAT_MAT4, 1}, sampler{GL_SAMPLER_2D, 1};
+    const Active lights{GL_FLOAT_VEC3, 5};
+    struct Pair {
+        const char* name;
+        Names attributes;
+        Names uniforms;
+    };
+    const Pair pairs[] = {
+        {"LightsNormalShadowShader",
+         {{"position", vec3}, {"normal", vec3}, {"uv", {GL_FLOAT_VEC2, 1}}, {"tangent", vec3}, {"bitangent", vec3}},
+         {{"projectionMatrix", mat4}, {"viewMatrix", mat4}, {"modelMatrix", mat4}, {"depthBiasVP", mat4},
+          {"colorTexture", sampler}, {"normalTexture", sampler}, {"shadowMap", {GL_SAMPLER_2D_SHADOW, 1}},
+          {"lightposition_ws", lights}}},
+        {"celShader",
+         {{"position", vec3}, {"normal", vec3}, {"uv", {GL_FLOAT_VEC2, 1}}},
+         {{"projectionMatrix", mat4}, {"viewMatrix", mat4}, {"modelMatrix", mat4}, {"colorTexture", sampler},
+          {"lightposition_ws", lights}}},
+        {"depthShader", {{"position", vec3}}, {{"depthVP", mat4}, {"objectM", mat4}}},
+    };
+    for (const Pair& pair : pairs) {
+        SCOPED_TRACE(pair.name);
+        const std::string base = std::string("Shader/") + pair.name;
+        const gl::ShaderProgram program(base + ".vert", base + ".frag");
+        for (bool attributes : {true, false}) {
+            const Names actual = activeNames(program.programHandle(), attributes);
+            for (const auto& [name, wanted] : attributes ? pair.attributes : pair.uniforms) {
+                const auto found = actual.find(name);
+                ASSERT_NE(found, actual.end()) << name << " is not active";
+                EXPECT_EQ(found->second.type, wanted.type) << name;
+                EXPECT_EQ(found->second.size, wanted.size) << name;
+            }
+        }
+        EXPECT_EQ(glGetFragDataLocation(program.programHandle(), "fragColor"), 0);
+    }
 }
 
 TEST_F(ShaderProgramTest, DestroyingAProgramDeletesItAndItsTwoShaders) {
-    GLuint program = 0;
-    GLuint vertex = 0;
-    GLuint fragment = 0;
+    GLuint names[3] = {0, 0, 0};
     {
-        render::ShaderProgram built("Shader/depthShader.vert", "Shader/depthShader.frag");
-        program = built.programHandle;
-        vertex = built.vertexHandle;
-        fragment = built.fragmentHandle;
-        EXPECT_TRUE(glIsProgram(program));
-        EXPECT_TRUE(glIsShader(vertex));
-        EXPECT_TRUE(glIsShader(fragment));
+        const gl::ShaderProgram built("Shader/depthShader.vert", "Shader/depthShader.frag");
+        names[0] = built.programHandle();
+        names[1] = built.vertexHandle();
+        names[2] = built.fragmentHandle();
+        EXPECT_TRUE(glIsProgram(names[0]) && glIsShader(names[1]) && glIsShader(names[2]));
     }
-    EXPECT_FALSE(glIsProgram(program));
-    EXPECT_FALSE(glIsShader(vertex));
-    EXPECT_FALSE(glIsShader(fragment));
-    EXPECT_EQ(test::takeGlError(), 0u);
+    EXPECT_FALSE(glIsProgram(names[0]) || glIsShader(names[1]) || glIsShader(names[2]));
+}
+
+TEST_F(ShaderProgramTest, APairThatCannotBeBuiltSaysWhyAndLeavesNothingBehind) {
+    test::TempDir dir;
+    const std::string vertex = "#version 330 core\nin vec3 position;\nout vec3 shade;\n"
+                               "void main() { shade = position; gl_Position = vec4(position, 1.0); }\n";
+    // Each stage compiles, but they disagree on the type of the value passed between them.
+    const std::string mismatched = "#version 330 core\nin vec4 shade;\nout vec4 fragColor;\n"
+                                   "void main() { fragColor = shade; }\n";
+    test::writeFile(dir.file("good.vert"), vertex);
+    test::writeFile(dir.file("empty.frag"), "");
+    test::writeFile(dir.file("mismatched.frag"), mismatched);
+    struct Case {
+        std::string vertex, fragment, message;
+        bool hasLog;
+    };
+    const Case cases[] = {
+        {dir.file("missing.vert"), dir.file("missing.frag"), "Failed to open shader file: " + dir.file("missing.vert"),
+         false},
+        {dir.file("good.vert"), dir.file("empty.frag"), "Failed to compile shader", true},
+        {dir.file("good.vert"), dir.file("mismatched.frag"), "Failed to link shader program", true},
+    };
+    const test::GlObjectCounts before = test::countGlObjects();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        try {
+            gl::ShaderProgram program(c.vertex, c.fragment);
+            ADD_FAILURE() << "built";
+        } catch (const gl::ShaderError& error) {
+            EXPECT_EQ(error.what(), c.message);
+            EXPECT_EQ(error.hasLog(), c.hasLog);
+            EXPECT_EQ(!error.log().empty(), c.hasLog);  // the driver's log follows compile and link failures
+        }
+    }
+    EXPECT_TRUE(test::countGlObjects() == before);
 }
 
 }  // namespace

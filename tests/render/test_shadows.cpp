@@ -6,7 +6,6 @@
 #include "GameSession.h"
 #include "GlTestEnvironment.h"
 #include "app/GameState.h"
-#include "app/NewGame.h"
 #include "level/Level.h"
 #include "platform/Gl.h"
 #include "platform/TgaImage.h"
@@ -37,7 +36,7 @@ TEST_F(ShadowTest, TheShadowFramebufferIsCompleteAndTheShadowMapShowsTheBoyAndTh
     test::GameSession game(shadowGame({"DD", "PP"}));
     EXPECT_NE(game.setUpOutput.find("loading framebuffer\n"), std::string::npos);
     EXPECT_EQ(game.setUpOutput.find("Failed to load framebuffer"), std::string::npos);
-    glBindFramebuffer(GL_FRAMEBUFFER, app::gameState.shadowFramebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, app::gameState.shadowMap->framebuffer());
     EXPECT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE));
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
 
@@ -80,20 +79,6 @@ TEST_F(ShadowTest, ALightWindowPastTheLastLightStillDraws) {
     game.frames(3);
     test::redrawAndCapture();
     EXPECT_EQ(test::takeGlError(), 0u);
-}
-
-TEST_F(ShadowTest, ManyNewGamesLeaveTheSameGlObjectsAlive) {
-    test::GameSession game(shadowGame({"DD", "<", "PP"}));
-    game.frames(2);
-    test::captureStdout([] { app::endGame(); });
-    const test::GlObjectCounts afterFirstGame = test::countGlObjects();
-    for (int i = 0; i < 50; ++i) {
-        test::captureStdout([] { app::setUpNewGame(); });
-        game.frames(2);
-        test::captureStdout([] { app::endGame(); });
-        ASSERT_TRUE(test::countGlObjects() == afterFirstGame) << "after game " << i + 2;
-    }
-    test::captureStdout([] { app::setUpNewGame(); });  // the session ends this one
 }
 
 }  // namespace

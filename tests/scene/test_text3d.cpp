@@ -1,15 +1,13 @@
-// Chalk text: quads from the atlas, lower-cased text, placement on a board,
-// and the buffers of replaced texts released.
+// Chalk text: quads from the atlas cells of the characters, and a text placed
+// on a board 8 units wide on one middle line whatever its length.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
-#include <vector>
 
 #include "GlTestEnvironment.h"
 #include "TestFiles.h"
-#include "platform/Gl.h"
-#include "render/ShaderProgram.h"
 #include "scene/Blackboard.h"
 #include "scene/Text3D.h"
 #include "scene/TextMesh.h"
@@ -18,132 +16,66 @@ namespace {
 
 using namespace brindlemoor;
 
-std::vector<float> bufferFloats(GLuint buffer) {
-    glBindBuffer(GL_ARRAY_BUFFER, buffer);
-    GLint bytes = 0;
-    glGetBufferParameteriv(GL_ARRAY_BUFFER, GL_BUFFER_SIZE, &bytes);
-    std::vector<float> data(static_cast<std::size_t>(bytes) / sizeof(float));
-    glGetBufferSubData(GL_ARRAY_BUFFER, 0, bytes, data.data());
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
-    return data;
+// u0, u1, vTop, vBottom of character i, v wrapped as the texture's repeat does.
+std::vector<float> cell(const scene::TextMesh& mesh, std::size_t i) {
+    const std::size_t at = i * 12;
+    auto wrapped = [](float v) { return v - std::floor(v); };
+    return {mesh.uvs[at], mesh.uvs[at + 4], wrapped(mesh.uvs[at + 1]), wrapped(mesh.uvs[at + 3])};
 }
 
-// v coordinates wrap with the texture's repeat mode.
-float wrapped(float v) { return v - std::floor(v); }
-
-class Text3DTest : public testing::Test {
-protected:
-    static void SetUpTestSuite() { program = test::sharedSceneProgram(); }
-    void SetUp() override {
-        baseline = test::countGlObjects();
-        test::captureStdout([&] { text = std::make_unique<scene::Text3D>(program); });
-        test::takeGlError();
-    }
-    void TearDown() override { EXPECT_EQ(test::takeGlError(), 0u); }
-
-    // u0, u1, vTop, vBottom of character i (its first and second vertex).
-    std::vector<float> cell(std::size_t i) {
-        const std::vector<float> uv = bufferFloats(text->uvBuffer);
-        const std::size_t at = i * 12;
-        return {uv[at], uv[at + 4], uv[at + 1], uv[at + 3]};
-    }
-
-    static render::ShaderProgram* program;
-    test::GlObjectCounts baseline;
-    std::unique_ptr<scene::Text3D> text;
-};
-
-render::ShaderProgram* Text3DTest::program = nullptr;
-
-TEST_F(Text3DTest, CatIsThreeQuadsTexturedFromTheCellOfCapitalC) {
-    text->setText("cat");
-    EXPECT_FLOAT_EQ(text->textWidth, 3.0f);
-    EXPECT_EQ(text->faceCount, 6);
-    const std::vector<float> positions = bufferFloats(text->positionBuffer);
-    ASSERT_EQ(positions.size(), 18u * 3u);
+TEST(TextMesh, CharactersAreQuadsTexturedFromTheirAtlasCells) {
+    const scene::TextMesh cat = scene::buildTextMesh("cat", 1.0f, 0.0f, 0.0f);
+    EXPECT_FLOAT_EQ(cat.textWidth, 3.0f);
+    EXPECT_EQ(cat.faceCount, 6);
+    ASSERT_EQ(cat.positions.size(), 18u * 3u);
     // First quad: (0,1) (0,0) (1,1) (1,0) (1,1) (0,0), all at z = 0.
-    const float firstQuad[] = {0, 1, 0, 0, 0, 0, 1, 1, 0, 1, 0, 0, 1, 1, 0, 0, 0, 0};
-    for (int k = 0; k < 18; ++k) {
-        EXPECT_FLOAT_EQ(positions[k], firstQuad[k]) << k;
+    const std::vector<float> firstQuad = {0, 1, 0, 0, 0, 0, 1, 1, 0, 1, 0, 0, 1, 1, 0, 0, 0, 0};
+    EXPECT_EQ(std::vector<float>(cat.positions.begin(), cat.positions.begin() + 18), firstQuad);
+    // Lower case lands on its capital's cell: C is column 3, row 4 from the top.
+    EXPECT_EQ(cell(cat, 0), (std::vector<float>{0.375f, 0.5f, 0.5f, 0.375f}));
+    const scene::TextMesh upper = scene::buildTextMesh("CAT", 1.0f, 0.0f, 0.0f);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(cell(upper, i), cell(cat, i));
     }
-    EXPECT_FLOAT_EQ(positions[18 * 3 - 3], 2.0f);  // last vertex starts the third letter
-    const std::vector<float> c = cell(0);
-    EXPECT_FLOAT_EQ(c[0], 0.375f);
-    EXPECT_FLOAT_EQ(c[1], 0.5f);
-    EXPECT_FLOAT_EQ(wrapped(c[2]), 0.5f);
-    EXPECT_FLOAT_EQ(wrapped(c[3]), 0.375f);
-    const std::vector<float> normals = bufferFloats(text->normalBuffer);
-    ASSERT_EQ(normals.size(), 18u * 3u);
-    EXPECT_FLOAT_EQ(normals[1], 0.087156f);
-    EXPECT_FLOAT_EQ(normals[2], 0.996195f);
+    // A space, a digit and the minus sign of a negative score.
+    const scene::TextMesh signs = scene::buildTextMesh(" 3-", 1.0f, 0.0f, 0.0f);
+    EXPECT_EQ(cell(signs, 0), (std::vector<float>{0.0f, 0.125f, 0.0f, 0.875f}));  // v 1 wraps to 0
+    EXPECT_EQ(cell(signs, 1), (std::vector<float>{0.375f, 0.5f, 0.75f, 0.625f}));
+    EXPECT_EQ(cell(signs, 2), (std::vector<float>{0.625f, 0.75f, 0.875f, 0.75f}));
 }
 
-TEST_F(Text3DTest, UpperAndLowerCaseBuildTheSameMesh) {
-    text->setText("CAT");
-    const auto upperPositions = bufferFloats(text->positionBuffer);
-    const auto upperUvs = bufferFloats(text->uvBuffer);
-    text->setText("cat");
-    EXPECT_EQ(bufferFloats(text->positionBuffer), upperPositions);
-    EXPECT_EQ(bufferFloats(text->uvBuffer), upperUvs);
+TEST(TextMesh, AbsurdlyLongTextsAreCutOffInsteadOfTakingGigabytes) {
+    const scene::TextMesh mesh = scene::buildTextMesh(std::string(100000, 'W').c_str(), 1.0f, 0.0f, 0.0f);
+    EXPECT_FLOAT_EQ(mesh.textWidth, static_cast<float>(scene::kMaxChalkCharacters));
+    EXPECT_EQ(mesh.positions.size(), scene::kMaxChalkCharacters * 18u);
 }
 
-TEST_F(Text3DTest, SpaceDigitsAndMinusUseTheirAtlasRows) {
-    text->setText(" 3-");
-    const auto space = cell(0);
-    EXPECT_FLOAT_EQ(space[0], 0.0f);
-    EXPECT_FLOAT_EQ(space[1], 0.125f);
-    EXPECT_FLOAT_EQ(space[2], 1.0f);
-    EXPECT_FLOAT_EQ(space[3], 0.875f);
-    const auto three = cell(1);  // row 2 from the top, column 3
-    EXPECT_FLOAT_EQ(three[0], 0.375f);
-    EXPECT_FLOAT_EQ(three[2], 0.75f);
-    EXPECT_FLOAT_EQ(three[3], 0.625f);
-    const auto minus = cell(2);  // row 1, column 5
-    EXPECT_FLOAT_EQ(minus[0], 0.625f);
-    EXPECT_FLOAT_EQ(minus[2], 0.875f);
-}
-
-TEST_F(Text3DTest, AbsurdlyLongTextsAreCutOffInsteadOfTakingGigabytes) {
-    text->setText(std::string(100000, 'W'));
-    EXPECT_FLOAT_EQ(text->textWidth, static_cast<float>(scene::kMaxChalkCharacters));
-    EXPECT_EQ(text->faceCount, static_cast<int>(2 * scene::kMaxChalkCharacters));
-    EXPECT_EQ(bufferFloats(text->positionBuffer).size(), scene::kMaxChalkCharacters * 18u);
-}
-
-TEST_F(Text3DTest, PlacedTextIsEightUnitsWideWithOneMiddleLineForAnyLength) {
+TEST(Text3D, PlacedTextIsEightUnitsWideWithOneMiddleLineForAnyLength) {
+    test::ensureGlContext();
     std::unique_ptr<scene::Blackboard> board;
-    test::captureStdout([&] { board = std::make_unique<scene::Blackboard>(program); });
+    std::unique_ptr<scene::Text3D> text;
+    test::captureStdout([&] {
+        board = std::make_unique<scene::Blackboard>(test::sharedSceneProgram());
+        text = std::make_unique<scene::Text3D>(test::sharedSceneProgram());
+    });
     board->translate(-29.4f, 0.0f, -41.4f);
     board->rotate(1);
     const glm::mat4 boardInverse = glm::inverse(board->modelMatrix);
-    std::vector<float> middles;
     for (const char* word : {"x", "abcdefghijkl"}) {
         SCOPED_TRACE(word);
         text->setText(word);
+        EXPECT_EQ(text->faceCount(), 2 * static_cast<int>(std::strlen(word)));
         text->placeOn(*board);
-        const float w = text->textWidth;
-        // In the board's own frame: left and right end of the text's base line.
-        const glm::vec3 left = glm::vec3(boardInverse * text->modelMatrix * glm::vec4(0, 0, 0, 1));
-        const glm::vec3 right = glm::vec3(boardInverse * text->modelMatrix * glm::vec4(w, 0, 0, 1));
-        EXPECT_NEAR(glm::length(right - left), 8.0f, 1e-3f);
-        EXPECT_NEAR(right.y, left.y, 1e-4f);
-        const glm::vec3 middle = glm::vec3(boardInverse * text->modelMatrix * glm::vec4(w / 2, 0.5f, 0, 1));
-        EXPECT_NEAR(middle.z, 0.22f, 0.35f);  // just in front of the board, tilted a little
-        middles.push_back(middle.y);
+        const float w = text->textWidth();
+        // In the board's own frame: the two ends of the base line, and the middle.
+        auto onBoard = [&](float x, float y) { return glm::vec3(boardInverse * text->modelMatrix * glm::vec4(x, y, 0, 1)); };
+        EXPECT_NEAR(glm::length(onBoard(w, 0) - onBoard(0, 0)), 8.0f, 1e-3f);
+        EXPECT_NEAR(onBoard(w, 0).y, onBoard(0, 0).y, 1e-4f);
+        EXPECT_NEAR(onBoard(w / 2, 0.5f).y, 2.2f + 4.0f / 3.0f, 0.02f);
+        EXPECT_NEAR(onBoard(w / 2, 0.5f).z, 0.22f, 0.35f);  // just in front of the board, tilted a little
     }
-    EXPECT_NEAR(middles[0], 2.2f + 4.0f / 3.0f, 0.02f);
-    EXPECT_NEAR(middles[1], 2.2f + 4.0f / 3.0f, 0.02f);
-}
-
-TEST_F(Text3DTest, ReplacingATextManyTimesLeavesNoGlObjectsBehind) {
-    text->setText("warmup");
-    const test::GlObjectCounts withOneText = test::countGlObjects();
-    for (int i = 0; i < 200; ++i) {
-        text->setText(i % 2 == 0 ? "blackboard" : "chalk");
-    }
-    EXPECT_TRUE(test::countGlObjects() == withOneText);
-    text.reset();
-    EXPECT_TRUE(test::countGlObjects() == baseline);
+    text->draw();
+    EXPECT_EQ(test::takeGlError(), 0u);
 }
 
 }  // namespace

@@ -48,20 +48,6 @@ long residentKilobytes() {
     return read == 2 ? resident * (sysconf(_SC_PAGESIZE) / 1024) : -1;
 }
 
-// GL names are handed out upward and not always reused, so the leak count has
-// to look at every name given out so far, not a fixed range.
-test::GlObjectCounts countAllGlObjects() {
-    GLuint probe[3] = {0, 0, 0};
-    glGenBuffers(1, &probe[0]);
-    glGenVertexArrays(1, &probe[1]);
-    glGenTextures(1, &probe[2]);
-    const GLuint highest = std::max({probe[0], probe[1], probe[2], 20000u});
-    glDeleteBuffers(1, &probe[0]);
-    glDeleteVertexArrays(1, &probe[1]);
-    glDeleteTextures(1, &probe[2]);
-    return test::countGlObjects(highest + 64);
-}
-
 std::string describe(const test::GlObjectCounts& c) {
     return "buffers " + std::to_string(c.buffers) + ", vertex arrays " + std::to_string(c.vertexArrays) +
            ", textures " + std::to_string(c.textures) + ", programs " + std::to_string(c.programs) + ", shaders " +
@@ -95,7 +81,7 @@ TEST(Soak, HundredsOfNewGamesGiveBackEveryGlObjectAndKeepMemoryFlat) {
         ASSERT_TRUE(game.newGamePending) << printed;
         ASSERT_EQ(printed.find("GL ERROR"), std::string::npos) << printed;
 
-        const test::GlObjectCounts playing = countAllGlObjects();
+        const test::GlObjectCounts playing = test::countGlObjects();
         if (!seen[mode]) {
             during[mode] = playing;
             seen[mode] = true;
@@ -104,7 +90,7 @@ TEST(Soak, HundredsOfNewGamesGiveBackEveryGlObjectAndKeepMemoryFlat) {
 
         game.newGamePending = false;
         test::captureStdout([] { app::endGame(); });
-        const test::GlObjectCounts ended = countAllGlObjects();
+        const test::GlObjectCounts ended = test::countGlObjects();
         if (played == 0) {
             between = ended;
         }

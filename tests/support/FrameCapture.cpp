@@ -8,7 +8,10 @@
 
 #include "app/GameState.h"
 #include "platform/Gl.h"
+#include "gl/ShaderProgram.h"
+#include "level/Level.h"
 #include "platform/TgaImage.h"
+#include "scene/Player.h"
 #include "render/ScenePass.h"
 #include "render/ShadowMap.h"
 
@@ -21,10 +24,11 @@ Rgb Frame::at(int x, int y) const {
 
 Frame redrawAndCapture() {
     const app::GameState& game = app::gameState;
-    if (game.shadowShading) {
-        render::renderShadowPass();
+    if (game.shadowMap) {
+        game.shadowMap->renderShadowPass(*game.sceneProgram, game.player.get(), *game.level);
     }
-    render::renderScene();
+    render::renderScene(*game.sceneProgram, game.player.get(), game.level.get(),
+                        {game.width, game.height, game.shadowShading, game.transparency, game.viewMatrix});
     Frame frame;
     frame.width = game.width;
     frame.height = game.height;

@@ -8,6 +8,7 @@
 
 #include "TestFiles.h"
 #include "app/FrameLoop.h"
+#include "gameplay/ScriptedTypist.h"
 #include "platform/ScriptedInput.h"
 
 namespace brindlemoor::test {
@@ -46,6 +47,18 @@ public:
 
     // Runs frames at 60 per second; returns what they printed.
     std::string frames(int count);
+    // Runs frames with a typist pressing a letter every `framesPerLetter`
+    // frames until `done` holds (or `limit` frames); returns whether it held.
+    template <class Predicate>
+    bool typeUntil(int framesPerLetter, Predicate done, int limit, std::string* printed = nullptr) {
+        gameplay::ScriptedTypist typist(framesPerLetter);
+        return runUntil(
+            [&] {
+                typist.act(keyboard);
+                return done();
+            },
+            limit, printed);
+    }
     // Runs frames until `done` holds or `limit` frames have run; returns whether it held.
     template <class Predicate>
     bool runUntil(Predicate done, int limit, std::string* printed = nullptr) {

@@ -2,15 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "gl/ShaderProgram.h"
 #include "platform/Gl.h"
 #include "platform/Window.h"
-#include "render/ShaderProgram.h"
 
 namespace brindlemoor::test {
 
 namespace {
+
 bool opened = false;
+
+// The driver's own words for every error, where the test sees them; the error
+// still reaches takeGlError and the game's own reports.
+void GLAPIENTRY onDebugMessage(GLenum source, GLenum type, GLuint id, GLenum, GLsizei, const GLchar* message,
+                               const void*) {
+    // Compiler messages are the shader tests' business; API errors are bugs.
+    if (source == GL_DEBUG_SOURCE_API && type == GL_DEBUG_TYPE_ERROR) {
+        ADD_FAILURE() << "GL reports (" << id << "): " << message;
+    }
 }
+
+}  // namespace
 
 void ensureGlContext(int width, int height) {
     if (opened) {
@@ -22,18 +36,23 @@ void ensureGlContext(int width, int height) {
     p::openWindowHint(p::hint::OpenglVersionMinor, 3);
     p::openWindowHint(p::hint::OpenglProfile, p::hint::OpenglCoreProfile);
     p::openWindowHint(p::hint::Visible, 0);
+    p::openWindowHint(p::hint::DebugContext, 1);
     ASSERT_EQ(p::openWindow(width, height, 0, 0, 0, 0, 32, 0, p::WindowMode::Window), 1);
     glewExperimental = GL_TRUE;
     ASSERT_EQ(glewInit(), GLEW_OK);
-    while (glGetError() != GL_NO_ERROR) {
+    takeGlError();
+    if (GLEW_KHR_debug) {
+        glEnable(GL_DEBUG_OUTPUT);
+        glEnable(GL_DEBUG_OUTPUT_SYNCHRONOUS);
+        glDebugMessageCallback(onDebugMessage, nullptr);
     }
     opened = true;
 }
 
-render::ShaderProgram* sharedSceneProgram() {
+const gl::ShaderProgram* sharedSceneProgram() {
     ensureGlContext();
-    static render::ShaderProgram* program =
-        new render::ShaderProgram("Shader/LightsNormalShadowShader.vert", "Shader/LightsNormalShadowShader.frag");
+    static const gl::ShaderProgram* program =
+        new gl::ShaderProgram("Shader/LightsNormalShadowShader.vert", "Shader/LightsNormalShadowShader.frag");
     return program;
 }
 
@@ -42,9 +61,19 @@ bool GlObjectCounts::operator==(const GlObjectCounts& o) const {
            programs == o.programs && shaders == o.shaders && framebuffers == o.framebuffers;
 }
 
-GlObjectCounts countGlObjects(unsigned int maxName) {
+GlObjectCounts countGlObjects() {
+    // Names are handed out upward and not always reused: look at every name
+    // given out so far.
+    GLuint probe[3] = {0, 0, 0};
+    glGenBuffers(1, &probe[0]);
+    glGenVertexArrays(1, &probe[1]);
+    glGenTextures(1, &probe[2]);
+    const GLuint highest = std::max({probe[0], probe[1], probe[2], 2000u}) + 64;
+    glDeleteBuffers(1, &probe[0]);
+    glDeleteVertexArrays(1, &probe[1]);
+    glDeleteTextures(1, &probe[2]);
     GlObjectCounts counts;
-    for (GLuint name = 1; name <= maxName; ++name) {
+    for (GLuint name = 1; name <= highest; ++name) {
         counts.buffers += glIsBuffer(name) ? 1 : 0;
         counts.vertexArrays += glIsVertexArray(name) ? 1 : 0;
         counts.textures += glIsTexture(name) ? 1 : 0;
@@ -60,6 +89,13 @@ unsigned int takeGlError() {
     while (glGetError() != GL_NO_ERROR) {
     }
     return first;
+}
+
+int minFilterOf(unsigned int texture) {
+    glBindTexture(GL_TEXTURE_2D, texture);
+    GLint filter = 0;
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+    return filter;
 }
 
 }  // namespace brindlemoor::test

@@ -1,8 +1,8 @@
 // One hidden window with an OpenGL 3.3 core context per test program, opened
-// on first use and kept until the program ends.
+// on first use and kept until the program ends, and what GL tests check.
 #pragma once
 
-namespace brindlemoor::render {
+namespace brindlemoor::gl {
 class ShaderProgram;
 }
 
@@ -10,15 +10,14 @@ namespace brindlemoor::test {
 
 // Opens the hidden window (1280 x 720 unless a size was requested before the
 // first call) and makes its context current; fails the calling test when no
-// context can be had.
+// context can be had. GL errors the driver reports are counted (takeGlError).
 void ensureGlContext(int width = 1280, int height = 720);
 
-// A normal-mapping scene program built once per test program and kept: for
-// suites that need some program to build vertex arrays against.
-render::ShaderProgram* sharedSceneProgram();
+// A normal-mapping scene program built once per test program and kept.
+const gl::ShaderProgram* sharedSceneProgram();
 
-// Live GL object names among the first `maxName` names of each kind, counted
-// with glIsBuffer and friends: a leak check for code that creates and deletes.
+// Live GL object names of each kind, counted with glIsBuffer and friends over
+// every name handed out so far: a leak check for code that creates and deletes.
 struct GlObjectCounts {
     int buffers = 0;
     int vertexArrays = 0;
@@ -28,9 +27,12 @@ struct GlObjectCounts {
     int framebuffers = 0;
     bool operator==(const GlObjectCounts& other) const;
 };
-GlObjectCounts countGlObjects(unsigned int maxName = 20000);
+GlObjectCounts countGlObjects();
 
 // The GL error queue drained: the first error found (0 for none).
 unsigned int takeGlError();
+
+// The minification filter of a 2D texture.
+int minFilterOf(unsigned int texture);
 
 }  // namespace brindlemoor::test

@@ -1,6 +1,7 @@
 // The left corner: the corridor comes in at z = 0 heading -z and leaves toward
 // -x; the next block starts at x = -17.4, centred on z = -17.4. The right
 // corner is this piece mirrored (made by the output list).
+#include "scene/WorldMeasures.h"
 #include "Models.h"
 #include "Slabs.h"
 #include "WallFace.h"
@@ -9,7 +10,7 @@ namespace assetgen {
 
 namespace {
 
-constexpr double kOffset = 17.4;          // the turn moves the corridor this far each way
+constexpr double kOffset = brindlemoor::world::kCornerOffset;  // the turn moves the corridor this far each way
 constexpr double kFar = -22.9;            // outer face of the far wall
 constexpr double kFarInner = -22.4;       // corridor face of the far wall
 constexpr double kSideInner = -12.4;      // corridor face of the wall after the turn

@@ -1,5 +1,6 @@
 // The straight corridor pieces: floor, ceiling and the left walls (the right
 // walls are their mirror images, made by the output list).
+#include "scene/WorldMeasures.h"
 #include "Layout.h"
 #include "Models.h"
 #include "Slabs.h"
@@ -9,7 +10,7 @@ namespace assetgen {
 
 namespace {
 
-constexpr double kBlockLength = 24.0;
+constexpr double kBlockLength = brindlemoor::world::kBlockLength;
 
 // The left wall's corridor face at x = -5, running from z = 0 toward -z.
 WallPlan leftWall() {

@@ -1,27 +1,26 @@
 #include "StairPath.h"
 
+#include "scene/WorldMeasures.h"
+
 namespace assetgen {
 
-Vec3 HermiteSegment::at(double t) const {
-    const double t2 = t * t, t3 = t2 * t;
-    const double h00 = 2.0 * t3 - 3.0 * t2 + 1.0;
-    const double h01 = -2.0 * t3 + 3.0 * t2;
-    const double h10 = t3 - 2.0 * t2 + t;
-    const double h11 = t3 - t2;
-    return p0 * h00 + p1 * h01 + t0 * h10 + t1 * h11;
+Vec3 HermiteSegment::at(double t) const { return brindlemoor::world::hermitePoint(p0, p1, t0, t1, t); }
+
+namespace {
+
+Vec3 vec(const brindlemoor::world::Vec3d& v) { return {v.x, v.y, v.z}; }
+
+// Segment k of the game's walk down an unturned stairs piece, from `start`.
+HermiteSegment stairsWalk(int k, Vec3 start) {
+    const brindlemoor::world::WalkSegment& plan = brindlemoor::world::kStairsDownWalk[k][0];
+    return {start, vec(plan.endOffset), vec(plan.startTangent), vec(plan.endTangent)};
 }
 
-HermiteSegment firstFlightWalk() {
-    return {{0.0, 0.0, 0.25}, {3.0, -7.9, -30.0}, {10.0, -1.0, -1.0}, {0.0, -1.0, -1.0}};
-}
+}  // namespace
 
-HermiteSegment landingWalk() {
-    return {{3.0, -7.9, -30.0}, {-3.0, -7.9, -32.0}, {-1.0, 0.0, 0.0}, {-1.0, 0.0, 0.0}};
-}
-
-HermiteSegment secondFlightWalk() {
-    return {{-3.0, -7.9, -32.0}, {0.0, -17.6, 3.0}, {-10.0, -5.0, -1.0}, {10.0, 5.0, -1.0}};
-}
+HermiteSegment firstFlightWalk() { return stairsWalk(0, {0.0, 0.0, 0.25}); }
+HermiteSegment landingWalk() { return stairsWalk(1, firstFlightWalk().p1); }
+HermiteSegment secondFlightWalk() { return stairsWalk(2, landingWalk().p1); }
 
 double zWhereWalkReaches(const HermiteSegment& walk, double y) {
     constexpr int kSamples = 4000;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "scene/WorldMeasures.h"
 #include "Layout.h"
 #include "MeshShapes.h"
 #include "Models.h"
@@ -16,7 +17,7 @@ namespace {
 
 using namespace layout;
 
-constexpr double kStorey = 17.8;
+constexpr double kStorey = brindlemoor::world::kStoreyHeight;
 constexpr double kLandingTop = -7.9;
 constexpr double kBackInner = -34.5;   // corridor face of the back wall
 constexpr double kBack = -35.0;

@@ -4,12 +4,14 @@
 #include <memory>
 #include <utility>
 #include <fstream>
+#include <set>
 #include <string>
 
 #include "app/FrameLoop.h"
 #include "app/FrameStages.h"
 #include "app/GameState.h"
 #include "app/NewGame.h"
+#include "gameplay/ScriptedTypist.h"
 #include "gameplay/WordState.h"
 #include "level/RandomLayout.h"
 #include "platform/Gl.h"
@@ -17,11 +19,10 @@
 #include "platform/ScriptedInput.h"
 #include "platform/Texture.h"
 #include "platform/Window.h"
-#include "render/ShaderProgram.h"
-#include "scene/Blackboard.h"
-#include "scene/ModelLibrary.h"
-#include "scene/Player.h"
-#include "scene/corridor/CorridorPieces.h"
+#include "gl/ShaderProgram.h"
+#include "scene/Catalogue.h"
+#include "scene/ModelData.h"
+#include "scene/SceneObject.h"
 
 namespace brindlemoor::bench {
 
@@ -29,25 +30,6 @@ namespace {
 
 platform::ManualClock gameClock(1000.0);
 platform::ScriptedKeyboard keyboard;
-
-const char* const kModels[] = {
-    "Resources/blackboard/models/blackboard.obj",      "Resources/blackboard/models/blackboard_text.obj",
-    "Resources/corridor/models/ceiling.obj",           "Resources/corridor/models/floor.obj",
-    "Resources/corridor/models/wall_plain_left.obj",   "Resources/corridor/models/wall_plain_right.obj",
-    "Resources/corridor/models/wall_door_left.obj",    "Resources/corridor/models/wall_door_right.obj",
-    "Resources/corridor/models/wall_window_left.obj",  "Resources/corridor/models/wall_window_right.obj",
-    "Resources/corridor/models/Corner_left.obj",       "Resources/corridor/models/Corner_left_floor.obj",
-    "Resources/corridor/models/Corner_right.obj",      "Resources/corridor/models/Corner_right_floor.obj",
-    "Resources/corridor/models/stairs_down.obj",       "Resources/corridor/models/stairs_up.obj",
-    "Resources/boy/boy.obj"};
-const char* const kTextures[] = {
-    "Resources/blackboard/images/blackboard_own.tga",     "Resources/blackboard/images/blackboard_own_normal.tga",
-    "Resources/blackboard/images/crayoncrumble.tga",      "Resources/blackboard/images/crayoncrumble_normal.tga",
-    "Resources/corridor/images/wall_texture_bumpmapready.tga", "Resources/corridor/images/wall_texture_normal.tga",
-    "Resources/corridor/images/wall_window_texture.tga",  "Resources/corridor/images/floor.tga",
-    "Resources/corridor/images/floor_normal.tga",         "Resources/corridor/images/staircase_texture.tga",
-    "Resources/corridor/images/staircase_normal.tga",     "Resources/boy/images/boy_texture.tga",
-    "Resources/boy/images/boy_normal.tga"};
 
 // A fixed corridor of 99 blocks, the same on every run.
 std::string writeFixedLevel() {
@@ -136,13 +118,12 @@ std::vector<Row> memorySection(const Settings& settings) {
 
 namespace {
 
-template <class Piece>
-double secondsPerPiece(render::ShaderProgram* program, int count) {
+double secondsPerPiece(scene::TypeCode code, gl::ShaderProgram* program, int count) {
     QuietOutput quiet;
     std::vector<std::unique_ptr<scene::SceneObject>> pieces;
     const double start = nowSeconds();
     for (int i = 0; i < count; ++i) {
-        pieces.push_back(std::make_unique<Piece>(program));
+        pieces.push_back(scene::makeObject(code, program));
     }
     glFinish();
     return (nowSeconds() - start) / count;
@@ -151,42 +132,25 @@ double secondsPerPiece(render::ShaderProgram* program, int count) {
 }  // namespace
 
 std::vector<Row> pieceSection(const Settings& settings) {
-    namespace corridor = scene::corridor;
-    app::gameState.sceneProgram = std::make_unique<render::ShaderProgram>(app::kShadowVertexShader,
-                                                                          app::kShadowFragmentShader);
-    render::ShaderProgram* program = app::gameState.sceneProgram.get();
+    auto sceneProgram = std::make_unique<gl::ShaderProgram>(app::kShadowVertexShader, app::kShadowFragmentShader);
+    gl::ShaderProgram* program = sceneProgram.get();
     const int count = settings.runs * 10;
-    const std::pair<const char*, double (*)(render::ShaderProgram*, int)> classes[] = {
-        {"Blackboard", secondsPerPiece<scene::Blackboard>},
-        {"Player", secondsPerPiece<scene::Player>},
-        {"Ceiling", secondsPerPiece<corridor::Ceiling>},
-        {"Floor", secondsPerPiece<corridor::Floor>},
-        {"Corner_left", secondsPerPiece<corridor::Corner_left>},
-        {"Corner_left_floor", secondsPerPiece<corridor::Corner_left_floor>},
-        {"Corner_right", secondsPerPiece<corridor::Corner_right>},
-        {"Corner_right_floor", secondsPerPiece<corridor::Corner_right_floor>},
-        {"Stairs_down", secondsPerPiece<corridor::Stairs_down>},
-        {"Stairs_up", secondsPerPiece<corridor::Stairs_up>},
-        {"Wall_door_left", secondsPerPiece<corridor::Wall_door_left>},
-        {"Wall_door_right", secondsPerPiece<corridor::Wall_door_right>},
-        {"Wall_plain_left", secondsPerPiece<corridor::Wall_plain_left>},
-        {"Wall_plain_right", secondsPerPiece<corridor::Wall_plain_right>},
-        {"Wall_window_left", secondsPerPiece<corridor::Wall_window_left>},
-        {"Wall_window_right", secondsPerPiece<corridor::Wall_window_right>},
-    };
     std::vector<Row> rows;
     std::vector<double> all;
-    for (const auto& [name, measure] : classes) {
+    for (const scene::CatalogueEntry& entry : scene::catalogue()) {
+        if (entry.code == scene::TypeCode::Text) {
+            continue;  // chalk texts are built per word, not loaded per piece
+        }
+        const std::string name = entry.className;
         scene::clearModelCache();
         platform::clearImageCache();
-        const double first = measure(program, 1);  // parses the model and decodes its images
-        const double next = measure(program, count);
+        const double first = secondsPerPiece(entry.code, program, 1);  // parses the model and decodes its images
+        const double next = secondsPerPiece(entry.code, program, count);
         all.push_back(next);
         rows.push_back({std::string("load one piece: ") + name + " (first / each further)", first * 1000.0, "ms",
                         "each further " + std::to_string(next * 1000.0).substr(0, 5) + " ms, <= 2"});
     }
     rows.push_back({"load one piece, median over the classes", median(all) * 1000.0, "ms", "<= 2"});
-    app::gameState.sceneProgram.reset();
     return rows;
 }
 
@@ -225,15 +189,9 @@ Walk walk(const Settings& settings, bool split) {
     const double processorStart = processorSeconds();
     {
         QuietOutput quiet;
+        gameplay::ScriptedTypist typist(12);  // five letters a second keep the boy walking
         for (int i = 0; i < settings.walkFrames; ++i) {
-            // A typist at five letters a second keeps the boy walking.
-            if (i % 12 == 0) {
-                const auto& words = gameplay::wordState;
-                const std::size_t next = static_cast<std::size_t>(words.typedCount);
-                if (next < words.currentWord.size()) {
-                    keyboard.tap(words.currentWord[next]);
-                }
-            }
+            typist.act(keyboard);
             const double start = nowSeconds();
             frame();
             const double frameTime = nowSeconds() - start;
@@ -305,14 +263,17 @@ std::vector<Row> baselineSection(const Settings& settings) {
         scene::clearModelCache();
         platform::clearImageCache();
         const double start = nowSeconds();
-        for (const char* model : kModels) {
-            scene::importModel(model);
+        std::set<std::string> textures;
+        for (const scene::CatalogueEntry& entry : scene::catalogue()) {
+            scene::importModel(entry.model);
+            textures.insert(entry.colorTexture);
+            textures.insert(entry.normalTexture);
         }
-        for (const char* path : kTextures) {
+        for (const std::string& path : textures) {
             GLuint texture = 0;
             glGenTextures(1, &texture);
             glBindTexture(GL_TEXTURE_2D, texture);
-            platform::loadTexture2D(path, 0);
+            platform::loadTexture2D(path, 0);  // from the repository root, where the benchmark runs
             glGenerateMipmap(GL_TEXTURE_2D);
             glDeleteTextures(1, &texture);
         }

@@ -1,38 +1,34 @@
-// The prefabricated corridor pieces. Each differs only in its model, its two
-// textures and the type code by which the builder, collision and the frame loop
-// recognise it.
+// The prefabricated corridor pieces. Each differs only in its files (see the
+// catalogue) and the type code by which the builder, collision and the frame
+// loop recognise it.
 #pragma once
 
 #include "scene/SceneObject.h"
+#include "scene/TypeCode.h"
 
 namespace brindlemoor::scene::corridor {
 
-// Declares one piece class: constructed with the scene program, it does
-// nothing per frame and carries its own identity matrix and model file.
-#define BRINDLEMOOR_CORRIDOR_PIECE(Name)                       \
-    class Name : public SceneObject {                          \
-    public:                                                    \
-        explicit Name(render::ShaderProgram* program);         \
-        void update(double) override {}                        \
-        static const glm::mat4 initialMatrix;                  \
-        static const std::string modelFile;                    \
-    }
+// A piece built from the catalogue entry of its code, doing nothing per frame.
+template <TypeCode Code>
+class Piece : public SceneObject {
+public:
+    explicit Piece(const gl::ShaderProgram* program);
+    void update(double) override {}
+};
 
-BRINDLEMOOR_CORRIDOR_PIECE(Ceiling);
-BRINDLEMOOR_CORRIDOR_PIECE(Floor);
-BRINDLEMOOR_CORRIDOR_PIECE(Corner_left);
-BRINDLEMOOR_CORRIDOR_PIECE(Corner_left_floor);
-BRINDLEMOOR_CORRIDOR_PIECE(Corner_right);
-BRINDLEMOOR_CORRIDOR_PIECE(Corner_right_floor);
-BRINDLEMOOR_CORRIDOR_PIECE(Stairs_down);
-BRINDLEMOOR_CORRIDOR_PIECE(Stairs_up);
-BRINDLEMOOR_CORRIDOR_PIECE(Wall_door_left);
-BRINDLEMOOR_CORRIDOR_PIECE(Wall_door_right);
-BRINDLEMOOR_CORRIDOR_PIECE(Wall_plain_left);
-BRINDLEMOOR_CORRIDOR_PIECE(Wall_plain_right);
-BRINDLEMOOR_CORRIDOR_PIECE(Wall_window_left);
-BRINDLEMOOR_CORRIDOR_PIECE(Wall_window_right);
-
-#undef BRINDLEMOOR_CORRIDOR_PIECE
+using Ceiling = Piece<TypeCode::Ceiling>;
+using Floor = Piece<TypeCode::Floor>;
+using Corner_left = Piece<TypeCode::CornerLeft>;
+using Corner_left_floor = Piece<TypeCode::CornerLeftFloor>;
+using Corner_right = Piece<TypeCode::CornerRight>;
+using Corner_right_floor = Piece<TypeCode::CornerRightFloor>;
+using Stairs_down = Piece<TypeCode::StairsDown>;
+using Stairs_up = Piece<TypeCode::StairsUp>;
+using Wall_door_left = Piece<TypeCode::WallDoorLeft>;
+using Wall_door_right = Piece<TypeCode::WallDoorRight>;
+using Wall_plain_left = Piece<TypeCode::WallPlainLeft>;
+using Wall_plain_right = Piece<TypeCode::WallPlainRight>;
+using Wall_window_left = Piece<TypeCode::WallWindowLeft>;
+using Wall_window_right = Piece<TypeCode::WallWindowRight>;
 
 }  // namespace brindlemoor::scene::corridor

@@ -1,0 +1,16 @@
+// Reports of pending OpenGL errors. Every report has the same shape,
+// "GL ERROR DETECTED!!! <code>" followed by where it was noticed.
+#pragma once
+
+#include <string>
+
+namespace brindlemoor::gl {
+
+// Prints "GL ERROR DETECTED!!! <code><suffix>" when an error is pending and
+// returns the error (0 when there was none).
+unsigned int reportGlError(const std::string& suffix);
+
+// The report with " @ Main in <place>".
+void checkGlError(const std::string& place);
+
+}  // namespace brindlemoor::gl

@@ -1,0 +1,108 @@
+// The corridor builder on plain placements: which pieces go where, in which
+// order, with which lights and messages.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "Placements.h"
+#include "TestFiles.h"
+#include "level/CorridorBuilder.h"
+
+namespace {
+
+using namespace brindlemoor;
+using scene::TypeCode;
+using test::expectNear;
+
+class PlacementSink : public level::PieceSink {
+public:
+    scene::Placement& add(TypeCode code) override { return objects.piece(code); }
+    test::PlacedObjects objects;
+};
+
+struct Built {
+    std::vector<std::string> codes;  // the pieces' printed type codes, in order
+    std::vector<std::string> printed;
+    PlacementSink sink;
+    level::CorridorBuilder builder{sink};
+    const scene::Placement& operator[](std::size_t i) const { return *sink.objects.list.at(i); }
+};
+
+std::unique_ptr<Built> build(const std::vector<std::string>& layout) {
+    auto built = std::make_unique<Built>();
+    built->printed = test::lines(test::captureStdout([&] { built->builder.buildCorridor(layout); }));
+    for (const scene::Placement* p : built->sink.objects.list) {
+        built->codes.push_back(scene::codeText(p->typeCode));
+    }
+    return built;
+}
+
+bool printedLine(const Built& b, const std::string& line) {
+    return std::find(b.printed.begin(), b.printed.end(), line) != b.printed.end();
+}
+
+TEST(CorridorBuilder, TwoWallBlocksBuildElevenObjectsThreeBoardsAndFourLights) {
+    const auto b = build({"DD", "PP"});
+    EXPECT_EQ(b->codes, (std::vector<std::string>{"F", "C", "LD", "RD", "BB", "F", "C", "LP", "RP", "BB", "BB"}));
+    const float z[] = {0, 0, 0, 0, -12, -24, -24, -24, -24, -36, -60};
+    for (std::size_t i = 0; i < 11; ++i) {
+        expectNear((*b)[i].position, glm::vec3(0, 0, z[i]));
+    }
+    EXPECT_EQ(b->builder.blackboards, (std::vector<std::size_t>{4, 9, 10}));
+    EXPECT_EQ(b->builder.lightPositions, (std::vector<float>{0, 9, 16, 0, 9, -8, 0, 9, -32, 0, 9, -56}));
+    EXPECT_EQ(b->printed, (std::vector<std::string>{"pushing block index: 0", "blackboard",
+                                                    "Finished building block: 0", "pushing block index: 5",
+                                                    "blackboard", "Finished building block: 1", "Objects created: 11",
+                                                    "Blackboards created: 3", "Light0: 0 9 16", "Light1: 0 9 -8",
+                                                    "Light2: 0 9 -32", "Light3: 0 9 -56"}));
+}
+
+TEST(CorridorBuilder, CornersTurnTheCorridorAndOnlyTheLeftOneSaysSo) {
+    struct Case {
+        const char* code;
+        glm::vec3 nextBlock;
+        int heading;
+        bool message;
+    };
+    for (const Case& c : {Case{"<", {-17.4f, 0, -41.4f}, 1, true}, Case{">", {17.4f, 0, -41.4f}, 3, false}}) {
+        SCOPED_TRACE(c.code);
+        const auto b = build({"PP", c.code, "WD"});
+        expectNear((*b)[6].position, glm::vec3(0, 0, -24));  // the corner at the block start, unturned
+        EXPECT_EQ((*b)[6].orientation, 0);
+        expectNear((*b)[7].position, c.nextBlock);
+        EXPECT_EQ((*b)[7].orientation, c.heading);
+        EXPECT_EQ(b->builder.heading, c.heading);
+        EXPECT_EQ(printedLine(*b, "Corner left"), c.message);
+        // Corners get no board or light, but block numbers still count them.
+        EXPECT_TRUE(printedLine(*b, "Finished building block: 2"));
+        EXPECT_FALSE(printedLine(*b, "Finished building block: 1"));
+        EXPECT_EQ(b->builder.lightPositions.size(), 4u * 3u);
+    }
+    const auto left = build({"PP", "<", "WD"});
+    expectNear((*left)[11].position, glm::vec3(-29.4f, 0, -41.4f));  // the next board
+}
+
+TEST(CorridorBuilder, StairsChangeStoreyAndReverseTheCorridor) {
+    const auto b = build({"PP", "-", "PP", "+", "PP"});
+    EXPECT_EQ(b->codes[5], "-");
+    expectNear((*b)[6].position, glm::vec3(0, -17.8f, -24));  // down one storey, back toward +z
+    EXPECT_EQ((*b)[6].orientation, 2);
+    expectNear((*b)[10].position, glm::vec3(0, -17.8f, -12));
+    EXPECT_EQ(b->codes[11], "+");
+    expectNear((*b)[11].position, glm::vec3(0, -17.8f, 0));
+    expectNear((*b)[12].position, glm::vec3(0, 0, 0));  // and up again, toward -z
+    EXPECT_EQ(b->builder.heading, 0);
+}
+
+TEST(CorridorBuilder, WallLettersChooseEachSideAndAnEmptyLayoutHasOnlyTheFinalBoard) {
+    EXPECT_EQ(build({"PD ", "+ ", "W", "XW"})->codes,
+              (std::vector<std::string>{"F", "C", "LP", "RD", "BB", "F", "C", "BB", "F", "C", "LW", "BB", "F", "C",
+                                        "RW", "BB", "BB"}));
+    const auto empty = build({});
+    EXPECT_EQ(empty->codes, std::vector<std::string>{"BB"});
+    expectNear((*empty)[0].position, glm::vec3(0, 0, -12));
+    EXPECT_EQ(empty->printed, (std::vector<std::string>{"Objects created: 1", "Blackboards created: 1",
+                                                        "Light0: 0 9 16", "Light1: 0 9 -8"}));
+}
+
+}  // namespace

@@ -1,0 +1,117 @@
+// A level built with the real pieces: where its layout comes from, the lights
+// it sends, and moving from board to board.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "GlTestEnvironment.h"
+#include "TestFiles.h"
+#include "gl/ShaderProgram.h"
+#include "level/Level.h"
+#include "level/LightWindow.h"
+#include "scene/Blackboard.h"
+#include "scene/Text3D.h"
+
+namespace {
+
+using namespace brindlemoor;
+
+class LevelTest : public testing::Test {
+protected:
+    void SetUp() override { test::ensureGlContext(); }
+    // Builds a level from a level file of these codes (or the given path);
+    // returns the non-empty lines construction printed.
+    std::vector<std::string> build(const std::vector<std::string>& codes, int length = 0, std::string path = "") {
+        std::string text;
+        for (const std::string& code : codes) {
+            text += code + "\n";
+        }
+        if (path.empty() && !codes.empty()) {
+            path = dir.file("level.txt");
+            test::writeFile(path, text);
+        }
+        const level::LevelSettings settings{path, length, 1u};
+        std::vector<std::string> printed = test::lines(test::captureStdout(
+            [&] { level = std::make_unique<level::Level>(test::sharedSceneProgram(), settings); }));
+        printed.erase(std::remove(printed.begin(), printed.end(), ""), printed.end());  // one per model import
+        return printed;
+    }
+    static long count(const std::vector<std::string>& printed, const std::string& prefix) {
+        return std::count_if(printed.begin(), printed.end(),
+                             [&](const std::string& line) { return line.rfind(prefix, 0) == 0; });
+    }
+    std::vector<float> uploadedLights() {
+        const GLuint program = test::sharedSceneProgram()->programHandle();
+        std::vector<float> lights(15);
+        for (int i = 0; i < 5; ++i) {
+            const std::string name = "lightposition_ws[" + std::to_string(i) + "]";
+            glGetUniformfv(program, glGetUniformLocation(program, name.c_str()), &lights[3 * i]);
+        }
+        return lights;
+    }
+
+    test::TempDir dir;
+    std::unique_ptr<level::Level> level;
+};
+
+TEST_F(LevelTest, TheLayoutComesFromTheFileOrAtRandom) {
+    auto printed = build({"DD", "PP"});
+    EXPECT_EQ(printed[0], "Printing read level:");
+    EXPECT_EQ(printed[1], "DD . PP . ");  // the chalk texts' model imports end this line
+    EXPECT_EQ(printed[2], "pushing block index: 0");
+    EXPECT_EQ(level->objects.size(), 11u);
+    EXPECT_EQ(level->blackboards[2], level->objects[10].get());
+    EXPECT_EQ(level->evenText->position, glm::vec3(0, -10, 0));  // parked until a word is shown
+
+    EXPECT_EQ(count(build(std::vector<std::string>(20, "PP"), 5), "Finished building block: "), 5);
+    printed = build({}, 0, dir.file("nowhere.txt"));
+    EXPECT_EQ(printed[0], "Cannot open specified level file. Creating a random one");
+    EXPECT_EQ(printed[1], "Printing rand level:");
+    EXPECT_EQ(count(printed, "pushing block index: "), 100);  // length 0 becomes 99
+    printed = build({});
+    EXPECT_EQ(printed[0], "Printing rand level:");
+    EXPECT_EQ(count(printed, "pushing block index: "), 3);  // the generator makes 0 into 2
+}
+
+TEST_F(LevelTest, TheLightWindowMovesOnAndParksLightsPastTheEnd) {
+    build({"DD", "PP", "PP", "PP", "PP"});
+    EXPECT_EQ(test::captureStdout([&] { level->advanceLights(); }), "lightIndex: 0\n");
+    EXPECT_EQ(uploadedLights(), (std::vector<float>{0, 9, 16, 0, 9, -8, 0, 9, -32, 0, 9, -56, 0, 9, -80}));
+    for (int i = 0; i < 6; ++i) {
+        test::captureStdout([&] { level->advanceLights(); });
+    }
+    for (int k = 1; k < 5; ++k) {
+        EXPECT_EQ(uploadedLights()[3 * k + 1], level::kUnusedLight[1]);
+    }
+    const auto before = level::lightWindow({1, 2, 3}, -1);  // before the first advance
+    EXPECT_EQ(before[1], level::kUnusedLight[1]);
+    EXPECT_EQ(before[3], 1.0f);
+}
+
+TEST_F(LevelTest, FinishedBoardsRiseWithTheirTextAndTheFinalBoardShowsTheScore) {
+    build({"PP", "DD"});  // boards 0, 1 and the final board 2
+    level->showWord("CAT");
+    const float textY = level->evenText->modelMatrix[3].y;
+    bool finished = true;
+    test::captureStdout([&] { finished = level->nextBlackboard("HORSE"); });
+    EXPECT_FALSE(finished);
+    EXPECT_NEAR(level->blackboards[0]->position.y, 4.0f, 1e-4f);
+    EXPECT_NEAR(level->evenText->modelMatrix[3].y, textY + 4.0f, 1e-4f);
+    EXPECT_FLOAT_EQ(level->oddText->textWidth(), 5.0f);  // the next board has the next word
+    EXPECT_EQ(level->score, 1);
+    level->score = -3;  // bounces
+    test::captureStdout([&] { finished = level->nextBlackboard("DOG"); });
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(level->currentBlackboard, 2);
+    EXPECT_FLOAT_EQ(level->evenText->textWidth(), 8.0f);  // "score -2"
+    EXPECT_NEAR(level->blackboards[2]->position.y, 0.0f, 1e-4f);
+
+    build({"Q"});  // no wall letters: one board before the final one
+    level->currentBlackboard = 1;  // a corridor that has only its final board left
+    test::captureStdout([&] { finished = level->nextBlackboard("ANT"); });
+    EXPECT_TRUE(finished);
+    EXPECT_NEAR(level->blackboards[1]->position.y, 0.0f, 1e-4f);  // still there to walk into
+}
+
+}  // namespace
