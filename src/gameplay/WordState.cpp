@@ -1,5 +1,6 @@
 #include "gameplay/WordState.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -10,22 +11,72 @@ namespace brindlemoor::gameplay {
 
 WordState wordState;
 
+namespace {
+
+void useBuiltInWords() {
+    std::cout << "Cannot open specified wordlist file. Creating a simple one" << std::endl;
+    wordState.wordList = {"DOG", "CAT", "EEL", "BEE", "ANT"};
+}
+
+bool isWord(const std::string& line) {
+    for (char c : line) {
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// "lines 2, 5, 9" or, past a few, "lines 2, 5, 9, 11, 14, ...".
+std::string lineNumbers(const std::vector<std::size_t>& numbers) {
+    constexpr std::size_t kShown = 5;
+    std::string text = numbers.size() == 1 ? "line " : "lines ";
+    for (std::size_t i = 0; i < numbers.size() && i < kShown; ++i) {
+        text += (i > 0 ? ", " : "") + std::to_string(numbers[i]);
+    }
+    return numbers.size() > kShown ? text + ", ..." : text;
+}
+
+}  // namespace
+
+WordLines readWordLines(std::istream& in) {
+    WordLines result;
+    platform::TextLineReader reader(in);
+    std::string line;
+    for (std::size_t number = 1; reader.next(line); ++number) {
+        if (line.empty()) {
+            continue;
+        }
+        if (!isWord(line)) {
+            result.leftOutLines.push_back(number);
+            continue;
+        }
+        for (char& c : line) {
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+        result.words.push_back(std::move(line));
+    }
+    return result;
+}
+
 void readWordList(const std::string& path) {
     std::ifstream file;
     if (!platform::openTextFile(file, path)) {
-        std::cout << "Cannot open specified wordlist file. Creating a simple one" << std::endl;
-        for (const char* word : {"DOG", "CAT", "EEL", "BEE", "ANT"}) {
-            wordState.wordList.emplace_back(word);
-        }
+        useBuiltInWords();
         return;
     }
-    platform::TextLineReader reader(file);
-    std::string line;
-    while (reader.next(line)) {
-        if (!line.empty()) {
-            wordState.wordList.push_back(line);
+    WordLines read = readWordLines(file);
+    if (!read.leftOutLines.empty()) {
+        std::cout << "Word list " << path << ": left out " << read.leftOutLines.size()
+                  << (read.leftOutLines.size() == 1 ? " line" : " lines")
+                  << " that are not words of the letters A to Z (" << lineNumbers(read.leftOutLines) << ")"
+                  << std::endl;
+        if (read.words.empty()) {
+            useBuiltInWords();
+            return;
         }
     }
+    wordState.wordList = std::move(read.words);
 }
 
 std::string chooseWord() {
@@ -35,13 +86,14 @@ std::string chooseWord() {
         return "DEFAULT";
     }
     std::size_t index = static_cast<unsigned>(std::rand()) % words.size();
-    if (static_cast<long long>(index) == wordState.lastWordIndex) {
-        // Step to the next entry so the board never repeats itself; past the
-        // last entry that is the first one (a one-word list always repeats).
+    // Step on to the next different word so the board never repeats itself;
+    // past the last entry comes the first. A list of one word always repeats.
+    for (std::size_t steps = 0; steps < words.size() && words[index] == wordState.lastWord; ++steps) {
         index = (index + 1) % words.size();
     }
     // The list would have to exceed two billion words to leave the int range.
     wordState.lastWordIndex = static_cast<int>(index);
+    wordState.lastWord = words[index];
     setWord(words[index]);
     return words[index];
 }
@@ -67,20 +119,19 @@ char pollLetter() {
     return letter;
 }
 
-bool typeLetter(char c) {
-    std::string& word = wordState.currentWord;
-    std::size_t position = static_cast<std::size_t>(wordState.typedCount);
+LetterResult typeLetterResult(char c) {
+    const std::string& word = wordState.currentWord;
+    const std::size_t position = static_cast<std::size_t>(wordState.typedCount);
     // Past the end (after a completion) nothing matches, so the count restarts.
-    if (position < word.size() && word[position] == c) {
-        ++wordState.typedCount;
-    } else {
-        wordState.typedCount = 0;
-    }
+    const bool matches = position < word.size() && word[position] == c;
+    wordState.typedCount = matches ? wordState.typedCount + 1 : 0;
     if (static_cast<std::size_t>(wordState.typedCount) == word.size()) {
         std::cout << "Word '" << word << "' complete!" << std::endl;
-        return true;
+        return LetterResult::Completed;
     }
-    return false;
+    return matches ? LetterResult::Correct : LetterResult::Wrong;
 }
+
+bool typeLetter(char c) { return typeLetterResult(c) == LetterResult::Completed; }
 
 }  // namespace brindlemoor::gameplay

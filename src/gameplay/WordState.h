@@ -3,28 +3,40 @@
 #pragma once
 
 #include <deque>
+#include <istream>
 #include <string>
 #include <vector>
 
 namespace brindlemoor::gameplay {
 
 struct WordState {
-    std::vector<std::string> wordList;  // grows by one copy of the file per game
+    std::vector<std::string> wordList;  // this game's words, read afresh at every new game
     std::string currentWord;            // the word the player must type now
     int typedCount = 0;                 // leading letters of currentWord typed so far
     int lastWordIndex = -1;             // entry of wordList chosen last
+    std::string lastWord;               // the word chosen last (across games)
     std::deque<char> pressedLetters;    // letters pressed and not yet typed, in press order
 };
 
 // Lives for the whole program, across games.
 extern WordState wordState;
 
-// Appends the non-empty lines of the file to wordList, or five built-in words
-// when it cannot be opened.
+// The words of a word list: lines of the letters a-z and A-Z, in upper case;
+// empty lines are skipped and any other line is left out (its number kept).
+struct WordLines {
+    std::vector<std::string> words;
+    std::vector<std::size_t> leftOutLines;  // 1-based line numbers
+};
+WordLines readWordLines(std::istream& in);
+
+// Makes the file's words this game's list (the five built-in words when it
+// cannot be opened, or when it holds lines but no word), saying how many
+// lines were left out.
 void readWordList(const std::string& path);
 
-// Picks a word at random (never the same entry twice in a row), makes it the
-// current word and returns it; "DEFAULT" when the list is empty.
+// Picks a word at random (never the word chosen last, when the list has
+// another), makes it the current word and returns it; "DEFAULT" when the list
+// is empty.
 std::string chooseWord();
 
 // Makes `word` the word to type, from its first letter.
@@ -35,8 +47,11 @@ void pressLetter(char letter);
 // The next pressed letter not yet typed, or '#' when there is none.
 char pollLetter();
 
-// Applies one typed letter; a wrong one starts the word over. True when it
-// completes the current word.
+// What one typed letter did: the word's next letter, the last one, or a
+// mistake, which starts the word over.
+enum class LetterResult { Correct, Completed, Wrong };
+LetterResult typeLetterResult(char c);
+// The same as a yes or no: true when it completes the current word.
 bool typeLetter(char c);
 
 }  // namespace brindlemoor::gameplay

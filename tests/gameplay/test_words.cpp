@@ -6,6 +6,7 @@
 #include "gameplay/WordState.h"
 
 using namespace brindlemoor::gameplay;
+using namespace std::string_literals;
 using Lines = std::vector<std::string>;
 namespace t = brindlemoor::test;
 
@@ -25,31 +26,51 @@ protected:
     t::TempDir dir;
 };
 
-TEST_F(Words, MissingFileFallsBackToTheBuiltInWordsEveryGame) {
-    const std::string missing = dir.file("none.txt");
+TEST_F(Words, EachGameReadsAFreshListOfCapitalisedWordsOrTheBuiltInOne) {
     const Lines message{"Cannot open specified wordlist file. Creating a simple one"};
-    EXPECT_EQ(t::lines(t::captureStdout([&] { readWordList(missing); })), message);
-    EXPECT_EQ(t::lines(t::captureStdout([&] { readWordList(missing); })), message);
-    EXPECT_EQ(wordState.wordList, (Lines{"DOG", "CAT", "EEL", "BEE", "ANT", "DOG", "CAT", "EEL", "BEE", "ANT"}));
-}
-
-TEST_F(Words, FileWordsAreAppendedOnEveryRead) {
+    for (int game = 0; game < 2; ++game) {
+        EXPECT_EQ(t::lines(t::captureStdout([&] { readWordList(dir.file("none.txt")); })), message);
+    }
+    EXPECT_EQ(wordState.wordList, (Lines{"DOG", "CAT", "EEL", "BEE", "ANT"}));
     t::writeFile(dir.file("w.txt"), "\xEF\xBB\xBF" "CAT\r\n\nDOG\ncow\n");
-    readWordList(dir.file("w.txt"));
-    readWordList(dir.file("w.txt"));
-    EXPECT_EQ(wordState.wordList, (Lines{"CAT", "DOG", "cow", "CAT", "DOG", "cow"}));
+    for (int game = 0; game < 2; ++game) {
+        EXPECT_EQ(t::captureStdout([&] { readWordList(dir.file("w.txt")); }), "");
+    }
+    EXPECT_EQ(wordState.wordList, (Lines{"CAT", "DOG", "COW"}));
 }
 
-TEST_F(Words, ChoiceNeverRepeatsAnEntryAndWrapsAtTheEnd) {
+TEST_F(Words, LinesThatCannotBeTypedAreLeftOutAndSaidSo) {
+    t::writeFile(dir.file("w.txt"), "dog\nit's\n\nR2D2\nCAFÉ\nTWO WORDS\nx\0y\nend\nONE-TWO\n"s);
+    EXPECT_EQ(t::captureStdout([&] { readWordList(dir.file("w.txt")); }),
+              "Word list " + dir.file("w.txt") +
+                  ": left out 6 lines that are not words of the letters A to Z (lines 2, 4, 5, 6, 7, ...)\n");
+    EXPECT_EQ(wordState.wordList, (Lines{"DOG", "END"}));
+    t::writeFile(dir.file("none.txt"), "42\n");
+    EXPECT_EQ(t::lines(t::captureStdout([&] { readWordList(dir.file("none.txt")); })).back(),
+              "Cannot open specified wordlist file. Creating a simple one");
+    EXPECT_EQ(wordState.wordList.size(), 5u);
+    t::writeFile(dir.file("empty.txt"), "\n\n");
+    readWordList(dir.file("empty.txt"));
     EXPECT_EQ(t::captureStdout([] { EXPECT_EQ(chooseWord(), "DEFAULT"); }), "New word is: DEFAULT\n");
+}
+
+TEST_F(Words, TheSameWordNeverComesTwiceInARowAcrossGames) {
+    t::writeFile(dir.file("w.txt"), "ONE\nTWO\n");
+    std::srand(7);
+    std::string previous;
+    for (int pick = 0; pick < 1000; ++pick) {
+        if (pick % 10 == 0) {
+            readWordList(dir.file("w.txt"));  // a new game
+        }
+        const std::string word = t::captureStdout([] { chooseWord(); });
+        ASSERT_NE(word, previous) << "pick " << pick;
+        previous = word;
+    }
+    // Drawing the entry of the word shown last steps on to the next; past the end to the first.
     wordState.wordList = {"ONE", "TWO", "THREE"};
-    wordState.lastWordIndex = 0;
-    seedForDraw(0);
-    EXPECT_EQ(t::captureStdout([] { EXPECT_EQ(chooseWord(), "TWO"); }), "New word is: TWO\n");
+    wordState.lastWord = "THREE";
     seedForDraw(2);
-    EXPECT_EQ(chooseWord(), "THREE");
-    seedForDraw(2);
-    EXPECT_EQ(chooseWord(), "ONE");
+    EXPECT_EQ(t::captureStdout([] { EXPECT_EQ(chooseWord(), "ONE"); }), "New word is: ONE\n");
     wordState.wordList = {"SOLO"};
     EXPECT_EQ(chooseWord(), "SOLO");
     EXPECT_EQ(chooseWord(), "SOLO");
