@@ -11,6 +11,9 @@ uniform sampler2D colorTexture;
 uniform sampler2D normalTexture;
 uniform sampler2DShadow shadowMap;
 uniform vec3 lightposition_ws[5];
+// Multiplies the colour: the chalk of letters typed and still to type, a
+// mistake's flash, the dimmed picture of a paused game.
+uniform vec4 tint = vec4(1.0);
 
 out vec4 fragColor;
 
@@ -54,5 +57,5 @@ void main() {
     float share = lightFrom(lightposition_ws[0], n) + lightFrom(lightposition_ws[1], n) * shadowVisibility() +
                   lightFrom(lightposition_ws[2], n) + lightFrom(lightposition_ws[3], n) +
                   lightFrom(lightposition_ws[4], n);
-    fragColor = vec4(albedo.rgb * (ambientLight + lampColour * share), albedo.a);
+    fragColor = vec4(albedo.rgb * (ambientLight + lampColour * share), albedo.a) * tint;
 }

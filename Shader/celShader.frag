@@ -9,6 +9,9 @@ in vec2 texCoord;
 
 uniform sampler2D colorTexture;
 uniform vec3 lightposition_ws[5];
+// Multiplies the colour: the chalk of letters typed and still to type, a
+// mistake's flash, the dimmed picture of a paused game.
+uniform vec4 tint = vec4(1.0);
 
 out vec4 fragColor;
 
@@ -40,5 +43,5 @@ void main() {
     float intensity = lightFrom(lightposition_ws[0], n) + lightFrom(lightposition_ws[1], n) +
                       lightFrom(lightposition_ws[2], n) + lightFrom(lightposition_ws[3], n) +
                       lightFrom(lightposition_ws[4], n);
-    fragColor = vec4(albedo.rgb * band(intensity * 1.3), albedo.a);
+    fragColor = vec4(albedo.rgb * band(intensity * 1.3), albedo.a) * tint;
 }

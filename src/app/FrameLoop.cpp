@@ -1,5 +1,6 @@
 #include "app/FrameLoop.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include <glm/gtc/matrix_transform.hpp>
@@ -24,6 +25,11 @@ namespace brindlemoor::app {
 
 namespace {
 
+// How long a wrong letter shows on the board before the word shows restarted.
+constexpr double kMistakeFlash = 0.3;
+// The paused picture's brightness.
+constexpr float kPausedBrightness = 0.4f;
+
 void countFrame(FrameLoop& loop, double dt) {
     if (!gameState.showFps) {
         return;
@@ -38,9 +44,49 @@ void countFrame(FrameLoop& loop, double dt) {
     }
 }
 
+// The time step the game moves by: the frame's time without what the game
+// slept on purpose (pauses after a bounce, stairs up, a restart, a function
+// key), no more than the longest step, nothing while paused.
+float motionStep(FrameLoop& loop, double dt) {
+    const double slept = platform::sleptSeconds();
+    const double moving = dt - (slept - loop.sleptBefore);
+    loop.sleptBefore = slept;
+    if (gameState.paused) {
+        return 0.0f;
+    }
+    return static_cast<float>(std::clamp(moving, 0.0, kLongestMotionStep));
+}
+
+// F1 or the Pause key toggles the pause; losing the window's focus pauses.
+void updatePause(const platform::InputFrame& input) {
+    GameState& game = gameState;
+    const bool toggle = input.pressed[platform::key::F1] || input.pressed[platform::key::Pause];
+    const bool lostFocus = input.focusChange() < 0;
+    if (!(toggle || (lostFocus && !game.paused))) {
+        return;
+    }
+    game.paused = !game.paused;
+    std::cout << (game.paused ? "Paused" : "Resumed") << std::endl;
+    platform::setWindowTitle(game.paused ? "Brindlemoor (paused: F1 or Pause goes on)" : "Brindlemoor");
+}
+
 void movePlayerAndCamera(const glm::vec3& v) {
     gameState.player->translate(v.x, v.y, v.z);
     followCamera(v);
+}
+
+// A step sideways, unless the previous frame's collision blocks that side or
+// it would take the boy into a wall of an end piece.
+void stepSideways(float dtf, bool blocked) {
+    GameState& game = gameState;
+    const float dx = game.moveSpeed * dtf;
+    scene::Placement after = *game.player;
+    after.translate(dx, 0.0f, 0.0f);
+    if (blocked || (game.level && game.level->blocksSideways(after))) {
+        return;
+    }
+    game.player->translate(dx, 0.0f, 0.0f);
+    followCamera(glm::vec3(dtf, 0.0f, 0.0f));
 }
 
 // Walking, sideways steps and (in god mode) free movement; none of it while a
@@ -56,13 +102,11 @@ void moveByKeys(const platform::InputFrame& input, float dtf) {
     if (!movement.godMode && game.walking) {
         movePlayerAndCamera(glm::vec3(0.0f, 0.0f, -s * dtf));
     }
-    if (input.held(platform::key::Left) && !scene::isLeftWall(blocked)) {
-        game.player->translate(-s * dtf, 0.0f, 0.0f);
-        followCamera(glm::vec3(-dtf, 0.0f, 0.0f));
+    if (input.held(platform::key::Left)) {
+        stepSideways(-dtf, scene::isLeftWall(blocked));
     }
-    if (input.held(platform::key::Right) && !scene::isRightWall(blocked)) {
-        game.player->translate(s * dtf, 0.0f, 0.0f);
-        followCamera(glm::vec3(dtf, 0.0f, 0.0f));
+    if (input.held(platform::key::Right)) {
+        stepSideways(dtf, scene::isRightWall(blocked));
     }
     if (input.held(platform::key::Up) && movement.godMode) {
         movePlayerAndCamera(glm::vec3(0.0f, 0.0f, -s * dtf));
@@ -79,9 +123,14 @@ void typeLetters(const platform::InputFrame& input) {
         gameplay::pressLetter(letter);
     }
     for (char c = gameplay::pollLetter(); c != '#'; c = gameplay::pollLetter()) {
-        if (!gameplay::typeLetter(c)) {
+        const gameplay::LetterResult result = gameplay::typeLetterResult(c);
+        if (result == gameplay::LetterResult::Wrong) {
+            game.mistakeFlash = kMistakeFlash;
+        }
+        if (result != gameplay::LetterResult::Completed) {
             continue;
         }
+        game.mistakeFlash = 0.0;
         std::cout << "flip blackboard" << std::endl;
         game.walking = true;
         if (!game.newGamePending && game.level && game.level->nextBlackboard(gameplay::chooseWord())) {
@@ -103,13 +152,48 @@ void pushLights() {
     }
 }
 
+// The viewport and projection follow the framebuffer when the window changes
+// size (a minimised window, 0 x 0, keeps the last size).
+void followWindowSize() {
+    GameState& game = gameState;
+    int width = 0;
+    int height = 0;
+    platform::framebufferSize(width, height);
+    if (width <= 0 || height <= 0 || (width == game.width && height == game.height)) {
+        return;
+    }
+    game.width = width;
+    game.height = height;
+    if (game.sceneProgram) {
+        render::uploadProjection(*game.sceneProgram, game.width, game.height, game.frustumCulling);
+    }
+}
+
 }  // namespace
+
+render::SceneView currentSceneView() {
+    const GameState& game = gameState;
+    render::SceneView view;
+    view.width = game.width;
+    view.height = game.height;
+    view.viewMatrix = game.viewMatrix;
+    view.draw.shadowShading = game.shadowShading;
+    view.draw.transparency = game.transparency;
+    view.draw.brightness = game.paused ? kPausedBrightness : 1.0f;
+    // The word in play is on the board in play until the final board shows the score.
+    const bool wordInPlay = game.level && !game.newGamePending &&
+                            game.level->currentBlackboard + 1 < static_cast<int>(game.level->blackboards.size());
+    view.draw.typedLetters = wordInPlay ? gameplay::wordState.typedCount : -1;
+    view.draw.mistake = wordInPlay && game.mistakeFlash > 0.0;
+    return view;
+}
 
 void beginFrameLoop(FrameLoop& loop) {
     loop.running = true;
     loop.previousTime = platform::getTime();
     loop.fpsTime = 0.0;
     loop.fpsFrames = 0;
+    loop.sleptBefore = platform::sleptSeconds();
 }
 
 void runFramePass(FrameLoop& loop) {
@@ -118,31 +202,33 @@ void runFramePass(FrameLoop& loop) {
     const double now = platform::getTime();
     const double dt = now - loop.previousTime;
     loop.previousTime = now;
-    const float dtf = static_cast<float>(dt);
-
     countFrame(loop, dt);
-    moveByKeys(input, dtf);
+    updatePause(input);
+    const float dtf = motionStep(loop, dt);
 
-    game.collidedIndex = gameplay::kNoCollision;
-    if (game.player && game.level) {
-        const gameplay::MovementWorld world{*game.player, game.level->placements(), game.eye, game.centre,
-                                            game.moveSpeed};
-        game.collidedIndex = gameplay::testCollision(dtf, world);
+    if (!game.paused) {
+        moveByKeys(input, dtf);
+        game.collidedIndex = gameplay::kNoCollision;
+        if (game.player && game.level) {
+            const gameplay::MovementWorld world{*game.player, game.level->placements(), game.eye, game.centre,
+                                                game.moveSpeed};
+            game.collidedIndex = gameplay::testCollision(dtf, world);
+        }
+        if (game.collidedIndex == gameplay::kNoCollision || !game.level ||
+            game.collidedIndex >= game.level->objects.size()) {
+            game.collidedTypeCode = scene::TypeCode::None;
+        } else {
+            game.collidedTypeCode = game.level->placements()[game.collidedIndex]->getTypeCode();
+        }
+        if (!reactToCollision()) {
+            return;  // a new game was set up: this pass draws nothing
+        }
+        typeLetters(input);  // letters pressed while paused are not taken
+        game.mistakeFlash = std::max(0.0, game.mistakeFlash - dtf);
     }
-    if (game.collidedIndex == gameplay::kNoCollision || !game.level ||
-        game.collidedIndex >= game.level->objects.size()) {
-        game.collidedTypeCode = scene::TypeCode::None;
-    } else {
-        game.collidedTypeCode = game.level->placements()[game.collidedIndex]->getTypeCode();
-    }
-    if (!reactToCollision()) {
-        return;  // a new game was set up: this pass draws nothing
-    }
-
-    typeLetters(input);
     game.viewMatrix = glm::lookAt(game.eye, game.centre, glm::vec3(0.0f, 1.0f, 0.0f));
     if (game.player) {
-        game.player->update(dt);
+        game.player->update(dtf);
     }
     pushLights();
     markFrameStage(FrameStage::UpdateDone);
@@ -152,14 +238,13 @@ void runFramePass(FrameLoop& loop) {
     }
     markFrameStage(FrameStage::ShadowPassDone);
     if (game.sceneProgram) {
-        const render::SceneView view{game.width, game.height, game.shadowShading, game.transparency,
-                                     game.viewMatrix};
-        render::renderScene(*game.sceneProgram, game.player.get(), game.level.get(), view);
+        render::renderScene(*game.sceneProgram, game.player.get(), game.level.get(), currentSceneView());
     }
     markFrameStage(FrameStage::ScenePassDone);
     handleFunctionKeys(input);
     platform::swapBuffers();
     markFrameStage(FrameStage::FrameDone);
+    followWindowSize();
 
     // Escape counts when it was down at the start of the frame or has been
     // pressed during it (the swap takes the window's events).

@@ -2,7 +2,7 @@
 // drawing and the developer keys.
 #pragma once
 
-#include "platform/KeyLatch.h"
+#include "render/ScenePass.h"
 
 namespace brindlemoor::app {
 
@@ -11,11 +11,21 @@ struct FrameLoop {
     double previousTime = 0.0;
     double fpsTime = 0.0;
     int fpsFrames = 0;
+    double sleptBefore = 0.0;  // the platform's slept seconds when the previous frame began
 };
+
+// No frame moves the player or a walk by more than this much time: a stalled
+// frame (a slow disk, a suspended laptop) must not carry him through a board.
+// At 5 units a second that is half a unit, less than a board and the boy are
+// thick together.
+constexpr double kLongestMotionStep = 0.1;
 
 // Starts the loop's clock (just before the first game is set up).
 void beginFrameLoop(FrameLoop& loop);
 // One pass of the loop, with the key events since the previous pass.
 void runFramePass(FrameLoop& loop);
+
+// What the scene pass draws of the game as it stands.
+render::SceneView currentSceneView();
 
 }  // namespace brindlemoor::app

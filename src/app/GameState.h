@@ -55,6 +55,8 @@ struct GameState {
     // Game flow
     bool walking = false;
     bool newGamePending = false;
+    bool paused = false;         // nothing moves and no letter is taken
+    double mistakeFlash = 0.0;   // seconds the word on the board still shows a wrong letter
 
     // Objects of the current game; each owns its GL objects, so they can go
     // in any order.

@@ -42,9 +42,17 @@ void openGameWindow(bool visible) {
         platform::terminate();
         fatal("Failed to open window");
     }
-    // A configured size of 0 opened a window of a derived size; the viewport,
-    // projection and depth shots follow the window that was really opened.
+    // A configured size of 0 opened a window of a derived size, and full
+    // screen or a scaled display may give another framebuffer than asked for:
+    // the viewport, projection and depth shots follow the framebuffer.
     platform::resolveWindowSize(game.width, game.height);
+    int framebufferWidth = 0;
+    int framebufferHeight = 0;
+    platform::framebufferSize(framebufferWidth, framebufferHeight);
+    if (framebufferWidth > 0 && framebufferHeight > 0) {
+        game.width = framebufferWidth;
+        game.height = framebufferHeight;
+    }
 
     glewExperimental = GL_TRUE;
     if (glewInit() != GLEW_OK) {

@@ -1,5 +1,7 @@
 #include "gl/Mesh.h"
 
+#include <algorithm>
+
 namespace brindlemoor::gl {
 
 namespace {
@@ -41,12 +43,16 @@ void Mesh::finish() {
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
 }
 
-void Mesh::drawElements() const {
-    if (!vertexArray_) {
-        return;  // nothing built yet: drawing without a vertex array is an error in a core context
+void Mesh::drawElements() const { drawElements(0, indexCount_); }
+
+void Mesh::drawElements(std::size_t first, std::size_t count) const {
+    if (!vertexArray_ || first >= indexCount_ || count == 0) {
+        return;  // nothing built: drawing without a vertex array is an error in a core context
     }
+    count = std::min(count, indexCount_ - first);
     glBindVertexArray(vertexArray_.name());
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indexCount_), GL_UNSIGNED_INT, nullptr);
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(count), GL_UNSIGNED_INT,
+                   reinterpret_cast<const void*>(first * sizeof(unsigned int)));
 }
 
 }  // namespace brindlemoor::gl

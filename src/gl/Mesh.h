@@ -28,6 +28,8 @@ public:
     // Binds the vertex array and draws every index as triangles; leaves it
     // bound. An empty mesh draws nothing.
     void drawElements() const;
+    // The same for `count` indices from index `first`.
+    void drawElements(std::size_t first, std::size_t count) const;
 
     GLuint vertexArray() const { return vertexArray_.name(); }
     std::size_t indexCount() const { return indexCount_; }

@@ -14,4 +14,9 @@ void uploadInt(unsigned int programHandle, const char* name, int value) {
     glUniform1i(glGetUniformLocation(programHandle, name), value);
 }
 
+
+void uploadVec4(unsigned int programHandle, const char* name, const glm::vec4& value) {
+    glUniform4fv(glGetUniformLocation(programHandle, name), 1, glm::value_ptr(value));
+}
+
 }  // namespace brindlemoor::gl

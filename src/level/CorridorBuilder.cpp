@@ -34,7 +34,16 @@ void CorridorBuilder::placeWall(char letter, bool leftSide) {
     }
 }
 
+void CorridorBuilder::placeEndPiece(const glm::vec3& at, int facing) {
+    for (TypeCode code : {TypeCode::EndFloor, TypeCode::EndWalls}) {
+        scene::Placement& piece = sink_.addEndPiece(code);
+        piece.translate(at.x, at.y, at.z);
+        piece.rotate(facing);
+    }
+}
+
 void CorridorBuilder::buildCorridor(const std::vector<std::string>& codes) {
+    placeEndPiece(cursor, scene::reversed(heading));  // behind the start, where the camera stands
     const glm::vec3 first = scene::toGlm(world::kFirstLight);
     lightPositions.insert(lightPositions.end(), {first.x, first.y, first.z});
     for (std::size_t i = 0; i < codes.size(); ++i) {
@@ -63,6 +72,7 @@ void CorridorBuilder::buildCorridor(const std::vector<std::string>& codes) {
             std::cout << "Finished building block: " << static_cast<int>(i) << std::endl;
         }
     }
+    placeEndPiece(cursor, heading);
     placeBlackboard(sink_.add(TypeCode::Blackboard));  // the final board, for the score
 
     std::cout << "Objects created: " << objectCount << std::endl;

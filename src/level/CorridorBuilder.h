@@ -22,13 +22,18 @@ public:
     // Makes a piece of kind `code` at the origin, unturned, appends it to the
     // level's objects and returns its placement for the builder to move.
     virtual scene::Placement& add(scene::TypeCode code) = 0;
+    // The same for the pieces of an end piece, which are kept apart from the
+    // level's objects (nothing counts, names or collides with them).
+    virtual scene::Placement& addEndPiece(scene::TypeCode code) = 0;
 };
 
 class CorridorBuilder {
 public:
     explicit CorridorBuilder(PieceSink& sink) : sink_(sink) {}
 
-    // Builds every block and the final board, printing the builder's messages.
+    // Builds every block and the final board, printing the builder's messages,
+    // and closes the corridor with an end piece behind its start and one
+    // around the final board.
     void buildCorridor(const std::vector<std::string>& codes);
     // Adds the board's light, places it and moves the cursor past it.
     void placeBlackboard(scene::Placement& board);
@@ -44,6 +49,7 @@ public:
 private:
     scene::Placement& place(scene::TypeCode code);
     void placeWall(char letter, bool leftSide);
+    void placeEndPiece(const glm::vec3& at, int facing);
 
     PieceSink& sink_;
 };

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <iostream>
 
+#include <glm/common.hpp>
+
 #include "gl/Texture2D.h"
 #include "level/CorridorBuilder.h"
 #include "level/LevelFile.h"
@@ -23,6 +25,10 @@ public:
     scene::Placement& add(scene::TypeCode code) override {
         level_.objects.push_back(scene::makeObject(code, level_.shader));
         return *level_.objects.back();
+    }
+    scene::Placement& addEndPiece(scene::TypeCode code) override {
+        level_.endPieces.push_back(scene::makeObject(code, level_.shader));
+        return *level_.endPieces.back();
     }
 
 private:
@@ -81,6 +87,37 @@ void Level::buildCorridor(const std::vector<std::string>& codes) {
     for (const auto& object : objects) {
         placements_.push_back(object.get());
     }
+    // The side walls of the end pieces, as boxes in their model space.
+    const float length = static_cast<float>(world::kEndPieceLength);
+    const float inner = static_cast<float>(world::kInnerHalfWidth);
+    const float outer = static_cast<float>(world::kOuterHalfWidth);
+    const float height = static_cast<float>(world::kCeilingHeight);
+    for (const auto& piece : endPieces) {
+        if (piece->typeCode != scene::TypeCode::EndWalls) {
+            continue;
+        }
+        for (const float side : {-1.0f, 1.0f}) {
+            const glm::vec3 a(side * inner, 0.0f, -length);
+            const glm::vec3 b(side * outer, height, 0.0f);
+            scene::Placement wall(scene::TypeCode::EndWalls, scene::Box{glm::min(a, b), glm::max(a, b), false},
+                                  piece->modelMatrix);
+            wall.computeBoundingBox();
+            endWalls_.push_back(wall);
+        }
+    }
+}
+
+bool Level::blocksSideways(const scene::Placement& player) const {
+    for (const scene::Placement& wall : endWalls_) {
+        bool overlaps = true;
+        for (int a = 0; a < 3; ++a) {
+            overlaps = overlaps && player.boxUpper[a] > wall.boxLower[a] && wall.boxUpper[a] > player.boxLower[a];
+        }
+        if (overlaps) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void Level::setTextureFilter(int mode) {
@@ -91,6 +128,9 @@ void Level::setTextureFilter(int mode) {
     };
     for (const auto& object : objects) {
         apply(*object);
+    }
+    for (const auto& piece : endPieces) {
+        apply(*piece);
     }
     for (const auto* text : {evenText.get(), oddText.get()}) {
         if (text != nullptr) {

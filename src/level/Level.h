@@ -27,6 +27,19 @@ struct LevelSettings {
     unsigned int seed = 0;
 };
 
+// How a frame draws the level: the shading mode, blended chalk, the picture's
+// brightness (dimmed while the game is paused) and how far the word on the
+// board in play has been typed (its first `typedLetters` in fresh chalk, the
+// rest dimmer; all of it flashing after a mistake). A `typedLetters` below 0
+// means no word is in play.
+struct DrawSettings {
+    bool shadowShading = true;
+    bool transparency = true;
+    float brightness = 1.0f;
+    int typedLetters = -1;
+    bool mistake = false;
+};
+
 class Level {
 public:
     // Seeds the random generator, then reads the level file or generates a
@@ -47,7 +60,7 @@ public:
     // Drawing and texture filtering (the chalk texts follow the objects, with
     // blending when `transparency` is on; cel mode adds outlines).
     void setTextureFilter(int mode);
-    void drawObjects(bool shadowShading, bool transparency);
+    void drawObjects(const DrawSettings& settings);
     void prepareObjectsForShadows(const gl::ShaderProgram& depthProgram);
     void drawObjectsForShadows(const gl::ShaderProgram& depthProgram);
 
@@ -57,6 +70,9 @@ public:
 
     // The objects' placements, in list order, for collision.
     const scene::PlacementList& placements() const { return placements_; }
+    // Whether a player placed so would stand in a wall of an end piece (which
+    // are not among the objects that collide).
+    bool blocksSideways(const scene::Placement& player) const;
 
     const gl::ShaderProgram* shader = nullptr;  // not owned
     std::vector<std::unique_ptr<scene::SceneObject>> objects;
@@ -68,10 +84,14 @@ public:
     std::vector<scene::Blackboard*> blackboards;  // owned by `objects`
     std::unique_ptr<scene::Text3D> evenText;
     std::unique_ptr<scene::Text3D> oddText;
+    // The closed stretches behind the start and after the last block, drawn
+    // and shadowed like the pieces but not among the objects.
+    std::vector<std::unique_ptr<scene::SceneObject>> endPieces;
 
 private:
     std::string levelPath_;
     scene::PlacementList placements_;
+    std::vector<scene::Placement> endWalls_;
 };
 
 }  // namespace brindlemoor::level

@@ -1,7 +1,9 @@
 // Drawing a level's objects: in the scene pass every object in list order
-// (with its cel outline copies first in cel mode), then the two chalk texts,
-// the only things drawn with blending; in the shadow pass every object's
-// position-only meshes from the light.
+// (with its cel outline copies first in cel mode), the end pieces, then the two
+// chalk texts, the only things drawn with blending; in the shadow pass every
+// object's position-only meshes from the light.
+#include <algorithm>
+
 #include "gl/ShaderProgram.h"
 #include "gl/Uniforms.h"
 #include "level/Level.h"
@@ -10,42 +12,81 @@
 
 namespace brindlemoor::level {
 
-void Level::drawObjects(bool shadowShading, bool transparency) {
+namespace {
+
+// Chalk colours of the word in play: letters typed are fresh, bright chalk,
+// the letters still to type dimmer, and the whole word red for a moment after
+// a mistake.
+const glm::vec3 kTypedChalk(1.25f, 1.15f, 0.55f);
+const glm::vec3 kWaitingChalk(0.62f, 0.62f, 0.62f);
+const glm::vec3 kMistakeChalk(1.5f, 0.3f, 0.25f);
+
+void setTint(GLuint program, const glm::vec3& colour, float brightness) {
+    gl::uploadVec4(program, "tint", glm::vec4(colour * brightness, 1.0f));
+}
+
+void drawPiece(scene::SceneObject& piece, GLuint program, bool shadowShading) {
+    if (!shadowShading) {
+        piece.drawOutline(program, {0.99f, 1.01f});
+    }
+    piece.drawTextured(program, shadowShading);
+}
+
+}  // namespace
+
+void Level::drawObjects(const DrawSettings& settings) {
     const GLuint program = shader != nullptr ? shader->programHandle() : 0;
     for (const auto& object : objects) {
-        if (!shadowShading) {
-            object->drawOutline(program, {0.99f, 1.01f});
-        }
-        object->drawTextured(program, shadowShading);
+        drawPiece(*object, program, settings.shadowShading);
+    }
+    for (const auto& piece : endPieces) {
+        drawPiece(*piece, program, settings.shadowShading);
     }
 
-    if (transparency) {
+    if (settings.transparency) {
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     }
     // The chalk texts get their normal map in both modes, and no outline.
+    scene::Text3D* inPlay = currentBlackboard % 2 == 0 ? evenText.get() : oddText.get();
     for (scene::Text3D* text : {evenText.get(), oddText.get()}) {
-        if (text != nullptr) {
-            text->drawTextured(program, true);
+        if (text == nullptr) {
+            continue;
         }
+        if (text != inPlay || settings.typedLetters < 0) {
+            text->drawTextured(program, true);
+            continue;
+        }
+        const int letters = static_cast<int>(text->textWidth());
+        const int typed = settings.mistake ? 0 : std::min(settings.typedLetters, letters);
+        text->bindForDrawing(program, true);
+        setTint(program, settings.mistake ? kMistakeChalk : kTypedChalk, settings.brightness);
+        text->drawLetters(0, settings.mistake ? letters : typed);
+        setTint(program, kWaitingChalk, settings.brightness);
+        text->drawLetters(typed, settings.mistake ? 0 : letters - typed);
+        setTint(program, glm::vec3(1.0f), settings.brightness);
     }
-    if (transparency) {
+    if (settings.transparency) {
         glDisable(GL_BLEND);
     }
 }
 
 void Level::prepareObjectsForShadows(const gl::ShaderProgram& depthProgram) {
-    for (const auto& object : objects) {
-        depthProgram.use();
-        object->prepareShadow(depthProgram);
+    for (const auto* list : {&objects, &endPieces}) {
+        for (const auto& object : *list) {
+            depthProgram.use();
+            object->prepareShadow(depthProgram);
+        }
     }
 }
 
 void Level::drawObjectsForShadows(const gl::ShaderProgram& depthProgram) {
-    for (const auto& object : objects) {
-        depthProgram.use();
-        gl::uploadMatrix(depthProgram.programHandle(), "objectM", object->modelMatrix);
-        object->drawForShadows();
+    for (const auto* list : {&objects, &endPieces}) {
+        for (const auto& object : *list) {
+            depthProgram.use();
+            gl::uploadMatrix(depthProgram.programHandle(), "objectM", object->modelMatrix);
+            object->drawForShadows();
+        }
     }
 }
 

@@ -26,6 +26,7 @@ GlfwKeyboard glfwKeyboard;
 GlfwClock glfwClock;
 Keyboard* currentKeyboard = &glfwKeyboard;
 Clock* currentClock = &glfwClock;
+double sleptTotal = 0.0;
 
 }  // namespace
 
@@ -35,6 +36,12 @@ void setClock(Clock* clock) { currentClock = clock != nullptr ? clock : &glfwClo
 InputFrame takeInput() { return currentKeyboard->take(); }
 bool keyHeld(int key) { return currentKeyboard->held(key); }
 double getTime() { return currentClock->now(); }
-void sleep(double seconds) { currentClock->sleep(seconds); }
+void sleep(double seconds) {
+    currentClock->sleep(seconds);
+    if (seconds > 0.0) {
+        sleptTotal += seconds;
+    }
+}
+double sleptSeconds() { return sleptTotal; }
 
 }  // namespace brindlemoor::platform

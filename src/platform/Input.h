@@ -33,5 +33,8 @@ InputFrame takeInput();
 bool keyHeld(int key);
 double getTime();
 void sleep(double seconds);
+// Every second slept through sleep() so far: time the game stood still on
+// purpose, which its motion must not make up for.
+double sleptSeconds();
 
 }  // namespace brindlemoor::platform

@@ -120,8 +120,8 @@ int openWindow(int width, int height, int redBits, int greenBits, int blueBits, 
     glfwWindowHint(GLFW_ALPHA_BITS, alphaBits > 0 ? alphaBits : GLFW_DONT_CARE);
     glfwWindowHint(GLFW_DEPTH_BITS, depthBits);
     glfwWindowHint(GLFW_STENCIL_BITS, stencilBits);
-    // The viewport follows the configured size, so the window keeps it.
-    glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
+    // The frame loop follows the framebuffer's size, so the window may change it.
+    glfwWindowHint(GLFW_RESIZABLE, GLFW_TRUE);
     GLFWmonitor* monitor = mode == WindowMode::Fullscreen ? glfwGetPrimaryMonitor() : nullptr;
     window = glfwCreateWindow(width, height, "", monitor, nullptr);
     if (window == nullptr) {
@@ -154,6 +154,13 @@ void framebufferSize(int& width, int& height) {
     height = 0;
     if (window != nullptr) {
         glfwGetFramebufferSize(window, &width, &height);
+    }
+}
+
+void setWindowSize(int width, int height) {
+    if (window != nullptr) {
+        glfwSetWindowSize(window, width, height);
+        glfwPollEvents();
     }
 }
 

@@ -43,6 +43,8 @@ void swapBuffers();
 bool windowOpened();
 // Size of the window's framebuffer in pixels (0 x 0 without a window).
 void framebufferSize(int& width, int& height);
+// Asks for another window size, as a player dragging its border does (tests).
+void setWindowSize(int width, int height);
 
 using ProcAddress = void (*)();
 ProcAddress getProcAddress(const char* name);

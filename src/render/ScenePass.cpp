@@ -28,15 +28,17 @@ void renderScene(const gl::ShaderProgram& sceneProgram, scene::SceneObject* play
     glUseProgram(program);
     gl::uploadMatrix(program, "viewMatrix", view.viewMatrix);
     glUseProgram(program);
+    const float b = view.draw.brightness;
+    gl::uploadVec4(program, "tint", glm::vec4(b, b, b, 1.0f));
 
     if (player != nullptr) {
-        if (!view.shadowShading) {
+        if (!view.draw.shadowShading) {
             player->drawOutline(program, {1.02f});
         }
-        player->drawTextured(program, view.shadowShading);
+        player->drawTextured(program, view.draw.shadowShading);
     }
     if (level != nullptr) {
-        level->drawObjects(view.shadowShading, view.transparency);
+        level->drawObjects(view.draw);
     }
 }
 

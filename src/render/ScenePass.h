@@ -4,12 +4,10 @@
 #include <glm/mat4x4.hpp>
 
 #include "gl/ShaderProgram.h"
+#include "level/Level.h"
 
 namespace brindlemoor::scene {
 class SceneObject;
-}
-namespace brindlemoor::level {
-class Level;
 }
 
 namespace brindlemoor::render {
@@ -18,9 +16,8 @@ namespace brindlemoor::render {
 struct SceneView {
     int width = 0;   // viewport, in pixels
     int height = 0;
-    bool shadowShading = true;
-    bool transparency = true;
     glm::mat4 viewMatrix{1.0f};
+    level::DrawSettings draw;  // shading mode, blending, brightness, the word in play
 };
 
 // The camera projection for a window size and the culling toggle (which only

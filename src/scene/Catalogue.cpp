@@ -44,6 +44,8 @@ const std::vector<CatalogueEntry>& catalogue() {
          kWallNormal},
         {TypeCode::Player, "Player", "Resources/boy/boy.obj", "Resources/boy/images/boy_texture.tga",
          "Resources/boy/images/boy_normal.tga"},
+        {TypeCode::EndWalls, "End_walls", CORRIDOR "models/end_walls.obj", kWall, kWallNormal},
+        {TypeCode::EndFloor, "End_floor", CORRIDOR "models/end_floor.obj", kFloor, kFloorNormal},
         {TypeCode::Text, "Text3D", BOARD "models/blackboard_text.obj", BOARD "images/crayoncrumble.tga",
          BOARD "images/crayoncrumble_normal.tga"},
     };
@@ -81,6 +83,8 @@ std::unique_ptr<SceneObject> makeObject(TypeCode code, const gl::ShaderProgram* 
         case TypeCode::WallPlainRight: return std::make_unique<c::Wall_plain_right>(program);
         case TypeCode::WallWindowLeft: return std::make_unique<c::Wall_window_left>(program);
         case TypeCode::WallWindowRight: return std::make_unique<c::Wall_window_right>(program);
+        case TypeCode::EndWalls: return std::make_unique<c::End_walls>(program);
+        case TypeCode::EndFloor: return std::make_unique<c::End_floor>(program);
         case TypeCode::None: break;
     }
     throw std::invalid_argument("no object class for this type code");

@@ -18,7 +18,7 @@ GLuint programName(const gl::ShaderProgram* program) { return program != nullptr
 }  // namespace
 
 SceneObject::SceneObject(const glm::mat4& initialMatrix, const gl::ShaderProgram* program_, std::string modelPath_,
-                         std::string colorTexturePath_, std::string normalTexturePath_)
+                         std::string colorTexturePath_, std::string normalTexturePath_, ImportReport report)
     : Placement(TypeCode::None, Box{}, initialMatrix),
       program(program_),
       modelPath(std::move(modelPath_)),
@@ -29,7 +29,9 @@ SceneObject::SceneObject(const glm::mat4& initialMatrix, const gl::ShaderProgram
     if (!model_) {
         std::cerr << "assimp: importer.readfile failed to read the file:" << modelPath << std::endl;
     } else {
-        std::cout << imported.errorString << std::endl;
+        if (report == ImportReport::Print) {
+            std::cout << imported.errorString << std::endl;
+        }
         localBox = model_->box;
         const GLuint handle = programName(program);
         for (const MeshData& data : model_->meshes) {
@@ -55,8 +57,9 @@ SceneObject::SceneObject(const glm::mat4& initialMatrix, const gl::ShaderProgram
     normalTexture_ = gl::loadTexture(normalTexturePath);
 }
 
-SceneObject::SceneObject(TypeCode code, const gl::ShaderProgram* program_)
-    : SceneObject(glm::mat4(1.0f), program_, entry(code).model, entry(code).colorTexture, entry(code).normalTexture) {
+SceneObject::SceneObject(TypeCode code, const gl::ShaderProgram* program_, ImportReport report)
+    : SceneObject(glm::mat4(1.0f), program_, entry(code).model, entry(code).colorTexture, entry(code).normalTexture,
+                  report) {
     typeCode = code;
 }
 
@@ -91,6 +94,12 @@ void SceneObject::prepareShadow(const gl::ShaderProgram& depthProgram) {
 }
 
 void SceneObject::drawTextured(GLuint program_, bool withNormalMap) {
+    bindForDrawing(program_, withNormalMap);
+    draw();
+    glUseProgram(program_);
+}
+
+void SceneObject::bindForDrawing(GLuint program_, bool withNormalMap) {
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, colorTexture_.name());
     gl::uploadInt(program_, "colorTexture", 0);
@@ -100,8 +109,6 @@ void SceneObject::drawTextured(GLuint program_, bool withNormalMap) {
         gl::uploadInt(program_, "normalTexture", 1);
     }
     gl::uploadMatrix(program_, "modelMatrix", modelMatrix);
-    draw();
-    glUseProgram(program_);
 }
 
 void SceneObject::drawOutline(GLuint program_, std::initializer_list<float> scales) {

@@ -20,15 +20,20 @@ class ShaderProgram;
 
 namespace brindlemoor::scene {
 
+// Whether making an object prints the model importer's report (an empty line
+// on success) as the game's objects always have.
+enum class ImportReport { Print, Silent };
+
 class SceneObject : public Placement {
 public:
     // Imports the model (a failure prints one line to standard error and
     // leaves an object that draws nothing and has no box), builds its meshes
     // against `program` and loads both textures.
     SceneObject(const glm::mat4& initialMatrix, const gl::ShaderProgram* program, std::string modelPath,
-                std::string colorTexturePath, std::string normalTexturePath);
+                std::string colorTexturePath, std::string normalTexturePath,
+                ImportReport report = ImportReport::Print);
     // The same with the files the catalogue gives the kind `code`, and that type code.
-    SceneObject(TypeCode code, const gl::ShaderProgram* program);
+    SceneObject(TypeCode code, const gl::ShaderProgram* program, ImportReport report = ImportReport::Print);
     virtual ~SceneObject() = default;
     SceneObject(const SceneObject&) = delete;
     SceneObject& operator=(const SceneObject&) = delete;
@@ -48,6 +53,9 @@ public:
     // culled and no texture. The program is made current again afterwards,
     // since a chalk text's draw leaves none in use.
     void drawTextured(GLuint program, bool withNormalMap);
+    // The first half of drawTextured: the textures bound and the model matrix
+    // uploaded, for callers that draw parts of the object themselves.
+    void bindForDrawing(GLuint program, bool withNormalMap);
     void drawOutline(GLuint program, std::initializer_list<float> scales);
 
     GLuint colorTexture() const { return colorTexture_.name(); }

@@ -58,6 +58,12 @@ void Text3D::placeOn(const Placement& board) {
     modelMatrix = glm::rotate(modelMatrix, glm::radians(5.0f), glm::vec3(-1.0f, 0.0f, 0.0f));
 }
 
+void Text3D::drawLetters(std::size_t first, std::size_t count) {
+    constexpr std::size_t kIndicesPerLetter = 6;
+    textMesh_.drawElements(first * kIndicesPerLetter, count * kIndicesPerLetter);
+    glBindVertexArray(0);
+}
+
 void Text3D::draw() {
     textMesh_.drawElements();
     glBindVertexArray(0);

@@ -25,6 +25,8 @@ public:
     // Draws the text's own mesh (not the imported model) and leaves no
     // program in use.
     void draw() override;
+    // Draws `count` letters from letter `first`, leaving the program in use.
+    void drawLetters(std::size_t first, std::size_t count);
 
     GLuint vertexArray() const { return textMesh_.vertexArray(); }
     int faceCount() const { return faceCount_; }

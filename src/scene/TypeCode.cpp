@@ -22,6 +22,8 @@ const char* codeText(TypeCode code) {
         case TypeCode::WallWindowRight: return "RW";
         case TypeCode::Player: return "P";
         case TypeCode::Text: return "T";
+        case TypeCode::EndWalls: return "E";
+        case TypeCode::EndFloor: return "EF";
     }
     return "";
 }

@@ -25,10 +25,12 @@ enum class TypeCode {
     WallWindowRight,
     Player,
     Text,
+    EndWalls,  // the closed stretches at both ends of a corridor, not among
+    EndFloor,  // the level's objects
 };
 
 // The printed code: "BB", "C", "F", "F<", "F>", "<", ">", "-", "+", "LD", "LP",
-// "LW", "RD", "RP", "RW", "P", "T", and "none" for None.
+// "LW", "RD", "RP", "RW", "P", "T", "E", "EF", and "none" for None.
 const char* codeText(TypeCode code);
 std::string toString(TypeCode code);
 

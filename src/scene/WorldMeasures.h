@@ -34,6 +34,11 @@ constexpr Vec3d kFirstLight{0.0, kLightHeight, 16.0};
 constexpr Vec3d kChalkParking{0.0, -10.0, 0.0};
 constexpr int kLightWindow = 5;  // lights sent to the scene shader at a time
 
+// The end pieces that close the corridor behind its start and after its last
+// block: this long, so the camera at the start (6 behind the boy) stands well
+// inside, and the final board (12 into the last stretch) too.
+constexpr double kEndPieceLength = 16.0;
+
 // The camera at the start of a game, relative to the boy: it looks at a point
 // 2 above his feet from 2.25 above and 6 behind.
 constexpr Vec3d kCameraTarget{0.0, 2.0, 0.0};

@@ -96,7 +96,7 @@ TEST_F(PlaythroughTest, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewG
     EXPECT_FALSE(state.newGamePending);
     EXPECT_FALSE(state.walking);
     EXPECT_EQ(state.level->score, 0);
-    EXPECT_EQ(gameplay::wordState.wordList.size(), 2 * wordsPerGame);  // read again, appended
+    EXPECT_EQ(gameplay::wordState.wordList.size(), wordsPerGame);  // read again, afresh
     EXPECT_EQ(state.player->position, glm::vec3(0.0f));
     EXPECT_EQ(state.eye, glm::vec3(0.0f, 2.25f, 6.0f));
 }

@@ -17,7 +17,9 @@ using test::expectNear;
 class PlacementSink : public level::PieceSink {
 public:
     scene::Placement& add(TypeCode code) override { return objects.piece(code); }
+    scene::Placement& addEndPiece(TypeCode code) override { return endPieces.piece(code); }
     test::PlacedObjects objects;
+    test::PlacedObjects endPieces;
 };
 
 struct Built {
@@ -50,6 +52,14 @@ TEST(CorridorBuilder, TwoWallBlocksBuildElevenObjectsThreeBoardsAndFourLights) {
     }
     EXPECT_EQ(b->builder.blackboards, (std::vector<std::size_t>{4, 9, 10}));
     EXPECT_EQ(b->builder.lightPositions, (std::vector<float>{0, 9, 16, 0, 9, -8, 0, 9, -32, 0, 9, -56}));
+    // End pieces close the corridor behind the start and around the final
+    // board, apart from the objects and without a message.
+    const scene::PlacementList& ends = b->sink.endPieces.list;
+    ASSERT_EQ(ends.size(), 4u);
+    EXPECT_NEAR(ends[1]->boxLower.z, 0.0f, 1e-3f);
+    EXPECT_NEAR(ends[1]->boxUpper.z, 16.0f, 1e-3f);
+    EXPECT_NEAR(ends[3]->boxUpper.z, -48.0f, 1e-3f);
+    EXPECT_NEAR(ends[3]->boxLower.z, -64.0f, 1e-3f);
     EXPECT_EQ(b->printed, (std::vector<std::string>{"pushing block index: 0", "blackboard",
                                                     "Finished building block: 0", "pushing block index: 5",
                                                     "blackboard", "Finished building block: 1", "Objects created: 11",

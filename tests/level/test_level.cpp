@@ -107,6 +107,13 @@ TEST_F(LevelTest, FinishedBoardsRiseWithTheirTextAndTheFinalBoardShowsTheScore) 
     EXPECT_FLOAT_EQ(level->evenText->textWidth(), 8.0f);  // "score -2"
     EXPECT_NEAR(level->blackboards[2]->position.y, 0.0f, 1e-4f);
 
+    // The end piece's walls stop a sidestep at the final board.
+    scene::Placement boy(scene::TypeCode::Player, scene::Box{{-0.5f, 0, -0.3f}, {0.5f, 1.8f, 0.3f}, false});
+    boy.translate(0, 0, -58);
+    EXPECT_FALSE(level->blocksSideways(boy));
+    boy.translate(4.6f, 0, 0);
+    EXPECT_TRUE(level->blocksSideways(boy));
+
     build({"Q"});  // no wall letters: one board before the final one
     level->currentBlackboard = 1;  // a corridor that has only its final board left
     test::captureStdout([&] { finished = level->nextBlackboard("ANT"); });

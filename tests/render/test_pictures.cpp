@@ -8,6 +8,8 @@
 #include "GameSession.h"
 #include "GlTestEnvironment.h"
 #include "app/GameState.h"
+#include "level/Level.h"
+#include "scene/Text3D.h"
 
 namespace {
 
@@ -87,5 +89,53 @@ TEST_P(PicturesTest, TheFirstFrameMatchesTheReferencePicture) {
 
 INSTANTIATE_TEST_SUITE_P(BothShadingModes, PicturesTest, testing::Values(true, false),
                          [](const testing::TestParamInfo<bool>& info) { return info.param ? "Shadow" : "Cel"; });
+
+}  // namespace
+
+namespace {
+
+// The brightest pixel of letter i of the chalk text in play, in the picture.
+test::Rgb brightestOfLetter(const test::Frame& frame, const scene::Text3D& text, int i) {
+    test::Rgb best;
+    for (float u = 0.2f; u < 0.8f; u += 0.1f) {
+        for (float v = 0.1f; v < 0.9f; v += 0.1f) {
+            int x = 0;
+            int y = 0;
+            const glm::vec3 world(text.modelMatrix * glm::vec4(static_cast<float>(i) + u, v, 0.0f, 1.0f));
+            if (test::pixelOf(world, x, y) && frame.at(x, y).brightness() > best.brightness()) {
+                best = frame.at(x, y);
+            }
+        }
+    }
+    return best;
+}
+
+TEST(TypedLetters, ShowInFreshChalkAndAMistakeFlashesTheWord) {
+    for (bool shadowShading : {true, false}) {
+        SCOPED_TRACE(shadowShading ? "shadow" : "cel");
+        test::ensureGlContext(kWidth, kHeight);
+        test::GameSession game(firstFrameGame(shadowShading));
+        for (char letter : {'C', 'H'}) {
+            game.keyboard.tap(letter);
+        }
+        game.frames(1);
+        const scene::Text3D& text = *app::gameState.level->evenText;
+        test::Frame frame = test::redrawAndCapture();
+        const test::Rgb typed = brightestOfLetter(frame, text, 0);
+        const test::Rgb waiting = brightestOfLetter(frame, text, 3);
+        EXPECT_GT(typed.brightness(), waiting.brightness() + 60);
+        EXPECT_LT(typed.b * 10, typed.r * 8) << "typed chalk is warm";
+        EXPECT_GT(waiting.b * 10, waiting.r * 8) << "chalk still to type is plain";
+        game.keyboard.tap('Q');
+        game.frames(1);
+        frame = test::redrawAndCapture();
+        for (int i : {0, 3}) {
+            const test::Rgb flash = brightestOfLetter(frame, text, i);
+            EXPECT_GT(flash.r, 2 * flash.g) << "letter " << i << " flashes red";
+        }
+        game.frames(30);  // after the flash the word shows restarted
+        EXPECT_LT(brightestOfLetter(test::redrawAndCapture(), text, 0).brightness(), typed.brightness() - 60);
+    }
+}
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <glm/mat4x4.hpp>
 #include <glm/vec4.hpp>
 
+#include "app/FrameLoop.h"
 #include "app/GameState.h"
 #include "platform/Gl.h"
 #include "gl/ShaderProgram.h"
@@ -27,8 +28,7 @@ Frame redrawAndCapture() {
     if (game.shadowMap) {
         game.shadowMap->renderShadowPass(*game.sceneProgram, game.player.get(), *game.level);
     }
-    render::renderScene(*game.sceneProgram, game.player.get(), game.level.get(),
-                        {game.width, game.height, game.shadowShading, game.transparency, game.viewMatrix});
+    render::renderScene(*game.sceneProgram, game.player.get(), game.level.get(), app::currentSceneView());
     Frame frame;
     frame.width = game.width;
     frame.height = game.height;

@@ -8,6 +8,7 @@
 #include "gameplay/MovementState.h"
 #include "gameplay/WordState.h"
 #include "platform/Input.h"
+#include "platform/Window.h"
 
 namespace brindlemoor::test {
 
@@ -38,8 +39,7 @@ GameSession::GameSession(const GameOptions& options) {
     game.levelPath = dir.file("level.txt");
     game.wordListPath = dir.file("words.txt");
     game.shadowShading = options.shadowShading;
-    game.width = options.width;
-    game.height = options.height;
+    platform::framebufferSize(game.width, game.height);  // the test window's, as the game would take it
     platform::setClock(&clock);
     platform::setKeyboard(&keyboard);
     app::beginFrameLoop(loop);

@@ -17,7 +17,7 @@ struct GameOptions {
     std::vector<std::string> levelCodes;          // written as the level file
     std::vector<std::string> words{"CAT"};        // written as the word list
     bool shadowShading = true;
-    int width = 1280;                             // must match the test window
+    int width = 1280;                             // of the test window, if it opens now
     int height = 720;
     // Run in a fresh directory (with links to Resources/ and Shader/), so that
     // depth shots and other files land there.

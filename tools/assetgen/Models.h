@@ -18,5 +18,7 @@ Mesh stairsUpModel();
 Mesh blackboardModel();
 Mesh blackboardTextModel();
 Mesh boyModel();
+Mesh endWallsModel();
+Mesh endFloorModel();
 
 }  // namespace assetgen

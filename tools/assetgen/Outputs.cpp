@@ -55,6 +55,8 @@ std::vector<OutputFile> outputFiles() {
               [] { return mirroredX(cornerLeftFloorModel()); }),
         model(corridor + "models/stairs_down.obj", "stairs_down", stairsDownModel),
         model(corridor + "models/stairs_up.obj", "stairs_up", stairsUpModel),
+        model(corridor + "models/end_walls.obj", "end_walls", endWallsModel),
+        model(corridor + "models/end_floor.obj", "end_floor", endFloorModel),
         texture(corridor + "images/wall_texture_bumpmapready.tga", wallTexture),
         texture(corridor + "images/wall_texture_normal.tga", wallNormalMap),
         texture(corridor + "images/wall_window_texture.tga", windowWallTexture),

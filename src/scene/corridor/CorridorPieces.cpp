@@ -6,6 +6,11 @@ template <TypeCode Code>
 Piece<Code>::Piece(const gl::ShaderProgram* program)
     : SceneObject(Code, program) {}
 
+template <TypeCode Code>
+QuietPiece<Code>::QuietPiece(const gl::ShaderProgram* program) : SceneObject(Code, program, ImportReport::Silent) {}
+
+template class QuietPiece<TypeCode::EndWalls>;
+template class QuietPiece<TypeCode::EndFloor>;
 template class Piece<TypeCode::Ceiling>;
 template class Piece<TypeCode::Floor>;
 template class Piece<TypeCode::CornerLeft>;

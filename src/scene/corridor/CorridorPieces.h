@@ -16,6 +16,15 @@ public:
     void update(double) override {}
 };
 
+// The end pieces print nothing when they are made: they are not among the
+// level's objects, and the level's messages stay as they are.
+template <TypeCode Code>
+class QuietPiece : public SceneObject {
+public:
+    explicit QuietPiece(const gl::ShaderProgram* program);
+    void update(double) override {}
+};
+
 using Ceiling = Piece<TypeCode::Ceiling>;
 using Floor = Piece<TypeCode::Floor>;
 using Corner_left = Piece<TypeCode::CornerLeft>;
@@ -30,5 +39,7 @@ using Wall_plain_left = Piece<TypeCode::WallPlainLeft>;
 using Wall_plain_right = Piece<TypeCode::WallPlainRight>;
 using Wall_window_left = Piece<TypeCode::WallWindowLeft>;
 using Wall_window_right = Piece<TypeCode::WallWindowRight>;
+using End_walls = QuietPiece<TypeCode::EndWalls>;
+using End_floor = QuietPiece<TypeCode::EndFloor>;
 
 }  // namespace brindlemoor::scene::corridor

@@ -1,0 +1,134 @@
+// How the game answers the player: letters in the order pressed at any frame
+// rate, the pause, frames that stall, sleeps that are not motion, a window
+// that changes size.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "GameSession.h"
+#include "GlTestEnvironment.h"
+#include "app/GameState.h"
+#include "gameplay/WordState.h"
+#include "level/Level.h"
+#include "platform/Window.h"
+#include "scene/Blackboard.h"
+#include "scene/Player.h"
+
+namespace {
+
+using namespace brindlemoor;
+namespace key = platform::key;
+
+class PlayFeel : public testing::Test {
+protected:
+    void SetUp() override { test::ensureGlContext(320, 180); }
+    static test::GameOptions game(std::vector<std::string> codes, std::vector<std::string> words) {
+        test::GameOptions o = test::GameOptions::small(std::move(codes));
+        o.words = std::move(words);
+        return o;
+    }
+    // Runs frames at `fps` for `seconds` of game time.
+    static std::string run(test::GameSession& session, double fps, double seconds) {
+        return test::captureStdout([&] {
+            for (double t = 0.0; t < seconds; t += 1.0 / fps) {
+                session.clock.advance(1.0 / fps);
+                app::runFramePass(session.loop);
+            }
+        });
+    }
+};
+
+TEST_F(PlayFeel, AFastTypistsOverlappingPressesTypeEveryWordAtAnyFrameRate) {
+    for (double fps : {5.0, 60.0}) {
+        SCOPED_TRACE(fps);
+        test::GameSession session(game({"DD", "PP", "PP"}, {"GARDEN"}));
+        // Each key goes down 80 ms after the last and is held 140 ms, so the next
+        // key is down before the last comes up (150 words a minute).
+        struct Event {
+            double at;
+            char letter;
+            bool down;
+        };
+        std::vector<Event> events;
+        const std::string word = "GARDEN";
+        for (std::size_t i = 0; i < word.size(); ++i) {
+            events.push_back({0.08 * i, word[i], true});
+            events.push_back({0.08 * i + 0.14, word[i], false});
+        }
+        std::sort(events.begin(), events.end(), [](const Event& a, const Event& b) { return a.at < b.at; });
+        const double start = session.clock.now();
+        std::string printed;
+        for (const Event& e : events) {
+            while (session.clock.now() - start + 1.0 / fps <= e.at) {
+                printed += run(session, fps, 1.0 / fps);
+            }
+            e.down ? session.keyboard.press(e.letter) : session.keyboard.release(e.letter);
+        }
+        printed += run(session, fps, 0.5);
+        EXPECT_NE(printed.find("Word 'GARDEN' complete!"), std::string::npos) << printed;
+    }
+}
+
+TEST_F(PlayFeel, PauseFreezesTheGameAndTakesNoLettersUntilItResumes) {
+    test::GameSession session(game({"DD", "PP", "PP"}, {"CAT", "DOG"}));
+    ASSERT_TRUE(session.typeUntil(6, [] { return app::gameState.walking; }, 600));
+    const glm::vec3 at = app::gameState.player->position;
+    session.keyboard.tap(key::F1);
+    EXPECT_EQ(session.frames(1), "Paused\n");
+    for (char letter : gameplay::wordState.currentWord) {
+        session.keyboard.tap(letter);
+        session.keyboard.press(key::Left);
+        session.frames(30);
+    }
+    EXPECT_EQ(app::gameState.player->position, at);
+    EXPECT_EQ(gameplay::wordState.typedCount, 0);
+    session.keyboard.releaseAll();
+    session.keyboard.tap(key::Pause);
+    EXPECT_EQ(session.frames(1), "Resumed\n");
+    session.frames(1);  // the paused time never reaches the time step: one frame's walk
+    EXPECT_NEAR(app::gameState.player->position.z, at.z - 2 * 5.0f / 60.0f, 1e-3f);
+    session.keyboard.focus(false);  // another window takes the focus
+    EXPECT_EQ(session.frames(1), "Paused\n");
+    EXPECT_TRUE(app::gameState.paused);
+}
+
+TEST_F(PlayFeel, AStalledFrameDoesNotCarryTheBoyThroughABoard) {
+    test::GameSession session(game({"DD", "PP", "PP"}, {"CAT", "DOG"}));
+    ASSERT_TRUE(session.typeUntil(6, [] { return app::gameState.walking; }, 600));
+    const float boardZ = app::gameState.level->blackboards[1]->boxUpper.z;
+    std::string printed;
+    for (int i = 0; i < 120 && app::gameState.walking; ++i) {
+        printed += run(session, 1.0 / 3.0, 3.0);  // three-second frames
+        ASSERT_GT(app::gameState.player->boxLower.z, boardZ - 1.0f) << "walked through the board";
+    }
+    EXPECT_NE(printed.find("blackboard...!!!"), std::string::npos);
+}
+
+TEST_F(PlayFeel, TimeTheGameSleepsIsNotMotionTime) {
+    test::GameSession session(game({"PP"}, {"CAT"}));  // one board, then the final board
+    ASSERT_TRUE(session.typeUntil(6, [] { return app::gameState.newGamePending; }, 600));
+    session.keyboard.press(key::Right);
+    const level::Level* first = app::gameState.level.get();
+    ASSERT_TRUE(session.runUntil([&] { return app::gameState.level.get() != first; }, 60 * 20));
+    session.frames(1);  // after the 3 s the restart sleeps: one frame's step, not 3 s worth
+    EXPECT_NEAR(app::gameState.player->position.x, 5.0f / 60.0f, 1e-3f);
+}
+
+TEST_F(PlayFeel, TheViewportAndProjectionFollowTheWindowsSize) {
+    test::GameSession session(game({"DD", "PP"}, {"CAT"}));
+    platform::setWindowSize(200, 150);
+    session.frames(2);
+    EXPECT_EQ(app::gameState.width, 200);
+    EXPECT_EQ(app::gameState.height, 150);
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 200);
+    float projection[16] = {};
+    const GLuint program = app::gameState.sceneProgram->programHandle();
+    glGetUniformfv(program, glGetUniformLocation(program, "projectionMatrix"), projection);
+    EXPECT_NEAR(projection[5] / projection[0], 200.0f / 150.0f, 1e-4f);  // the aspect of the window
+    platform::setWindowSize(320, 180);
+    session.frames(2);
+}
+
+}  // namespace
