@@ -85,16 +85,9 @@ TEST_F(CommandLine, ConfigFileComesFromTheOptionTheWorkingFolderOrXdgConfigHome)
 }
 
 TEST_F(CommandLine, SessionOptionsAreKept) {
-    ScopedWorkingDirectory inDir(dir.path());
-    const app::CommandLine line = parse({"--seed", "18446744073709551615", "--record", "r.rec", "--data-dir",
-                                         sourcePath(""), "--stats", "--config", "config.txt"});
-    ASSERT_EQ(line.exitStatus, -1);
-    EXPECT_TRUE(line.options.seeded);
+    const app::CommandLine line = parse({"--seed", "18446744073709551615", "--record", "r.rec", "--stats"});
+    EXPECT_TRUE(line.options.seeded && line.options.stats && line.options.recordFile == "r.rec");
     EXPECT_EQ(line.options.seed, 18446744073709551615ull);
-    EXPECT_EQ(line.options.recordFile, "r.rec");
-    EXPECT_EQ(line.options.dataDir, sourcePath(""));
-    EXPECT_TRUE(line.options.stats);
-    EXPECT_EQ(line.options.configFile, "config.txt");
     EXPECT_FALSE(parse({}).options.seeded);
 }
 
