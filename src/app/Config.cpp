@@ -115,6 +115,24 @@ void applySetting(const std::string& key, const std::string& value) {
     }
 }
 
+std::vector<Setting> settingsInForce() {
+    const GameState& state = gameState;
+    const AddedSettings& added = addedSettings();
+    auto flag = [](bool on) { return std::string(on ? "true" : "false"); };
+    return {{"width", std::to_string(state.width)},
+            {"height", std::to_string(state.height)},
+            {"fullscreen", flag(state.fullscreen)},
+            {"shader", state.shadowShading ? "normal" : "cel"},
+            {"antialiasing", flag(state.antialiasing)},
+            {"level", state.levelPath},
+            {"levellength", std::to_string(state.levelLength)},
+            {"wordlist", state.wordListPath},
+            {"sound", onOff(added.sound)},
+            {"volume", std::to_string(added.volume)},
+            {"history", added.history},
+            {"words", added.adaptiveWords ? "adaptive" : "random"}};
+}
+
 void setCommandLineSettings(const std::string& configFile, const std::vector<Setting>& settings) {
     commandLine() = CommandLineConfig{configFile, settings};
 }

@@ -11,6 +11,7 @@ namespace brindlemoor::app {
 struct Setting {
     std::string key;
     std::string value;
+    bool operator==(const Setting& other) const { return key == other.key && value == other.value; }
 };
 
 // Settings whose modules keep no field in GameState yet: sound, the history
@@ -26,6 +27,10 @@ AddedSettings& addedSettings();
 // Applies one setting as its config.txt line does: the same limits, the same
 // printed line. Unknown keys are ignored without a word.
 void applySetting(const std::string& key, const std::string& value);
+
+// Every setting as it stands now, in config.txt's form: applied to a fresh
+// game state they give the same settings again (recordings keep these).
+std::vector<Setting> settingsInForce();
 
 // What the command line asked for: a configuration file to read in place of
 // config.txt (empty: the usual one), and settings applied after the file.

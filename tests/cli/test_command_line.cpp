@@ -67,10 +67,15 @@ TEST_F(CommandLine, OptionsComeAfterTheFileAndGoThroughItsChecks) {
         expected.insert(expected.end(), c.printed.begin(), c.printed.end());
         EXPECT_EQ(configWith(c.args), expected) << testing::PrintToString(c.args);
     }
-    EXPECT_EQ(app::gameState.width, 800);  // the last case set no size
-    EXPECT_FALSE(app::addedSettings().sound);
-    EXPECT_EQ(app::addedSettings().volume, 100u);
-    EXPECT_TRUE(app::addedSettings().adaptiveWords);
+    // What a recording keeps gives the same settings again.
+    configWith({"--size", "0x700", "--shader", "cel", "--level", "words.txt", "--volume", "5", "--sound", "off"});
+    const std::vector<app::Setting> inForce = app::settingsInForce();
+    app::gameState = app::GameState{};
+    app::addedSettings() = app::AddedSettings{};
+    captureStdout([&] { for (const app::Setting& s : inForce) app::applySetting(s.key, s.value); });
+    EXPECT_EQ(app::settingsInForce(), inForce);
+    EXPECT_EQ(app::gameState.height, 700);
+    EXPECT_EQ(app::addedSettings().volume, 5u);
 }
 
 TEST_F(CommandLine, ConfigFileComesFromTheOptionTheWorkingFolderOrXdgConfigHome) {
