@@ -3,7 +3,6 @@
 // executable, and the folder compiled in at install time.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "TestFiles.h"
@@ -41,16 +40,6 @@ TEST(DataLookup, TakesTheFirstFolderHoldingTheDataAndNamesEveryFolderTriedWhenNo
     EXPECT_EQ(platform::dataNotFoundMessage(none),
               "Cannot find the game's data (Resources/ and Shader/); looked in: " + search.option + ", " +
                   search.environment + ", " + dir.file("work") + ", " + search.installed);
-}
-
-TEST(DataLookup, ThisProcessesSearchReadsTheEnvironmentAndItsOwnExecutable) {
-    setenv("BRINDLEMOOR_DATA", "/somewhere", 1);
-    const platform::DataSearch search = platform::dataSearchFor("/given");
-    unsetenv("BRINDLEMOOR_DATA");
-    EXPECT_EQ(search.option, "/given");
-    EXPECT_EQ(search.environment, "/somewhere");
-    EXPECT_EQ(fs::path(search.executable).filename(), "test_cli");
-    EXPECT_EQ(fs::path(search.installed).filename(), "brindlemoor");
 }
 
 }  // namespace
