@@ -9,7 +9,7 @@ packages=(
   libsqlite3-dev libopenal-dev libsndfile1-dev libcli11-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri
-  xdotool imagemagick sox desktop-file-utils
+  xdotool imagemagick sox desktop-file-utils dpkg-dev file
   clang libclang-rt-14-dev
 )
 

@@ -6,6 +6,7 @@
 
 #include "app/GameState.h"
 #include "platform/TextLines.h"
+#include "platform/UserDirs.h"
 
 namespace brindlemoor::app {
 
@@ -14,6 +15,7 @@ namespace {
 constexpr unsigned kMaxWidth = 1920;
 constexpr unsigned kMaxHeight = 1080;
 constexpr unsigned kMaxLevelLength = 99;
+constexpr unsigned kMaxVolume = 100;
 
 bool isCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
@@ -46,7 +48,28 @@ unsigned readLimited(const std::string& text, unsigned limit) {
 
 const char* onOff(bool on) { return on ? "on" : "off"; }
 
-// One "key=value" line; unknown keys are ignored without a word.
+struct CommandLineConfig {
+    std::string file;
+    std::vector<Setting> settings;
+};
+
+CommandLineConfig& commandLine() {
+    static CommandLineConfig config;
+    return config;
+}
+
+bool canRead(const std::string& path) {
+    std::ifstream file;
+    return platform::openTextFile(file, path);
+}
+
+}  // namespace
+
+AddedSettings& addedSettings() {
+    static AddedSettings settings;
+    return settings;
+}
+
 void applySetting(const std::string& key, const std::string& value) {
     GameState& state = gameState;
     if (key == "width") {
@@ -77,12 +100,58 @@ void applySetting(const std::string& key, const std::string& value) {
     } else if (key == "wordlist") {
         state.wordListPath = value;
         std::cout << "setting wordpath to " << value << std::endl;
+    } else if (key == "sound") {
+        addedSettings().sound = value != "off";
+        std::cout << "setting sound to " << onOff(addedSettings().sound) << std::endl;
+    } else if (key == "volume") {
+        addedSettings().volume = readLimited(value, kMaxVolume);
+        std::cout << "setting volume to " << addedSettings().volume << std::endl;
+    } else if (key == "history") {
+        addedSettings().history = value;
+        std::cout << "setting history to " << value << std::endl;
+    } else if (key == "words") {
+        addedSettings().adaptiveWords = value == "adaptive";
+        std::cout << "setting words to " << (addedSettings().adaptiveWords ? "adaptive" : "random") << std::endl;
     }
 }
 
-}  // namespace
+std::vector<Setting> settingsInForce() {
+    const GameState& state = gameState;
+    const AddedSettings& added = addedSettings();
+    auto flag = [](bool on) { return std::string(on ? "true" : "false"); };
+    return {{"width", std::to_string(state.width)},
+            {"height", std::to_string(state.height)},
+            {"fullscreen", flag(state.fullscreen)},
+            {"shader", state.shadowShading ? "normal" : "cel"},
+            {"antialiasing", flag(state.antialiasing)},
+            {"level", state.levelPath},
+            {"levellength", std::to_string(state.levelLength)},
+            {"wordlist", state.wordListPath},
+            {"sound", onOff(added.sound)},
+            {"volume", std::to_string(added.volume)},
+            {"history", added.history},
+            {"words", added.adaptiveWords ? "adaptive" : "random"}};
+}
 
-void readConfig() { readConfigFile("config.txt"); }
+void setCommandLineSettings(const std::string& configFile, const std::vector<Setting>& settings) {
+    commandLine() = CommandLineConfig{configFile, settings};
+}
+
+void readConfig() {
+    std::string path = commandLine().file;
+    if (path.empty()) {
+        path = "config.txt";
+        const std::string home = platform::configHome();
+        const std::string personal = home + "/brindlemoor/config.txt";
+        if (!canRead(path) && !home.empty() && canRead(personal)) {
+            path = personal;
+        }
+    }
+    readConfigFile(path);
+    for (const Setting& setting : commandLine().settings) {
+        applySetting(setting.key, setting.value);
+    }
+}
 
 void readConfigFile(const std::string& path) {
     std::ifstream file;

@@ -1,4 +1,27 @@
 // Brindlemoor: type the word on each blackboard before the boy walks into it.
-#include "app/Startup.h"
+#include <iostream>
 
-int main() { return brindlemoor::app::runGame(); }
+#include "app/CommandLine.h"
+#include "app/Config.h"
+#include "app/Startup.h"
+#include "platform/DataLookup.h"
+#include "platform/DataPaths.h"
+
+int main(int argc, char** argv) {
+    namespace app = brindlemoor::app;
+    namespace platform = brindlemoor::platform;
+    const app::CommandLine commandLine = app::parseCommandLine(argc, argv, std::cout, std::cerr);
+    if (commandLine.exitStatus >= 0) {
+        return commandLine.exitStatus;
+    }
+    const app::Options& options = commandLine.options;
+    // Before any window: without its data the game cannot even show an error.
+    const platform::DataLookup data = platform::findDataFolder(platform::dataSearchFor(options.dataDir));
+    if (!data.found) {
+        std::cerr << platform::dataNotFoundMessage(data) << std::endl;
+        return 2;
+    }
+    platform::setDataDirectory(data.folder);
+    app::setCommandLineSettings(options.configFile, options.settings);
+    return app::runGame();
+}

@@ -25,6 +25,7 @@ void linkGameData(const TempDir& dir) {
 
 TEST(Startup, WithoutADisplayPrintsTheGlfwFailureAndExitsWith255WithoutWaiting) {
     TempDir dir;
+    linkGameData(dir);  // without it the game ends before the window, with status 2
     const auto started = std::chrono::steady_clock::now();
     const auto result = runCommand("cd '" + dir.path() + "' && env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 '" +
                                    BRINDLEMOOR_GAME_BINARY + "' </dev/null");

@@ -1,7 +1,9 @@
 #include "Outputs.h"
 
+#include "Icon.h"
 #include "Models.h"
 #include "ObjWriter.h"
+#include "PngWriter.h"
 #include "TgaWriter.h"
 #include "Textures.h"
 #include "WordList.h"
@@ -73,6 +75,9 @@ std::vector<OutputFile> outputFiles() {
              const std::string text = defaultWordList();
              return Bytes(text.begin(), text.end());
          }},
+
+        // Not read by the game: installed for desktops and menus.
+        {"Resources/icons/brindlemoor.png", [] { return pngBytes(iconPicture()); }},
     };
 }
 

@@ -1,0 +1,106 @@
+// Recordings of a session, for replays and bug reports: the seed, the
+// settings in force and every frame's time step and input events. A text
+// file, one item a line:
+//
+//   brindlemoor recording        the magic line
+//   version 1
+//   seed 1234
+//   setting width=1280           any number, in order; bytes outside
+//   ...                          printable ASCII, '%' and '=' as %XX
+//   frames
+//   frame 0 0.0166 2             number (0, 1, ...), time step, event count
+//   key 65 down A 1000.25        GLFW key, down|up, letter or -, game time
+//   focus lost 1000.5            the window lost or gained focus
+//   ...
+//   end 1234                     the frame count; missing when the game
+//                                that wrote it stopped before its end
+//
+// Doubles are written in the shortest form that reads back exactly.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <istream>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace brindlemoor::app {
+
+struct KeyEvent {
+    int key = 0;           // GLFW 3 key number (letters use 'A'..'Z'), or kFocusKey
+    bool pressed = false;  // down (true) or up (false); for kFocusKey: focus gained (true) or lost
+    char letter = 0;       // 'A'..'Z' the key types on the player's layout, or 0
+    double time = 0.0;     // seconds on the game clock
+};
+
+// The key number that carries a change of window focus.
+constexpr int kFocusKey = -2;
+
+struct RecordedFrame {
+    std::uint64_t number = 0;
+    double timeStep = 0.0;
+    std::vector<KeyEvent> events;
+};
+
+struct RecordingHeader {
+    std::uint64_t seed = 0;
+    std::vector<std::pair<std::string, std::string>> settings;  // key, value, in order
+};
+
+struct Recording {
+    RecordingHeader header;
+    std::vector<RecordedFrame> frames;
+    bool finished = false;  // the end line was there
+};
+
+// What a reader accepts; the writer refuses to write what would break them.
+namespace recording_limits {
+constexpr std::size_t kLineLength = 16384;
+constexpr std::size_t kSettings = 256;
+constexpr std::size_t kEventsPerFrame = 1024;
+constexpr std::size_t kFrames = 2'000'000;  // over nine hours at 60 frames a second
+constexpr std::size_t kEvents = 4'000'000;
+}  // namespace recording_limits
+
+// Writes a recording as the game is played: each frame is flushed as it is
+// written, so a crash keeps every frame before it.
+class RecordingWriter {
+public:
+    RecordingWriter() = default;
+    ~RecordingWriter();
+    RecordingWriter(const RecordingWriter&) = delete;
+    RecordingWriter& operator=(const RecordingWriter&) = delete;
+
+    // Creates the file and writes the header. On failure returns false with
+    // `error` saying why.
+    bool open(const std::string& path, const RecordingHeader& header, std::string& error);
+    // Appends the next frame; false (and nothing written) for an event or time
+    // step a reader would refuse, or when the file cannot be written.
+    bool writeFrame(double timeStep, const std::vector<KeyEvent>& events, std::string& error);
+    // Writes the end line and closes the file; the destructor does it when
+    // not done before.
+    bool finish();
+
+private:
+    struct Closer {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    std::unique_ptr<std::FILE, Closer> file_;
+    std::uint64_t frames_ = 0;
+    std::uint64_t events_ = 0;
+};
+
+struct RecordingRead {
+    bool ok = false;
+    Recording recording;
+    std::string error;  // when not ok: the reason, with the line number
+};
+
+RecordingRead readRecording(std::istream& in);
+
+// Reads a whole file; the error becomes "Cannot replay <path>: <reason>".
+RecordingRead readRecordingFile(const std::string& path);
+
+}  // namespace brindlemoor::app

@@ -1,0 +1,10 @@
+# The command line, the data lookup and recordings, without a window.
+brindlemoor_test(test_cli unit
+  cli/test_command_line.cpp
+  cli/test_data_lookup.cpp
+  cli/test_recording.cpp)
+
+# The game installed into a temporary prefix and started from there.
+brindlemoor_test(test_install gl cli/test_install.cpp)
+target_compile_definitions(test_install PRIVATE BRINDLEMOOR_BUILD_DIR="${PROJECT_BINARY_DIR}")
+add_dependencies(test_install brindlemoor)

@@ -1,0 +1,125 @@
+// The command line: options override config.txt's keys through its checks;
+// bad options end before anything else with one line, the usage and status 2.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+#include "TestFiles.h"
+#include "app/CommandLine.h"
+#include "app/Config.h"
+#include "app/GameState.h"
+
+namespace brindlemoor::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+app::CommandLine parse(std::vector<std::string> args, std::string* out = nullptr, std::string* err = nullptr) {
+    args.insert(args.begin(), "brindlemoor");
+    std::vector<const char*> argv;
+    for (const std::string& arg : args) argv.push_back(arg.c_str());
+    std::ostringstream outStream, errStream;
+    app::CommandLine line = app::parseCommandLine(static_cast<int>(argv.size()), argv.data(), outStream, errStream);
+    if (out != nullptr) *out = outStream.str();
+    if (err != nullptr) *err = errStream.str();
+    return line;
+}
+
+class CommandLine : public testing::Test {
+protected:
+    void SetUp() override {
+        app::gameState = app::GameState{};
+        app::addedSettings() = app::AddedSettings{};
+        writeFile(dir.file("config.txt"), "width=800\nlevellength=5\n");
+        writeFile(dir.file("words.txt"), "CAT\n");
+    }
+    void TearDown() override { app::setCommandLineSettings("", {}); }
+    // The lines readConfig prints in `dir` with these options.
+    Lines configWith(const std::vector<std::string>& args) {
+        ScopedWorkingDirectory inDir(dir.path());
+        const app::CommandLine line = parse(args);
+        EXPECT_EQ(line.exitStatus, -1);
+        app::setCommandLineSettings(line.options.configFile, line.options.settings);
+        return lines(captureStdout(app::readConfig));
+    }
+    TempDir dir;
+};
+
+TEST_F(CommandLine, OptionsComeAfterTheFileAndGoThroughItsChecks) {
+    const Lines file{"reading config file...", "setting width to 800", "setting level length to 5"};
+    const struct {
+        std::vector<std::string> args;
+        Lines printed;  // after the file's lines
+    } cases[] = {
+        {{}, {}},
+        {{"--size", "4000x0", "--length", "250"},
+         {"setting width to 1920", "setting height to 0", "setting level length to 99"}},
+        {{"--length", "3", "--length", "007"}, {"setting level length to 7"}},
+        {{"--shader", "cel", "--fullscreen", "--level", "", "--wordlist", "words.txt"},
+         {"setting fullscreen to on", "using cel (toon) shader", "setting levelpath to ", "setting wordpath to words.txt"}},
+        {{"--sound", "off", "--volume", "150", "--history", "off", "--words", "adaptive"},
+         {"setting sound to off", "setting volume to 100", "setting history to off", "setting words to adaptive"}},
+    };
+    for (const auto& c : cases) {
+        Lines expected = file;
+        expected.insert(expected.end(), c.printed.begin(), c.printed.end());
+        EXPECT_EQ(configWith(c.args), expected) << testing::PrintToString(c.args);
+    }
+    // What a recording keeps gives the same settings again.
+    configWith({"--size", "0x700", "--shader", "cel", "--level", "words.txt", "--volume", "5", "--sound", "off"});
+    const std::vector<app::Setting> inForce = app::settingsInForce();
+    app::gameState = app::GameState{};
+    app::addedSettings() = app::AddedSettings{};
+    captureStdout([&] { for (const app::Setting& s : inForce) app::applySetting(s.key, s.value); });
+    EXPECT_EQ(app::settingsInForce(), inForce);
+    EXPECT_EQ(app::gameState.height, 700);
+    EXPECT_EQ(app::addedSettings().volume, 5u);
+}
+
+TEST_F(CommandLine, ConfigFileComesFromTheOptionTheWorkingFolderOrXdgConfigHome) {
+    writeFile(dir.file("xdg/brindlemoor/config.txt"), "width=640\n");
+    writeFile(dir.file("other.txt"), "height=400\n");
+    setenv("XDG_CONFIG_HOME", dir.file("xdg").c_str(), 1);
+    EXPECT_EQ(configWith({}).at(1), "setting width to 800");
+    EXPECT_EQ(configWith({"--config", "other.txt"}).at(1), "setting height to 400");
+    std::remove(dir.file("config.txt").c_str());
+    EXPECT_EQ(configWith({}).at(1), "setting width to 640");
+    unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST_F(CommandLine, SessionOptionsAreKept) {
+    const app::CommandLine line = parse({"--seed", "18446744073709551615", "--record", "r.rec", "--stats"});
+    EXPECT_TRUE(line.options.seeded && line.options.stats && line.options.recordFile == "r.rec");
+    EXPECT_EQ(line.options.seed, 18446744073709551615ull);
+    EXPECT_FALSE(parse({}).options.seeded);
+}
+
+TEST_F(CommandLine, BadOptionsGetOneLineTheUsageAndStatusTwo) {
+    ScopedWorkingDirectory inDir(dir.path());
+    const std::vector<std::string> bad[] = {
+        {"--bogus"},          {"extra"},           {"--length"},           {"--length", "abc"},
+        {"--length", "-5"},   {"--size", "12x"},   {"--size", "x720"},     {"--shader", "Cel"},
+        {"--volume", "loud"}, {"--sound", "1"},    {"--level", "no.txt"},  {"--seed", "18446744073709551616"},
+        {"--data-dir", "."},  {"--replay", "config.txt", "--seed", "1"},  {"--config", "missing.txt"},
+    };
+    for (const auto& args : bad) {
+        std::string out, err;
+        EXPECT_EQ(parse(args, &out, &err).exitStatus, 2) << args[0];
+        const Lines printed = lines(err);
+        ASSERT_GE(printed.size(), 3u) << err;
+        EXPECT_EQ(printed[0].rfind("brindlemoor: ", 0), 0u) << err;
+        EXPECT_EQ(printed[2], "Usage: brindlemoor [OPTIONS]") << err;
+        EXPECT_EQ(out, "");
+    }
+}
+
+TEST_F(CommandLine, HelpAndVersionPrintAndEndWithStatusZero) {
+    std::string help, version;
+    EXPECT_TRUE(parse({"--help"}, &help).exitStatus == 0 && help.find("--seed N ") != std::string::npos) << help;
+    EXPECT_TRUE(parse({"--version"}, &version).exitStatus == 0 && version.rfind("brindlemoor ", 0) == 0) << version;
+}
+
+}  // namespace
+}  // namespace brindlemoor::test

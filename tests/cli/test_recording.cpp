@@ -1,0 +1,119 @@
+// Recordings read back exactly as written; a damaged, cut short or foreign
+// file gets one clear reason and never a crash.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <sstream>
+
+#include "TestFiles.h"
+#include "app/Recording.h"
+
+namespace brindlemoor::test {
+namespace {
+
+using app::KeyEvent;
+
+app::RecordingRead readText(const std::string& text) {
+    std::istringstream in(text);
+    return app::readRecording(in);
+}
+
+// Writes the frames and returns the file's text; `unfinished` gets the text a
+// crash before the end would have left.
+std::string write(const std::string& path, const app::Recording& recording, std::string* unfinished = nullptr) {
+    app::RecordingWriter writer;
+    std::string error;
+    EXPECT_TRUE(writer.open(path, recording.header, error)) << error;
+    for (const app::RecordedFrame& frame : recording.frames) {
+        EXPECT_TRUE(writer.writeFrame(frame.timeStep, frame.events, error)) << error;
+    }
+    if (unfinished != nullptr) *unfinished = readFile(path);
+    writer.finish();
+    return readFile(path);
+}
+
+std::string writeSample(const TempDir& dir, std::string* unfinished = nullptr) {
+    app::Recording sample;
+    sample.header = {18446744073709551615ull, {{"width", "1280"}, {"level", "my level=%\n\x01\xff"}}};
+    sample.frames = {{0, 1.0 / 60.0, {}},
+                     {1, 0.1 + 0.2, {{'A', true, 'Q', 1000.125}, {265, true, 0, 1e-300}, {app::kFocusKey, false, 0, -0.0}}},
+                     {2, std::numeric_limits<double>::denorm_min(), {{'A', false, 'Q', 1.0 / 3.0}, {app::kFocusKey, true, 0, 2.0}, {-1, true, 0, 5.0}}}};
+    return write(dir.file("game.rec"), sample, unfinished);
+}
+
+// Doubles are written in their shortest exact form, so the same text again
+// means the same values.
+TEST(Recording, ReadsBackExactlyWhatWasWrittenAndWhatACrashLeft) {
+    TempDir dir;
+    std::string unfinished;
+    const std::string text = writeSample(dir, &unfinished);
+    const app::RecordingRead read = app::readRecordingFile(dir.file("game.rec"));
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_TRUE(read.recording.finished);
+    EXPECT_EQ(read.recording.header.settings[1].second, "my level=%\n\x01\xff");
+    EXPECT_EQ(read.recording.frames[2].timeStep, std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(write(dir.file("again.rec"), read.recording), text);
+    const app::RecordingRead crashed = readText(unfinished);
+    EXPECT_TRUE(crashed.ok && !crashed.recording.finished && crashed.recording.frames.size() == 3) << crashed.error;
+}
+
+TEST(Recording, DamagedFilesGetOneClearReason) {
+    TempDir dir;
+    const std::string good = writeSample(dir);
+    auto replaced = [&good](const std::string& from, const std::string& to) {
+        std::string text = good;
+        return text.replace(text.find(from), from.size(), to);
+    };
+    const struct {
+        std::string text;
+        std::string error;
+    } cases[] = {
+        {"", "the file is empty"},
+        {"\x89PNG\r\n\x1a\n", "not a Brindlemoor recording"},
+        {std::string(100000, 'x'), "not a Brindlemoor recording"},
+        {replaced("version 1", "version 2"), "line 2: written by a newer game (recording version 2"},
+        {replaced("my level", "%4"), "line 5: a setting with a broken %XX escape"},
+        {good.substr(0, good.size() - 1), "line 16: the file is cut short in the middle of a line"},
+        {good.substr(0, good.find("key 65 up")), "line 13: the file ends where an event should be"},
+        {replaced("frame 1", "frame 2"), "line 8: frame 2 where frame 1 should be"},
+        {replaced("frame 0 0.016666666666666666", "frame 0 nan"), "line 7: a time step"},
+        {replaced("1 0.30000000000000004 3", "1 0.30000000000000004 5000"), "line 8: more than 1024 events"},
+        {replaced("down Q", "down q"), "line 9: an event with a letter other than A to Z"},
+        {replaced("key 265", "key 999"), "line 10: an event with a key number outside GLFW's"},
+        {replaced("end 3", "end 4"), "line 16: the end line counts 4 frames, the file holds 3"},
+        {good + "frame 3 0 0\n", "line 17: more after the end line"},
+        {replaced("width=1280", std::string(20000, 'w')), "line 4: a line longer than 16384 bytes"},
+    };
+    for (const auto& c : cases) {
+        const app::RecordingRead read = readText(c.text);
+        EXPECT_FALSE(read.ok) << c.error;
+        EXPECT_EQ(read.error.rfind(c.error, 0), 0u) << read.error;
+    }
+    EXPECT_EQ(app::readRecordingFile(dir.file("none.rec")).error,
+              "Cannot replay " + dir.file("none.rec") + ": No such file or directory");
+    // Cut anywhere, the file either reads up to a whole frame or is refused.
+    for (std::size_t size = 0; size < good.size(); ++size) {
+        const app::RecordingRead read = readText(good.substr(0, size));
+        EXPECT_EQ(read.ok, read.error.empty()) << size;
+        EXPECT_FALSE(read.ok && read.recording.finished) << size;
+    }
+}
+
+TEST(Recording, TheWriterRefusesWhatNoReaderWouldTake) {
+    TempDir dir;
+    app::RecordingWriter writer;
+    std::string error;
+    EXPECT_FALSE(writer.open(dir.file("no/such/folder.rec"), {}, error));
+    EXPECT_EQ(error, "No such file or directory");
+    ASSERT_TRUE(writer.open(dir.file("game.rec"), {}, error));
+    EXPECT_FALSE(writer.writeFrame(-0.5, {}, error));
+    EXPECT_FALSE(writer.writeFrame(0.1, {{'A', true, 'a', 0.0}}, error));
+    EXPECT_FALSE(writer.writeFrame(0.1, std::vector<KeyEvent>(1025), error));
+    EXPECT_TRUE(writer.writeFrame(0.1, {}, error));
+    writer.finish();
+    const app::RecordingRead read = app::readRecordingFile(dir.file("game.rec"));
+    EXPECT_TRUE(read.ok && read.recording.frames.size() == 1) << read.error;
+}
+
+}  // namespace
+}  // namespace brindlemoor::test
