@@ -200,8 +200,11 @@ void runFramePass(FrameLoop& loop) {
     GameState& game = gameState;
     const platform::InputFrame input = platform::takeInput();
     const double now = platform::getTime();
-    const double dt = now - loop.previousTime;
+    const double dt = loop.recordedStep ? *loop.recordedStep : now - loop.previousTime;
     loop.previousTime = now;
+    if (loop.onInput) {
+        loop.onInput(dt, input);
+    }
     countFrame(loop, dt);
     updatePause(input);
     const float dtf = motionStep(loop, dt);

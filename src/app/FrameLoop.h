@@ -2,6 +2,10 @@
 // drawing and the developer keys.
 #pragma once
 
+#include <functional>
+#include <optional>
+
+#include "platform/KeyLatch.h"
 #include "render/ScenePass.h"
 
 namespace brindlemoor::app {
@@ -12,6 +16,11 @@ struct FrameLoop {
     double fpsTime = 0.0;
     int fpsFrames = 0;
     double sleptBefore = 0.0;  // the platform's slept seconds when the previous frame began
+    // A replay gives each frame the time step it was recorded with; otherwise
+    // the step is measured on the clock.
+    std::optional<double> recordedStep;
+    // Sees every frame's time step and input (a recording writes them down).
+    std::function<void(double step, const platform::InputFrame& input)> onInput;
 };
 
 // No frame moves the player or a walk by more than this much time: a stalled

@@ -7,6 +7,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "app/Fatal.h"
+#include "app/GameSeed.h"
 #include "app/GameState.h"
 #include "gameplay/MovementState.h"
 #include "gameplay/WordState.h"
@@ -23,9 +24,14 @@ namespace brindlemoor::app {
 
 namespace {
 
-// The seed of a game's random generator: the calendar time, as the game has
-// always been seeded.
-unsigned int gameSeed() { return static_cast<unsigned int>(std::time(nullptr)); }
+// The seed of one use of this game's random generator: from the session's
+// seed and the game's number when the session has one, else the calendar time
+// as the game has always been seeded.
+unsigned int seedFor(SeedUse use) {
+    const GameState& game = gameState;
+    return game.seeded ? gameSeed(game.sessionSeed, game.gamesStarted, use)
+                       : static_cast<unsigned int>(std::time(nullptr));
+}
 
 // Builds the scene program of the configured mode and, in shadow mode, the
 // shadow map; a shader that cannot be built ends the game.
@@ -59,7 +65,7 @@ void setUpNewGame() {
         game.player->prepareShadow(game.shadowMap->depthProgram());
     }
     game.level = std::make_unique<level::Level>(game.sceneProgram.get(),
-                                                level::LevelSettings{game.levelPath, game.levelLength, gameSeed()});
+                                                level::LevelSettings{game.levelPath, game.levelLength, seedFor(SeedUse::Level)});
     if (game.shadowMap) {
         game.level->prepareObjectsForShadows(game.shadowMap->depthProgram());
     }
@@ -77,12 +83,13 @@ void setUpNewGame() {
     glDepthFunc(GL_LESS);
     glEnable(GL_CULL_FACE);
 
-    std::srand(gameSeed());
+    std::srand(seedFor(SeedUse::Words));
     gameplay::readWordList(game.wordListPath);
     game.level->showWord(gameplay::chooseWord());
     std::cout << "finished setting up a new game!" << std::endl;
     std::cout << "CurrentObjects for Collision: ";
     gameplay::resetMovement();
+    game.gamesStarted += 1;
 }
 
 void endGame() {

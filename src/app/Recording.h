@@ -26,17 +26,14 @@
 #include <utility>
 #include <vector>
 
+#include "platform/KeyLatch.h"
+
 namespace brindlemoor::app {
 
-struct KeyEvent {
-    int key = 0;           // GLFW 3 key number (letters use 'A'..'Z'), or kFocusKey
-    bool pressed = false;  // down (true) or up (false); for kFocusKey: focus gained (true) or lost
-    char letter = 0;       // 'A'..'Z' the key types on the player's layout, or 0
-    double time = 0.0;     // seconds on the game clock
-};
-
-// The key number that carries a change of window focus.
-constexpr int kFocusKey = -2;
+// A frame's events as the window layer gathers them (a focus change is the
+// key number kFocusKey, `pressed` true when the window gained the focus).
+using KeyEvent = platform::KeyEvent;
+constexpr int kFocusKey = platform::key::Focus;
 
 struct RecordedFrame {
     std::uint64_t number = 0;

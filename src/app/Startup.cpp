@@ -2,12 +2,20 @@
 
 #include <iostream>
 
+#include <ctime>
+#include <utility>
+#include <vector>
+
+#include "app/CommandLine.h"
 #include "app/Config.h"
 #include "app/Fatal.h"
 #include "app/FrameLoop.h"
 #include "app/GameState.h"
 #include "app/NewGame.h"
+#include "app/Recording.h"
 #include "platform/Gl.h"
+#include "platform/Input.h"
+#include "platform/ScriptedInput.h"
 #include "platform/Window.h"
 
 namespace brindlemoor::app {
@@ -69,15 +77,93 @@ void openGameWindow(bool visible) {
     replaceEntryPoint(glGenerateMipmap, "glGenerateMipmap");
 }
 
-int runGame() {
-    readConfig();
-    openGameWindow();
-    FrameLoop loop;
+namespace {
+
+// The frames of a recording, one after the other, each with its time step and
+// its input, as fast as they draw; sleeps take no time.
+void replayFrames(const Recording& recording, FrameLoop& loop) {
+    platform::ManualClock clock(platform::getTime());
+    platform::ScriptedKeyboard keyboard;
+    platform::setClock(&clock);
+    platform::setKeyboard(&keyboard);
     beginFrameLoop(loop);
     setUpNewGame();
-    while (loop.running) {
+    for (const RecordedFrame& frame : recording.frames) {
+        if (!loop.running) {
+            break;
+        }
+        for (const platform::KeyEvent& event : frame.events) {
+            keyboard.replay(event);
+        }
+        clock.advance(frame.timeStep);
+        loop.recordedStep = frame.timeStep;
         runFramePass(loop);
     }
+    if (loop.running && !recording.finished) {
+        std::cout << "The recording ends here: the game that made it stopped before its end" << std::endl;
+    }
+    platform::setClock(nullptr);
+    platform::setKeyboard(nullptr);
+}
+
+}  // namespace
+
+int runGame(const Options& options) {
+    GameState& game = gameState;
+    Recording replay;
+    if (!options.replayFile.empty()) {
+        RecordingRead read = readRecordingFile(options.replayFile);
+        if (!read.ok) {
+            std::cout << read.error << std::endl;
+            return 2;
+        }
+        replay = std::move(read.recording);
+        // The recorded session's settings in place of config.txt and options.
+        for (const auto& [key, value] : replay.header.settings) {
+            applySetting(key, value);
+        }
+        game.seeded = true;
+        game.sessionSeed = replay.header.seed;
+    } else {
+        readConfig();
+        game.seeded = options.seeded || !options.recordFile.empty();
+        game.sessionSeed = options.seeded ? options.seed : static_cast<std::uint64_t>(std::time(nullptr));
+    }
+
+    RecordingWriter recorder;
+    FrameLoop loop;
+    if (!options.recordFile.empty()) {
+        std::string error;
+        std::vector<std::pair<std::string, std::string>> settings;
+        for (const Setting& setting : settingsInForce()) {
+            settings.emplace_back(setting.key, setting.value);
+        }
+        if (!recorder.open(options.recordFile, RecordingHeader{game.sessionSeed, settings}, error)) {
+            std::cout << "Cannot record " << options.recordFile << ": " << error << std::endl;
+            return 2;
+        }
+        // A recording that cannot be written on says so once; the game goes on.
+        loop.onInput = [&recorder, &options, writing = true](double step,
+                                                             const platform::InputFrame& input) mutable {
+            std::string error;
+            if (writing && !recorder.writeFrame(step, input.events, error)) {
+                std::cout << "Recording stopped: " << options.recordFile << ": " << error << std::endl;
+                writing = false;
+            }
+        };
+    }
+
+    openGameWindow();
+    if (!options.replayFile.empty()) {
+        replayFrames(replay, loop);
+    } else {
+        beginFrameLoop(loop);
+        setUpNewGame();
+        while (loop.running) {
+            runFramePass(loop);
+        }
+    }
+    recorder.finish();
     endGame();
     platform::terminate();
     return 0;

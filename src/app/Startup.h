@@ -4,9 +4,12 @@
 
 namespace brindlemoor::app {
 
-// Runs the game; returns 0 after a normal end. Start-up failures end the
-// process with status -1 instead.
-int runGame();
+struct Options;
+
+// Runs the game as the command line asks (a normal session, one recorded, or
+// a replay); returns 0 after a normal end and 2 when a recording cannot be
+// written or read. Start-up failures end the process with status -1 instead.
+int runGame(const Options& options);
 
 // Opens the window and its OpenGL 3.3 core context as the configuration asks
 // and loads the GL entry points; a failure is fatal.

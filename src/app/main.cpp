@@ -23,5 +23,5 @@ int main(int argc, char** argv) {
     }
     platform::setDataDirectory(data.folder);
     app::setCommandLineSettings(options.configFile, options.settings);
-    return app::runGame();
+    return app::runGame(options);
 }

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "platform/DataPaths.h"
 #include "platform/TextLines.h"
 
 namespace brindlemoor::gameplay {
@@ -60,8 +61,10 @@ WordLines readWordLines(std::istream& in) {
 }
 
 void readWordList(const std::string& path) {
+    // A player's list is found from the folder the game was started in; the
+    // game's own lists, such as the default one, in its data folder.
     std::ifstream file;
-    if (!platform::openTextFile(file, path)) {
+    if (!platform::openTextFile(file, path) && !platform::openTextFile(file, platform::dataPath(path))) {
         useBuiltInWords();
         return;
     }

@@ -17,6 +17,16 @@ void ScriptedKeyboard::tap(int key) {
 
 void ScriptedKeyboard::focus(bool gained) { latch_.focus(gained, getTime()); }
 
+void ScriptedKeyboard::replay(const KeyEvent& event) {
+    if (event.key == key::Focus) {
+        latch_.focus(event.pressed, event.time);
+    } else if (event.pressed) {
+        latch_.press(event.key, event.letter, event.time);
+    } else {
+        latch_.release(event.key, event.time);
+    }
+}
+
 void ScriptedKeyboard::releaseAll() {
     for (int key = 0; key < key::Count; ++key) {
         release(key);

@@ -18,6 +18,8 @@ public:
     void tap(int key);      // pressed and released before the next frame: seen once
     void focus(bool gained);
     void releaseAll();
+    // An event as a recording kept it, at its own time.
+    void replay(const KeyEvent& event);
 
 private:
     KeyLatch latch_;

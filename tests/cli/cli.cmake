@@ -8,3 +8,5 @@ brindlemoor_test(test_cli unit
 brindlemoor_test(test_install gl cli/test_install.cpp)
 target_compile_definitions(test_install PRIVATE BRINDLEMOOR_BUILD_DIR="${PROJECT_BINARY_DIR}")
 add_dependencies(test_install brindlemoor)
+brindlemoor_test(test_replay gl cli/test_replay.cpp)
+add_dependencies(test_replay brindlemoor)

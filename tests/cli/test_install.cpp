@@ -69,7 +69,7 @@ TEST_F(Install, TheDebianPackageHoldsTheSameFilesAndNamesTheLibrariesTheGameRuns
 }
 
 // Needs every open of the game's own files to go through platform::dataPath.
-TEST_F(Install, DISABLED_TheInstalledGameStartsFromAnEmptyFolderAndEndsOnEscape) {
+TEST_F(Install, TheInstalledGameStartsFromAnEmptyFolderAndEndsOnEscape) {
     if (std::getenv("DISPLAY") == nullptr) {
         GTEST_SKIP() << "needs a display";
     }
