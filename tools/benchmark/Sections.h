@@ -18,5 +18,6 @@ std::vector<Row> pieceSection(const Settings& settings);
 std::vector<Row> setUpSection(const Settings& settings);
 std::vector<Row> frameSection(const Settings& settings);
 std::vector<Row> baselineSection(const Settings& settings);
+std::vector<Row> historySection(const Settings& settings);
 
 }  // namespace brindlemoor::bench

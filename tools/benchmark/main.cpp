@@ -38,7 +38,8 @@ int main(int argc, char** argv) {
     }
     std::vector<bench::Row> rows;
     // Memory first, so that the peak is the 99-block game's own.
-    for (auto section : {bench::memorySection, bench::pieceSection, bench::setUpSection, bench::frameSection, bench::baselineSection}) {
+    for (auto section : {bench::memorySection, bench::pieceSection, bench::setUpSection, bench::frameSection, bench::baselineSection,
+                         bench::historySection}) {
         const auto part = section(settings);
         rows.insert(rows.end(), part.begin(), part.end());
         std::cerr << "." << std::flush;

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "stats/GameStatsText.h"
+#include "stats/TypingStats.h"
+
+using namespace brindlemoor::stats;
+
+TEST(TypingStats, ScriptedGameGivesTheHandComputedFigures) {
+    TypingStats stats;
+    stats.wordShown("CAT");
+    stats.letterTyped(10.0, 'C', 'C');
+    stats.letterTyped(10.3, 'A', 'S');  // a mistake: the word starts over
+    stats.letterTyped(10.8, 'C', 'C');  // after a mistake: not timed
+    stats.letterTyped(11.0, 'A', 'A');  // A timed 0.2 s
+    stats.paused(11.1);
+    stats.resumed(13.1);
+    stats.letterTyped(13.4, 'T', 'T');  // T timed 0.4 s: the pause is left out
+    stats.wordCompleted(13.4);          // 3.4 s less the pause: 1.4 s
+    stats.boardBumped();
+    stats.paused(15.0);                 // between words: changes nothing
+    stats.resumed(19.0);
+    stats.wordShown("DOG");
+    stats.letterTyped(20.0, 'D', 'D');
+    stats.letterTyped(20.25, 'O', 'O');
+    stats.letterTyped(20.5, 'G', 'G');
+    stats.wordCompleted(20.5);          // 0.5 s
+    stats.wordShown("EEL");             // left after two letters: counts 0.5 s
+    stats.letterTyped(30.0, 'E', 'E');
+    stats.letterTyped(30.5, 'E', 'E');
+
+    const GameStats game = stats.finish(2, 5);
+    // 2.4 s of typing; 6 letters of completed words, 10 typed, 9 correct.
+    EXPECT_NEAR(game.typingSeconds, 2.4, 1e-9);
+    EXPECT_NEAR(game.wpm, 6 / 5.0 * 60 / 2.4, 1e-9);
+    EXPECT_NEAR(game.rawWpm, 10 / 5.0 * 60 / 2.4, 1e-9);
+    EXPECT_DOUBLE_EQ(game.accuracy, 90.0);
+    EXPECT_EQ(game.boardsBumped, 1);
+    struct Row {
+        char letter;
+        int expected, mistyped, timed;
+        double meanTime;
+    };
+    for (const Row& row : {Row{'A', 2, 1, 1, 0.2}, Row{'C', 2, 0, 0, 0.0}, Row{'T', 1, 0, 1, 0.4},
+                           Row{'D', 1, 0, 0, 0.0}, Row{'O', 1, 0, 1, 0.25}, Row{'E', 2, 0, 1, 0.5}}) {
+        const LetterStats& letter = game.letters[row.letter - 'A'];
+        EXPECT_EQ(letter.expected, row.expected) << row.letter;
+        EXPECT_EQ(letter.mistyped, row.mistyped) << row.letter;
+        EXPECT_EQ(letter.timedCount, row.timed) << row.letter;
+        EXPECT_NEAR(letter.meanTime(), row.meanTime, 1e-9) << row.letter;
+    }
+    EXPECT_EQ(game.letters['A' - 'A'].typedInstead['S' - 'A'], 1);
+    ASSERT_EQ(game.mistypedWords.size(), 1u);
+    EXPECT_EQ(game.mistypedWords[0].word, "CAT");
+    EXPECT_EQ(game.mistypedWords[0].mistakes, 1);
+
+    EXPECT_EQ(boardLine(game), "30 wpm 90%");
+    EXPECT_EQ(gameStatsLine(game),
+              "Game stats: 30.0 wpm, raw 50.0 wpm, accuracy 90.0%, letters 10, mistakes 1, words 2, "
+              "typing time 2.4 s, boards bumped 1, score 2, level length 5");
+}
+
+TEST(TypingStats, BoardLineShowsOneHundredPerCentOnlyWithoutMistakes) {
+    GameStats game;
+    for (const auto& [wpm, accuracy, line] : {std::tuple{61.6, 99.95, "62 wpm 99%"}, std::tuple{0.0, 100.0, "0 wpm 100%"}}) {
+        game.wpm = wpm;
+        game.accuracy = accuracy;
+        EXPECT_EQ(boardLine(game), line);
+    }
+}
