@@ -6,6 +6,7 @@
 #include "app/Camera.h"
 #include "app/GameState.h"
 #include "app/NewGame.h"
+#include "app/Statistics.h"
 #include "gameplay/CameraFollow.h"
 #include "gameplay/MovementState.h"
 #include "level/Level.h"
@@ -61,6 +62,7 @@ bool reactToCollision() {
             if (game.level) {
                 game.level->score -= 1;
             }
+            boardBumped();
             platform::sleep(1.0);
             break;
         }

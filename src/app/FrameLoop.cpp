@@ -10,6 +10,7 @@
 #include "app/DeveloperToggles.h"
 #include "app/FrameStages.h"
 #include "app/GameState.h"
+#include "app/Statistics.h"
 #include "gameplay/MovementState.h"
 #include "gameplay/WordState.h"
 #include "gl/GlError.h"
@@ -58,16 +59,26 @@ float motionStep(FrameLoop& loop, double dt) {
 }
 
 // F1 or the Pause key toggles the pause; losing the window's focus pauses.
-void updatePause(const platform::InputFrame& input) {
+void updatePause(const platform::InputFrame& input, double now) {
     GameState& game = gameState;
-    const bool toggle = input.pressed[platform::key::F1] || input.pressed[platform::key::Pause];
-    const bool lostFocus = input.focusChange() < 0;
-    if (!(toggle || (lostFocus && !game.paused))) {
+    bool toggle = false;
+    bool lostFocus = false;
+    double when = now;  // the time of the key or focus event, as a replay has it
+    for (const platform::KeyEvent& event : input.events) {
+        if (event.pressed && (event.key == platform::key::F1 || event.key == platform::key::Pause)) {
+            toggle = true;
+            when = event.time;
+        } else if (event.key == platform::key::Focus && !event.pressed && !game.paused) {
+            lostFocus = true;
+            when = event.time;
+        }
+    }
+    if (!toggle && !lostFocus) {
         return;
     }
     game.paused = !game.paused;
+    pauseChanged(when, game.paused);
     std::cout << (game.paused ? "Paused" : "Resumed") << std::endl;
-    platform::setWindowTitle(game.paused ? "Brindlemoor (paused: F1 or Pause goes on)" : "Brindlemoor");
 }
 
 void movePlayerAndCamera(const glm::vec3& v) {
@@ -116,26 +127,52 @@ void moveByKeys(const platform::InputFrame& input, float dtf) {
     }
 }
 
+// The word's next letter, or 0 past its end.
+char expectedLetter() {
+    const gameplay::WordState& words = gameplay::wordState;
+    const auto next = static_cast<std::size_t>(words.typedCount);
+    return next < words.currentWord.size() ? words.currentWord[next] : 0;
+}
+
+// One letter typed, at the time its key went down.
+void typeLetter(char c, double time) {
+    GameState& game = gameState;
+    const char expected = expectedLetter();
+    const gameplay::LetterResult result = gameplay::typeLetterResult(c);
+    const bool completed = result == gameplay::LetterResult::Completed;
+    if (!game.newGamePending) {
+        letterTyped(time, expected, c, completed);
+    }
+    if (result == gameplay::LetterResult::Wrong) {
+        game.mistakeFlash = kMistakeFlash;
+    }
+    if (!completed) {
+        return;
+    }
+    game.mistakeFlash = 0.0;
+    std::cout << "flip blackboard" << std::endl;
+    game.walking = true;
+    if (game.newGamePending || !game.level) {
+        return;
+    }
+    if (game.level->nextBlackboard(gameplay::chooseWord())) {
+        std::cout << "setting up a new game" << std::endl;
+        game.newGamePending = true;
+        finishGameStatistics();
+    } else {
+        wordShown(gameplay::wordState.currentWord);
+    }
+}
+
 // Every letter pressed since the last frame, in the order pressed.
 void typeLetters(const platform::InputFrame& input) {
-    GameState& game = gameState;
-    for (char letter : input.letters()) {
-        gameplay::pressLetter(letter);
-    }
-    for (char c = gameplay::pollLetter(); c != '#'; c = gameplay::pollLetter()) {
-        const gameplay::LetterResult result = gameplay::typeLetterResult(c);
-        if (result == gameplay::LetterResult::Wrong) {
-            game.mistakeFlash = kMistakeFlash;
-        }
-        if (result != gameplay::LetterResult::Completed) {
+    for (const platform::KeyEvent& event : input.events) {
+        if (!event.pressed || event.letter == 0) {
             continue;
         }
-        game.mistakeFlash = 0.0;
-        std::cout << "flip blackboard" << std::endl;
-        game.walking = true;
-        if (!game.newGamePending && game.level && game.level->nextBlackboard(gameplay::chooseWord())) {
-            std::cout << "setting up a new game" << std::endl;
-            game.newGamePending = true;
+        gameplay::pressLetter(event.letter);
+        for (char c = gameplay::pollLetter(); c != '#'; c = gameplay::pollLetter()) {
+            typeLetter(c, event.time);
         }
     }
 }
@@ -206,7 +243,7 @@ void runFramePass(FrameLoop& loop) {
         loop.onInput(dt, input);
     }
     countFrame(loop, dt);
-    updatePause(input);
+    updatePause(input, now);
     const float dtf = motionStep(loop, dt);
 
     if (!game.paused) {

@@ -9,6 +9,7 @@
 #include "app/Fatal.h"
 #include "app/GameSeed.h"
 #include "app/GameState.h"
+#include "app/Statistics.h"
 #include "gameplay/MovementState.h"
 #include "gameplay/WordState.h"
 #include "gl/ShaderProgram.h"
@@ -85,7 +86,9 @@ void setUpNewGame() {
 
     std::srand(seedFor(SeedUse::Words));
     gameplay::readWordList(game.wordListPath);
+    startGameStatistics();
     game.level->showWord(gameplay::chooseWord());
+    wordShown(gameplay::wordState.currentWord);
     std::cout << "finished setting up a new game!" << std::endl;
     std::cout << "CurrentObjects for Collision: ";
     gameplay::resetMovement();

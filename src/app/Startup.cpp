@@ -13,6 +13,7 @@
 #include "app/GameState.h"
 #include "app/NewGame.h"
 #include "app/Recording.h"
+#include "app/Statistics.h"
 #include "platform/Gl.h"
 #include "platform/Input.h"
 #include "platform/ScriptedInput.h"
@@ -122,6 +123,12 @@ int runGame(const Options& options) {
         for (const auto& [key, value] : replay.header.settings) {
             applySetting(key, value);
         }
+        addedSettings().history = "off";  // a game played again is not a new game of the player's
+        // Then what the command line asks for; it cannot change the game
+        // (the options that would are refused with --replay).
+        for (const Setting& setting : options.settings) {
+            applySetting(setting.key, setting.value);
+        }
         game.seeded = true;
         game.sessionSeed = replay.header.seed;
     } else {
@@ -129,6 +136,11 @@ int runGame(const Options& options) {
         game.seeded = options.seeded || !options.recordFile.empty();
         game.sessionSeed = options.seeded ? options.seed : static_cast<std::uint64_t>(std::time(nullptr));
     }
+
+    if (options.stats) {
+        return printHistoryReport();  // no window, no display needed
+    }
+    openHistory();
 
     RecordingWriter recorder;
     FrameLoop loop;

@@ -14,6 +14,11 @@ WordState wordState;
 
 namespace {
 
+WordChooser& chooser() {
+    static WordChooser rule;
+    return rule;
+}
+
 void useBuiltInWords() {
     std::cout << "Cannot open specified wordlist file. Creating a simple one" << std::endl;
     wordState.wordList = {"DOG", "CAT", "EEL", "BEE", "ANT"};
@@ -82,17 +87,24 @@ void readWordList(const std::string& path) {
     wordState.wordList = std::move(read.words);
 }
 
+void setWordChooser(WordChooser rule) { chooser() = std::move(rule); }
+
 std::string chooseWord() {
     const std::vector<std::string>& words = wordState.wordList;
     if (words.empty()) {
         setWord("DEFAULT");
         return "DEFAULT";
     }
-    std::size_t index = static_cast<unsigned>(std::rand()) % words.size();
-    // Step on to the next different word so the board never repeats itself;
-    // past the last entry comes the first. A list of one word always repeats.
-    for (std::size_t steps = 0; steps < words.size() && words[index] == wordState.lastWord; ++steps) {
-        index = (index + 1) % words.size();
+    std::size_t index = 0;
+    if (chooser()) {
+        index = chooser()(words, wordState.lastWord) % words.size();
+    } else {
+        index = static_cast<unsigned>(std::rand()) % words.size();
+        // Step on to the next different word so the board never repeats itself;
+        // past the last entry comes the first. A list of one word always repeats.
+        for (std::size_t steps = 0; steps < words.size() && words[index] == wordState.lastWord; ++steps) {
+            index = (index + 1) % words.size();
+        }
     }
     // The list would have to exceed two billion words to leave the int range.
     wordState.lastWordIndex = static_cast<int>(index);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <istream>
 #include <string>
 #include <vector>
@@ -33,6 +34,11 @@ WordLines readWordLines(std::istream& in);
 // cannot be opened, or when it holds lines but no word), saying how many
 // lines were left out.
 void readWordList(const std::string& path);
+
+// A rule that picks the index of the next word from the list and the word
+// chosen last (the adaptive practice); without one the choice is at random.
+using WordChooser = std::function<std::size_t(const std::vector<std::string>& words, const std::string& lastWord)>;
+void setWordChooser(WordChooser chooser);
 
 // Picks a word at random (never the word chosen last, when the list has
 // another), makes it the current word and returns it; "DEFAULT" when the list

@@ -70,6 +70,7 @@ void Level::generateRandomLevel(int length) {
 }
 
 void Level::buildCorridor(const std::vector<std::string>& codes) {
+    blockCount = static_cast<int>(codes.size());
     for (auto* text : {&evenText, &oddText}) {
         *text = std::make_unique<scene::Text3D>(shader);
         (*text)->buildMesh("text", 1.0f, 0.0f, 0.0f);
@@ -132,7 +133,7 @@ void Level::setTextureFilter(int mode) {
     for (const auto& piece : endPieces) {
         apply(*piece);
     }
-    for (const auto* text : {evenText.get(), oddText.get()}) {
+    for (const auto* text : {evenText.get(), oddText.get(), statisticsText.get()}) {
         if (text != nullptr) {
             apply(*text);
         }

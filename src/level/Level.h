@@ -67,6 +67,9 @@ public:
     // Words on the boards
     void showWord(const std::string& text);
     bool nextBlackboard(const std::string& word);
+    // A second line under the score on the final board (the game's speed and
+    // accuracy).
+    void showStatistics(const std::string& text);
 
     // The objects' placements, in list order, for collision.
     const scene::PlacementList& placements() const { return placements_; }
@@ -81,9 +84,11 @@ public:
     int levelLength = 0;
     int lightIndex = -1;
     int score = 0;
+    int blockCount = 0;  // blocks of the layout built, corners and stairs included
     std::vector<scene::Blackboard*> blackboards;  // owned by `objects`
     std::unique_ptr<scene::Text3D> evenText;
     std::unique_ptr<scene::Text3D> oddText;
+    std::unique_ptr<scene::Text3D> statisticsText;  // under the score, once the last word is typed
     // The closed stretches behind the start and after the last block, drawn
     // and shadowed like the pieces but not among the objects.
     std::vector<std::unique_ptr<scene::SceneObject>> endPieces;

@@ -9,6 +9,11 @@
 
 namespace brindlemoor::level {
 
+namespace {
+// The statistics line stands this far below the score's middle line.
+constexpr float kStatisticsLineDrop = 1.6f;
+}  // namespace
+
 void Level::showWord(const std::string& text) {
     if (currentBlackboard < 0 || currentBlackboard >= static_cast<int>(blackboards.size())) {
         return;  // past the final board there is nothing to write on
@@ -17,6 +22,19 @@ void Level::showWord(const std::string& text) {
     scene::Text3D* chalk = currentBlackboard % 2 == 0 ? evenText.get() : oddText.get();
     chalk->setText(text);
     chalk->placeOn(board);
+}
+
+void Level::showStatistics(const std::string& text) {
+    if (blackboards.empty()) {
+        return;
+    }
+    // Made when first needed and silently: it is not one of the level's
+    // objects or texts, and the level's messages stay as they are.
+    if (!statisticsText) {
+        statisticsText = std::make_unique<scene::Text3D>(shader, scene::ImportReport::Silent);
+    }
+    statisticsText->setText(text);
+    statisticsText->placeOn(*blackboards.back(), kStatisticsLineDrop);
 }
 
 bool Level::nextBlackboard(const std::string& word) {

@@ -49,7 +49,7 @@ void Level::drawObjects(const DrawSettings& settings) {
     }
     // The chalk texts get their normal map in both modes, and no outline.
     scene::Text3D* inPlay = currentBlackboard % 2 == 0 ? evenText.get() : oddText.get();
-    for (scene::Text3D* text : {evenText.get(), oddText.get()}) {
+    for (scene::Text3D* text : {evenText.get(), oddText.get(), statisticsText.get()}) {
         if (text == nullptr) {
             continue;
         }

@@ -15,8 +15,8 @@ namespace {
 void reportGlError(const std::string& label) { gl::reportGlError(" in Text3D @ " + label); }
 }  // namespace
 
-Text3D::Text3D(const gl::ShaderProgram* program_)
-    : SceneObject(TypeCode::Text, program_) {
+Text3D::Text3D(const gl::ShaderProgram* program_, ImportReport report)
+    : SceneObject(TypeCode::Text, program_, report) {
 }
 
 void Text3D::setText(std::string text) {
@@ -47,12 +47,12 @@ void Text3D::buildMesh(const char* text, float size, float x, float y) {
     textMesh_.finish();
 }
 
-void Text3D::placeOn(const Placement& board) {
+void Text3D::placeOn(const Placement& board, float lowered) {
     // An empty text has no quads to show; placing it as one letter wide keeps
     // the matrix finite instead of dividing by zero.
     const float w = textWidth_ > 0.0f ? textWidth_ : 1.0f;
     modelMatrix = board.modelMatrix;
-    modelMatrix = glm::translate(modelMatrix, glm::vec3(0.0f, 2.2f, 0.22f));
+    modelMatrix = glm::translate(modelMatrix, glm::vec3(0.0f, 2.2f - lowered, 0.22f));
     modelMatrix = glm::scale(modelMatrix, glm::vec3(8.0f / w));
     modelMatrix = glm::translate(modelMatrix, glm::vec3(0.15f - 0.5f * w, 0.5f * (w / 3.0f - 1.0f), 0.0f));
     modelMatrix = glm::rotate(modelMatrix, glm::radians(5.0f), glm::vec3(-1.0f, 0.0f, 0.0f));

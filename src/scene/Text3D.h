@@ -12,7 +12,7 @@ namespace brindlemoor::scene {
 
 class Text3D : public SceneObject {
 public:
-    explicit Text3D(const gl::ShaderProgram* program);
+    explicit Text3D(const gl::ShaderProgram* program, ImportReport report = ImportReport::Print);
     void update(double) override {}
 
     // Lower-cases the text and builds its mesh (letter size 1 at the origin).
@@ -20,8 +20,9 @@ public:
     // Builds the mesh of `text` (up to its first zero character), replacing the
     // previous text's.
     void buildMesh(const char* text, float size, float x, float y);
-    // Puts the text on `board`, centred and 8 board units wide.
-    void placeOn(const Placement& board);
+    // Puts the text on `board`, centred and 8 board units wide; `lowered`
+    // board units lower for a second line.
+    void placeOn(const Placement& board, float lowered = 0.0f);
     // Draws the text's own mesh (not the imported model) and leaves no
     // program in use.
     void draw() override;
