@@ -2,8 +2,11 @@
 
 #include "Models.h"
 #include "ObjWriter.h"
+#include "SoundKit.h"
+#include "Sounds.h"
 #include "TgaWriter.h"
 #include "Textures.h"
+#include "WavWriter.h"
 #include "WordList.h"
 
 namespace assetgen {
@@ -22,6 +25,10 @@ OutputFile model(const std::string& path, const std::string& name, std::function
 // Mostly empty images (the chalk) are run-length encoded; noisy ones are not.
 OutputFile texture(const std::string& path, std::function<Canvas()> paint, bool runLength = false) {
     return {path, [paint, runLength] { return tgaBytes(paint(), runLength); }};
+}
+
+OutputFile sound(const std::string& path, std::function<Samples()> synthesise) {
+    return {path, [synthesise] { return wavBytes(synthesise(), kSoundRate); }};
 }
 
 }  // namespace
@@ -71,6 +78,13 @@ std::vector<OutputFile> outputFiles() {
              const std::string text = defaultWordList();
              return Bytes(text.begin(), text.end());
          }},
+
+        sound("Resources/sounds/chalk_tap.wav", chalkTapSound),
+        sound("Resources/sounds/scrape.wav", scrapeSound),
+        sound("Resources/sounds/board_lift.wav", boardLiftSound),
+        sound("Resources/sounds/bump.wav", bumpSound),
+        sound("Resources/sounds/footstep.wav", footstepSound),
+        sound("Resources/sounds/chime.wav", chimeSound),
     };
 }
 
