@@ -1,8 +1,11 @@
 #include "audio/AlDevice.h"
 
+#include <cstdlib>
 #include <utility>
 
 #include <AL/alext.h>
+
+#include "platform/SilencedStderr.h"
 
 namespace brindlemoor::audio {
 
@@ -39,7 +42,13 @@ Device& Device::operator=(Device&& other) noexcept {
     return *this;
 }
 
-Device Device::openDefault() { return Device(alcOpenDevice(nullptr), 0); }
+Device Device::openDefault() {
+    // Without a sound card the back ends explain at length on standard error;
+    // the game says it in one line. ALSOFT_LOGLEVEL set: the player wants to see them.
+    if (std::getenv("ALSOFT_LOGLEVEL") != nullptr) return Device(alcOpenDevice(nullptr), 0);
+    platform::SilencedStderr quiet;
+    return Device(alcOpenDevice(nullptr), 0);
+}
 
 Device Device::openLoopback(int sampleRate) {
     LPALCLOOPBACKOPENDEVICESOFT open = loopbackOpen();

@@ -20,7 +20,8 @@ public:
     Device& operator=(const Device&) = delete;
 
     // The system's default output; empty when none opens (no sound card,
-    // no server, or ALSOFT_DRIVERS naming no working back end).
+    // no server, or ALSOFT_DRIVERS naming no working back end). The back
+    // ends' own messages are kept off standard error unless ALSOFT_LOGLEVEL is set.
     static Device openDefault();
     // A device that plays nowhere and renders stereo 16-bit frames on demand
     // (tests); empty when the loopback extension is missing.
