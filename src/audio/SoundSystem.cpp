@@ -15,10 +15,11 @@ namespace brindlemoor::audio {
 
 namespace {
 
-// Within this distance a sound plays at full loudness; farther away it fades
-// as reference / distance. The camera is a few units behind the boy and a
-// board at most a stretch ahead, so nothing falls much below a quarter.
-constexpr float kReferenceDistance = 6.0f;
+// Within the reference distance a sound plays at full loudness; farther away
+// it fades gently (half the physical roll-off): the chalk on a board a whole
+// stretch ahead must still be heard over the footsteps next to the camera.
+constexpr float kReferenceDistance = 8.0f;
+constexpr float kRolloff = 0.5f;
 
 }  // namespace
 
@@ -93,6 +94,7 @@ void SoundSystem::play(Sound sound, const glm::vec3& where) {
     alSourcei(source, AL_BUFFER, static_cast<ALint>(buffer));
     alSource3f(source, AL_POSITION, where.x, where.y, where.z);
     alSourcef(source, AL_REFERENCE_DISTANCE, kReferenceDistance);
+    alSourcef(source, AL_ROLLOFF_FACTOR, kRolloff);
     alSourcef(source, AL_PITCH, pitch);
     alSourcef(source, AL_GAIN, gain);
     alSourcePlay(source);

@@ -95,7 +95,7 @@ Samples bumpSound() {
         const double hit = thump2(thump(white(rng))) * envelope(t, 0.001, 0.02);
         s[i] = body + 3.0 * hit;
     }
-    return finish(s, 0.7);
+    return finish(s, 0.6);
 }
 
 Samples footstepSound() {
@@ -109,7 +109,7 @@ Samples footstepSound() {
         const double thump = sinTurns(110.0 * t) * envelope(t, 0.003, 0.025);
         s[i] = heel + 0.5 * toe + 0.15 * thump;
     }
-    return finish(s, 0.35);
+    return finish(s, 0.25);
 }
 
 Samples chimeSound() {
