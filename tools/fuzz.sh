@@ -2,7 +2,7 @@
 # Builds the fuzz harnesses with clang and libFuzzer into build-fuzz/ and runs
 # each one for the given number of seconds (default 60). Not part of CI: the
 # test command only replays the committed corpus.
-#   bash tools/fuzz.sh [seconds] [target...]   targets: config level_file word_list tga text_mesh recording
+#   bash tools/fuzz.sh [seconds] [target...]   targets: config level_file word_list tga text_mesh recording sound_file
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -11,7 +11,7 @@ seconds="${1:-60}"
 shift || true
 targets=("$@")
 if [ "${#targets[@]}" -eq 0 ]; then
-  targets=(config level_file word_list tga text_mesh recording)
+  targets=(config level_file word_list tga text_mesh recording sound_file)
 fi
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DBRINDLEMOOR_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo

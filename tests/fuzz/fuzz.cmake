@@ -2,7 +2,7 @@
 # builder. With BRINDLEMOOR_FUZZ (clang) each one links libFuzzer; otherwise it
 # gets a plain main that replays the committed corpus. Either way ctest runs
 # every corpus through its harness once.
-set(BRINDLEMOOR_FUZZ_TARGETS config level_file word_list tga text_mesh recording)
+set(BRINDLEMOOR_FUZZ_TARGETS config level_file word_list tga text_mesh recording sound_file)
 set(BRINDLEMOOR_FUZZ_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
 
 add_library(brindlemoor_fuzzsupport STATIC fuzz/FuzzSupport.cpp)

@@ -4,8 +4,11 @@
 #include "Models.h"
 #include "ObjWriter.h"
 #include "PngWriter.h"
+#include "SoundKit.h"
+#include "Sounds.h"
 #include "TgaWriter.h"
 #include "Textures.h"
+#include "WavWriter.h"
 #include "WordList.h"
 
 namespace assetgen {
@@ -24,6 +27,10 @@ OutputFile model(const std::string& path, const std::string& name, std::function
 // Mostly empty images (the chalk) are run-length encoded; noisy ones are not.
 OutputFile texture(const std::string& path, std::function<Canvas()> paint, bool runLength = false) {
     return {path, [paint, runLength] { return tgaBytes(paint(), runLength); }};
+}
+
+OutputFile sound(const std::string& path, std::function<Samples()> synthesise) {
+    return {path, [synthesise] { return wavBytes(synthesise(), kSoundRate); }};
 }
 
 }  // namespace
@@ -78,6 +85,12 @@ std::vector<OutputFile> outputFiles() {
 
         // Not read by the game: installed for desktops and menus.
         {"Resources/icons/brindlemoor.png", [] { return pngBytes(iconPicture()); }},
+        sound("Resources/sounds/chalk_tap.wav", chalkTapSound),
+        sound("Resources/sounds/scrape.wav", scrapeSound),
+        sound("Resources/sounds/board_lift.wav", boardLiftSound),
+        sound("Resources/sounds/bump.wav", bumpSound),
+        sound("Resources/sounds/footstep.wav", footstepSound),
+        sound("Resources/sounds/chime.wav", chimeSound),
     };
 }
 

@@ -1,5 +1,5 @@
-// brindlemoor_assetgen <output-root>: writes every model, texture and word
-// list of the game under <output-root>/Resources. The same bytes on every run.
+// brindlemoor_assetgen <output-root>: writes every model, texture, word list
+// and sound of the game under <output-root>/Resources. The same bytes on every run.
 #include <exception>
 #include <filesystem>
 #include <fstream>
