@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Camera.h"
+#include "app/GameSound.h"
 #include "app/GameState.h"
 #include "app/NewGame.h"
 #include "app/Statistics.h"
@@ -63,6 +64,7 @@ bool reactToCollision() {
                 game.level->score -= 1;
             }
             boardBumped();
+            gameSound().play(audio::Sound::Bump, player.position);
             platform::sleep(1.0);
             break;
         }

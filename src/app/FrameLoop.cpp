@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <iostream>
 
+#include <glm/geometric.hpp>
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "app/Camera.h"
 #include "app/CollisionReaction.h"
 #include "app/DeveloperToggles.h"
 #include "app/FrameStages.h"
+#include "app/GameSound.h"
 #include "app/GameState.h"
 #include "app/Statistics.h"
 #include "gameplay/MovementState.h"
@@ -20,6 +22,7 @@
 #include "platform/Window.h"
 #include "render/ScenePass.h"
 #include "render/ShadowMap.h"
+#include "scene/Blackboard.h"
 #include "scene/Player.h"
 
 namespace brindlemoor::app {
@@ -78,6 +81,7 @@ void updatePause(const platform::InputFrame& input, double now) {
     }
     game.paused = !game.paused;
     pauseChanged(when, game.paused);
+    gameSound().setPaused(game.paused);
     std::cout << (game.paused ? "Paused" : "Resumed") << std::endl;
 }
 
@@ -134,6 +138,15 @@ char expectedLetter() {
     return next < words.currentWord.size() ? words.currentWord[next] : 0;
 }
 
+// Where the sounds of a board come from: the middle of its box.
+glm::vec3 boardCentre(int index) {
+    const level::Level& level = *gameState.level;
+    if (index < 0 || index >= static_cast<int>(level.blackboards.size())) {
+        return gameState.player ? gameState.player->position : glm::vec3(0.0f);
+    }
+    return level.blackboards[static_cast<std::size_t>(index)]->boxCentre;
+}
+
 // One letter typed, at the time its key went down.
 void typeLetter(char c, double time) {
     GameState& game = gameState;
@@ -142,6 +155,11 @@ void typeLetter(char c, double time) {
     const bool completed = result == gameplay::LetterResult::Completed;
     if (!game.newGamePending) {
         letterTyped(time, expected, c, completed);
+    }
+    const int board = game.level ? game.level->currentBlackboard : -1;
+    if (!game.newGamePending && game.level) {
+        gameSound().play(result == gameplay::LetterResult::Wrong ? audio::Sound::Scrape : audio::Sound::ChalkTap,
+                         boardCentre(board));
     }
     if (result == gameplay::LetterResult::Wrong) {
         game.mistakeFlash = kMistakeFlash;
@@ -155,10 +173,15 @@ void typeLetter(char c, double time) {
     if (game.newGamePending || !game.level) {
         return;
     }
-    if (game.level->nextBlackboard(gameplay::chooseWord())) {
+    const bool finalBoard = game.level->nextBlackboard(gameplay::chooseWord());
+    if (game.level->currentBlackboard != board) {
+        gameSound().play(audio::Sound::BoardLift, boardCentre(board));
+    }
+    if (finalBoard) {
         std::cout << "setting up a new game" << std::endl;
         game.newGamePending = true;
         finishGameStatistics();
+        gameSound().play(audio::Sound::Chime, boardCentre(game.level->currentBlackboard));
     } else {
         wordShown(gameplay::wordState.currentWord);
     }
@@ -247,12 +270,15 @@ void runFramePass(FrameLoop& loop) {
     const float dtf = motionStep(loop, dt);
 
     if (!game.paused) {
+        const glm::vec3 before = game.player ? game.player->position : glm::vec3(0.0f);
         moveByKeys(input, dtf);
         game.collidedIndex = gameplay::kNoCollision;
         if (game.player && game.level) {
             const gameplay::MovementWorld world{*game.player, game.level->placements(), game.eye, game.centre,
                                                 game.moveSpeed};
             game.collidedIndex = gameplay::testCollision(dtf, world);
+            // Footsteps in time with the way he walked, straight on or along a walk.
+            gameSound().walked(glm::length(game.player->position - before), game.player->position);
         }
         if (game.collidedIndex == gameplay::kNoCollision || !game.level ||
             game.collidedIndex >= game.level->objects.size()) {
@@ -267,6 +293,7 @@ void runFramePass(FrameLoop& loop) {
         game.mistakeFlash = std::max(0.0, game.mistakeFlash - dtf);
     }
     game.viewMatrix = glm::lookAt(game.eye, game.centre, glm::vec3(0.0f, 1.0f, 0.0f));
+    gameSound().setListener(game.eye, game.centre, glm::vec3(0.0f, 1.0f, 0.0f));
     if (game.player) {
         game.player->update(dtf);
     }

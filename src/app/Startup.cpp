@@ -10,6 +10,7 @@
 #include "app/Config.h"
 #include "app/Fatal.h"
 #include "app/FrameLoop.h"
+#include "app/GameSound.h"
 #include "app/GameState.h"
 #include "app/NewGame.h"
 #include "app/Recording.h"
@@ -166,6 +167,7 @@ int runGame(const Options& options) {
     }
 
     openGameWindow();
+    openGameSound();
     if (!options.replayFile.empty()) {
         replayFrames(replay, loop);
     } else {
@@ -177,6 +179,7 @@ int runGame(const Options& options) {
     }
     recorder.finish();
     endGame();
+    gameSound().close();
     platform::terminate();
     return 0;
 }

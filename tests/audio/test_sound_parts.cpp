@@ -1,13 +1,11 @@
-// The small pieces behind the sound system: settings from config.txt lines,
-// footstep pacing and the chalk tap's variation.
+// The small pieces behind the sound system: footstep pacing and the chalk
+// tap's variation.
 #include <cmath>
 #include <set>
-#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "audio/AudioSettings.h"
 #include "audio/Footsteps.h"
 #include "audio/Variation.h"
 
@@ -15,20 +13,6 @@ namespace brindlemoor::test {
 namespace {
 
 namespace a = brindlemoor::audio;
-
-TEST(AudioSettings, ConfigurationLinesSetSoundAndVolume) {
-    struct Case { const char* key; const char* value; bool known; bool enabled; int volume; };
-    for (const Case& c : std::vector<Case>{
-             {"sound", "off", true, false, 80}, {"sound", "on", true, true, 80}, {"volume", "35", true, true, 35},
-             {"volume", "250", true, true, 100}, {"volume", "-5", true, true, 0},
-             {"volume", "99999999999", true, true, 100}, {"volume", "loud", true, true, 80},
-             {"volume", "", true, true, 80}, {"width", "0", false, true, 80}}) {
-        a::AudioSettings settings;
-        const bool known = a::applyAudioSetting(settings, c.key, c.value);
-        EXPECT_EQ(std::make_tuple(known, settings.enabled, settings.volume), std::make_tuple(c.known, c.enabled, c.volume))
-            << c.key << "=" << c.value;
-    }
-}
 
 TEST(Footsteps, OneStepPerStrideWhateverTheSpeed) {
     for (float perFrame : {0.02f, 5.0f / 60.0f, 0.5f}) {  // creeping, walking at 60 fps, a slow frame
