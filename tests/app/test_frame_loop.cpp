@@ -64,12 +64,4 @@ TEST_F(FrameLoopTest, CounterIsSilentAndFrozenWhileOff) {
     EXPECT_EQ(loop.fpsTime, 0.0);
 }
 
-TEST_F(FrameLoopTest, EscapeEndsTheLoopAfterTheCurrentFrame) {
-    runFrames(3, 60.0);
-    EXPECT_TRUE(loop.running);
-    keyboard.tap(platform::key::Escape);
-    runFrames(1, 60.0);
-    EXPECT_FALSE(loop.running);
-}
-
 }  // namespace

@@ -40,14 +40,8 @@ TEST(GameSound, TheGameIsHeardWhenItsWordIsTypedAndSilentWhilePaused) {
     // the sound device) each thing happens: times are taken relative to the
     // first letter, which is also the first sound.
     const std::string script =
-        "export ALSOFT_DRIVERS=wave ALSOFT_CONF=\"$PWD/alsoft.conf\" BRINDLEMOOR_DATA='" + sourcePath("") + "'\n"
-        "'" + std::string(BRINDLEMOOR_GAME_BINARY) + "' --wordlist words.txt --size 320x240 --history off "
-        "</dev/null >game.log 2>&1 &\n"
-        "pid=$!\n"
-        "for i in $(seq 1 300); do\n"
-        "  id=$(xdotool search --onlyvisible --pid $pid --name '^Brindlemoor$' 2>/dev/null | head -n1)\n"
-        "  [ -n \"$id\" ] && grep -q 'finished setting up a new game!' game.log && break; sleep 0.1\n"
-        "done\n"
+        "export ALSOFT_DRIVERS=wave ALSOFT_CONF=\"$PWD/alsoft.conf\" BRINDLEMOOR_DATA='" + sourcePath("") + "'\n" +
+        startGameScript("'" + std::string(BRINDLEMOOR_GAME_BINARY) + "' --wordlist words.txt --size 320x240") +
         "sleep 1; k() { xdotool key --window \"$id\" $1; }\n"
         "start=$(date +%s.%N); k c; sleep 0.2; k a; sleep 0.2; k t; sleep 2\n"
         "paused=$(date +%s.%N); k F1; sleep 2; resumed=$(date +%s.%N); k F1; sleep 2; k Escape\n"

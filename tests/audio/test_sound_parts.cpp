@@ -1,13 +1,10 @@
-// The small pieces behind the sound system: footstep pacing and the chalk
-// tap's variation.
+// Footsteps in time with the boy's pace.
 #include <cmath>
-#include <set>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "audio/Footsteps.h"
-#include "audio/Variation.h"
 
 namespace brindlemoor::test {
 namespace {
@@ -24,18 +21,6 @@ TEST(Footsteps, OneStepPerStrideWhateverTheSpeed) {
     a::Footsteps steps(1.6f);
     EXPECT_TRUE(steps.walked(100.0f));  // a jump in position: one step, not sixty
     for (float nothing : {0.0f, -3.0f, NAN, INFINITY}) EXPECT_FALSE(steps.walked(nothing)) << nothing;
-}
-
-TEST(Variation, TheSameSeedGivesTheSameVariedSequence) {
-    a::Variation first(7), again(7);
-    std::set<float> values;
-    for (int i = 0; i < 100; ++i) {
-        const float v = first.next(0.9f, 1.1f);
-        EXPECT_EQ(v, again.next(0.9f, 1.1f));
-        EXPECT_TRUE(v >= 0.9f && v < 1.1f) << v;
-        values.insert(v);
-    }
-    EXPECT_GT(values.size(), 90u);
 }
 
 }  // namespace

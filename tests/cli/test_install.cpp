@@ -68,29 +68,21 @@ TEST_F(Install, TheDebianPackageHoldsTheSameFilesAndNamesTheLibrariesTheGameRuns
     }
 }
 
-// Needs every open of the game's own files to go through platform::dataPath.
-TEST_F(Install, TheInstalledGameStartsFromAnEmptyFolderAndEndsOnEscape) {
+TEST_F(Install, TheInstalledGameStartsFromAnEmptyFolderAt1280By720AndEndsOnEscape) {
     if (std::getenv("DISPLAY") == nullptr) {
         GTEST_SKIP() << "needs a display";
     }
     TempDir empty;
-    // Other test programs may have windows of the same title on this display.
-    const std::string script =
-        "'" + installed("bin/brindlemoor") + "' --size 320x240 </dev/null >game.log 2>&1 &\n"
-        "pid=$!\n"
-        "for i in $(seq 1 300); do\n"
-        "  kill -0 $pid 2>/dev/null || break\n"
-        "  id=$(xdotool search --onlyvisible --pid $pid --name '^Brindlemoor$' 2>/dev/null | head -n1)\n"
-        "  [ -n \"$id\" ] && grep -q 'finished setting up a new game!' game.log && break; sleep 0.1\n"
-        "done\n"
-        "[ -n \"$id\" ] || { echo no-window; kill $pid; exit 1; }\n"
-        "xdotool windowfocus --sync \"$id\" 2>/dev/null; xdotool key --window \"$id\" Escape\n"
-        "( sleep 30; kill $pid 2>/dev/null ) >/dev/null 2>&1 &\n"
-        "wait $pid; echo \"status $?\"\n";
+    const std::string script = startGameScript("'" + installed("bin/brindlemoor") + "'") +
+                               "xdotool getwindowgeometry \"$id\"\n"
+                               "xdotool windowfocus --sync \"$id\" 2>/dev/null; xdotool key --window \"$id\" Escape\n"
+                               "( sleep 30; kill $pid 2>/dev/null ) >/dev/null 2>&1 &\n"
+                               "wait $pid; echo \"status $?\"\n";
     writeFile(empty.file("play.sh"), script);
     const CommandResult run = runCommand("cd '" + empty.path() + "' && bash play.sh");
     const std::string log = readFile(empty.file("game.log"));
     EXPECT_NE(run.output.find("status 0\n"), std::string::npos) << run.output << log;
+    EXPECT_NE(run.output.find("Geometry: 1280x720"), std::string::npos) << "the size without config.txt";
     EXPECT_NE(log.find("finished setting up a new game!\n"), std::string::npos) << log;
 }
 

@@ -3,41 +3,27 @@
 #include <algorithm>
 #include <cmath>
 
-#include <assimp/Importer.hpp>
-#include <assimp/postprocess.h>
-#include <assimp/scene.h>
+#include "scene/ModelData.h"
 
 namespace brindlemoor::test {
 
 ModelGeometry loadModelGeometry(const std::string& path) {
     ModelGeometry out;
-    Assimp::Importer importer;
-    const aiScene* scene = importer.ReadFile(path, aiProcess_CalcTangentSpace | aiProcess_JoinIdenticalVertices |
-                                                       aiProcess_Triangulate | aiProcess_SortByPType);
-    if (scene == nullptr) {
-        out.error = importer.GetErrorString();
+    const scene::ModelImport imported = scene::importModel(path);
+    if (!imported.model) {
+        out.error = imported.errorString;
         return out;
     }
-    bool first = true;
-    for (unsigned m = 0; m < scene->mNumMeshes; ++m) {
-        const aiMesh* mesh = scene->mMeshes[m];
-        for (unsigned f = 0; f < mesh->mNumFaces; ++f) {
-            const aiFace& face = mesh->mFaces[f];
-            if (face.mNumIndices != 3) continue;
-            glm::vec3 corner[3];
-            for (int i = 0; i < 3; ++i) {
-                const aiVector3D& v = mesh->mVertices[face.mIndices[i]];
-                corner[i] = {v.x, v.y, v.z};
-                if (first) {
-                    out.lower = out.upper = corner[i];
-                    first = false;
-                }
-                out.lower = glm::min(out.lower, corner[i]);
-                out.upper = glm::max(out.upper, corner[i]);
-            }
-            out.triangles.push_back({corner[0], corner[1], corner[2]});
+    for (const scene::MeshData& mesh : imported.model->meshes) {
+        auto corner = [&mesh](unsigned int index) {
+            return glm::vec3(mesh.positions[3 * index], mesh.positions[3 * index + 1], mesh.positions[3 * index + 2]);
+        };
+        for (std::size_t i = 0; i + 2 < mesh.indices.size(); i += 3) {
+            out.triangles.push_back({corner(mesh.indices[i]), corner(mesh.indices[i + 1]), corner(mesh.indices[i + 2])});
         }
     }
+    out.lower = imported.model->box.lower;
+    out.upper = imported.model->box.upper;
     out.loaded = true;
     return out;
 }

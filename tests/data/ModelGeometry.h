@@ -20,8 +20,8 @@ struct ModelGeometry {
     glm::vec3 lower{0.0f}, upper{0.0f};
 };
 
-// Imports with the game's post-processing (tangents, joined vertices,
-// triangles), so a file that loads here loads in the game.
+// Imports as the game does (its own model data), so a file that loads here
+// loads in the game.
 ModelGeometry loadModelGeometry(const std::string& path);
 
 // Smallest horizontal (x, z) distance from `point` to the part of `t` whose

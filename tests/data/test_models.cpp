@@ -5,13 +5,11 @@
 #include <string>
 #include <vector>
 
-#include <assimp/Importer.hpp>
-#include <assimp/postprocess.h>
-#include <assimp/scene.h>
 #include <glm/glm.hpp>
 #include <gtest/gtest.h>
 
 #include "ModelGeometry.h"
+#include "scene/ModelData.h"
 
 namespace brindlemoor::test {
 namespace {
@@ -34,6 +32,7 @@ const std::vector<Budget> kModels = {
     {kCorridor + "Corner_right.obj", 600},    {kCorridor + "Corner_right_floor.obj", 600},
     {kCorridor + "stairs_down.obj", 600},     {kCorridor + "stairs_up.obj", 600},
     {kBoard, 600},                            {"Resources/blackboard/models/blackboard_text.obj", 600},
+    {kCorridor + "end_walls.obj", 600},       {kCorridor + "end_floor.obj", 600},
     {kBoy, 3000},
 };
 
@@ -52,45 +51,31 @@ void expectBox(const std::string& path, glm::vec3 lower, glm::vec3 upper) {
 TEST(DataSetModels, ImportWithEverythingNormalMappingNeeds) {
     for (const Budget& model : kModels) {
         SCOPED_TRACE(model.path);
-        Assimp::Importer importer;
-        const aiScene* scene = importer.ReadFile(model.path, aiProcess_CalcTangentSpace | aiProcess_JoinIdenticalVertices |
-                                                                 aiProcess_Triangulate | aiProcess_SortByPType);
-        ASSERT_NE(scene, nullptr) << importer.GetErrorString();
-        ASSERT_GT(scene->mNumMeshes, 0u);
+        const scene::ModelImport imported = scene::importModel(model.path);
+        ASSERT_TRUE(imported.model) << imported.errorString;
+        ASSERT_FALSE(imported.model->meshes.empty());
         std::size_t triangles = 0;
-        for (unsigned m = 0; m < scene->mNumMeshes; ++m) {
-            const aiMesh* mesh = scene->mMeshes[m];
-            ASSERT_TRUE(mesh->HasPositions());
-            ASSERT_TRUE(mesh->HasNormals());
-            ASSERT_TRUE(mesh->HasTextureCoords(0));
-            ASSERT_TRUE(mesh->HasTangentsAndBitangents());
-            for (unsigned f = 0; f < mesh->mNumFaces; ++f) triangles += mesh->mFaces[f].mNumIndices == 3 ? 1 : 0;
+        for (const scene::MeshData& mesh : imported.model->meshes) {
+            const std::size_t vertices = mesh.vertexCount();
+            ASSERT_EQ(mesh.normals.size(), 3 * vertices);
+            ASSERT_EQ(mesh.uvs.size(), 2 * vertices);
+            ASSERT_EQ(mesh.tangents.size(), 3 * vertices);
+            triangles += mesh.indices.size() / 3;
             // Texture u must run to the right and v upward as seen from the
             // front of every face: a mirrored piece that forgot to flip u would
             // light its bumps from the wrong side.
             std::size_t leftHanded = 0;
-            for (unsigned v = 0; v < mesh->mNumVertices; ++v) {
-                const aiVector3D& t = mesh->mTangents[v];
-                const aiVector3D& b = mesh->mBitangents[v];
-                const aiVector3D& n = mesh->mNormals[v];
+            for (std::size_t v = 0; v < vertices; ++v) {
+                const glm::vec3 t(mesh.tangents[3 * v], mesh.tangents[3 * v + 1], mesh.tangents[3 * v + 2]);
+                const glm::vec3 b(mesh.bitangents[3 * v], mesh.bitangents[3 * v + 1], mesh.bitangents[3 * v + 2]);
+                const glm::vec3 n(mesh.normals[3 * v], mesh.normals[3 * v + 1], mesh.normals[3 * v + 2]);
                 ASSERT_TRUE(std::isfinite(t.x) && std::isfinite(t.y) && std::isfinite(t.z)) << "vertex " << v;
-                const glm::vec3 tg{t.x, t.y, t.z}, bt{b.x, b.y, b.z}, nm{n.x, n.y, n.z};
-                if (glm::dot(glm::cross(tg, bt), nm) < 0.0f) ++leftHanded;
+                leftHanded += glm::dot(glm::cross(t, b), n) < 0.0f ? 1 : 0;
             }
             EXPECT_EQ(leftHanded, 0u) << "vertices with a mirrored texture frame";
         }
         EXPECT_GT(triangles, 0u);
         EXPECT_LE(triangles, model.maxTriangles);
-    }
-}
-
-TEST(DataSetModels, NothingLiesInFrontOfAPieceOrigin) {
-    for (const Budget& model : kModels) {
-        if (model.path == kBoy) continue;  // the boy stands centred on his origin
-        const ModelGeometry m = loadModelGeometry(model.path);
-        ASSERT_TRUE(m.loaded) << model.path;
-        const float limit = model.path == kBoard ? 0.2f : 0.0f;
-        EXPECT_LE(m.upper.z, limit + kExact) << model.path;
     }
 }
 
@@ -112,6 +97,8 @@ TEST(DataSetModels, StraightPiecesSpanOneBlockAndCornersEndWhereTheNextBlockStar
         {"Corner_left_floor.obj", {-17.4f, -0.2f, -22.9f}, {5.5f, 0, 0}},
         {"Corner_right.obj", {-5.5f, 0, -22.9f}, {17.4f, 12.2f, 0}},
         {"Corner_right_floor.obj", {-5.5f, -0.2f, -22.9f}, {17.4f, 0, 0}},
+        {"end_walls.obj", {-5.5f, 0, -16}, {5.5f, 12.2f, 0}},
+        {"end_floor.obj", {-5.5f, -0.2f, -16}, {5.5f, 0, 0}},
     };
     for (const Box& box : boxes) {
         expectBox(kCorridor + box.file, box.lower, box.upper);
@@ -127,6 +114,7 @@ TEST(DataSetModels, StairsSpanTheWellAndOneStorey) {
     EXPECT_NEAR(down.lower.z, -35.0f, 0.5f);
     EXPECT_NEAR(down.lower.y, -18.0f, 0.05f);
     EXPECT_NEAR(down.upper.y, 12.2f, kExact);
+    EXPECT_LE(down.upper.z, kExact);
     // Stairs up are the same well one storey higher.
     EXPECT_NEAR(up.lower.y, down.lower.y + 17.8f, kExact);
     EXPECT_NEAR(up.upper.y, down.upper.y + 17.8f, kExact);
@@ -153,6 +141,7 @@ TEST(DataSetModels, BoardStandsWithinItsBoxAndClearsTheBoyWhenLifted) {
     EXPECT_GE(board.lower.x, -4.8f);
     EXPECT_LE(board.upper.x, 4.8f);
     EXPECT_GE(board.lower.z, -0.5f);
+    EXPECT_LE(board.upper.z, 0.2f + kExact);  // nothing lies in front of a piece's origin but the board's face
     // Wide enough that a boy stepped aside as far as the walls allow still hits it.
     EXPECT_GT(board.upper.x, 4.5f);
     EXPECT_LT(board.lower.x, -4.5f);

@@ -99,6 +99,18 @@ CommandResult runCommand(const std::string& command) {
     return result;
 }
 
+std::string startGameScript(const std::string& command) {
+    // Other test programs may have windows of the same title on this display.
+    return command + " </dev/null >game.log 2>&1 &\n"
+                     "pid=$!\n"
+                     "for i in $(seq 1 300); do\n"
+                     "  kill -0 $pid 2>/dev/null || break\n"
+                     "  id=$(xdotool search --onlyvisible --pid $pid --name '^Brindlemoor$' 2>/dev/null | head -n1)\n"
+                     "  [ -n \"$id\" ] && grep -q 'finished setting up a new game!' game.log && break; sleep 0.1\n"
+                     "done\n"
+                     "[ -n \"$id\" ] || { echo no-window; kill $pid; exit 1; }\n";
+}
+
 std::string sourcePath(const std::string& relative) { return std::string(BRINDLEMOOR_SOURCE_DIR) + "/" + relative; }
 
 }  // namespace brindlemoor::test

@@ -50,6 +50,11 @@ struct CommandResult {
 };
 CommandResult runCommand(const std::string& command);
 
+// The start of a shell script that runs `command` (the game, writing to
+// game.log) in the background and waits, up to 30 s, for its own visible
+// window ($id) and its first game; $pid is the game's.
+std::string startGameScript(const std::string& command);
+
 // Absolute path of a file in the source tree.
 std::string sourcePath(const std::string& relative);
 
