@@ -23,13 +23,14 @@ class Game:
     def __init__(self, display, workdir, shader):
         self.display = display
         self.workdir = workdir
-        self.env = dict(os.environ, DISPLAY=display)
+        # No sound, and the history kept out of the player's own.
+        self.env = dict(os.environ, DISPLAY=display, XDG_DATA_HOME=workdir)
         for folder in ("Resources", "Shader"):
             os.symlink(os.path.join(ROOT, folder), os.path.join(workdir, folder))
         with open(os.path.join(workdir, "level.txt"), "w") as f:
             f.write("\n".join(LEVEL) + "\n")
         with open(os.path.join(workdir, "config.txt"), "w") as f:
-            f.write("shader=%s\nlevel=level.txt\n" % shader)
+            f.write("shader=%s\nlevel=level.txt\nsound=off\n" % shader)
         self.log_path = os.path.join(workdir, "game.log")
         self.log = open(self.log_path, "w")
         self.process = subprocess.Popen([os.path.join(ROOT, "build", "brindlemoor")], cwd=workdir,
@@ -45,12 +46,20 @@ class Game:
         return [line[len("New word is: "):] for line in self.output().splitlines()
                 if line.startswith("New word is: ")]
 
-    def type_pending_word(self):
+    def type_pending_word(self, letters=None):
+        """Types the word on the board, or only its first `letters`."""
         words = self.words()
         if len(words) > self.typed_words:
             word = words[len(words) - 1]
-            self.typed_words = len(words)
             keys = [c.lower() for c in word if c.isalpha()]
+            done = getattr(self, "partly_typed", 0)
+            if letters is not None:
+                keys = keys[:letters]
+                self.partly_typed = letters
+            else:
+                keys = keys[done:]
+                self.partly_typed = 0
+                self.typed_words = len(words)
             subprocess.run(["xdotool", "key", "--delay", "120"] + keys, env=self.env, check=False)
 
     def shot(self, path):
@@ -80,6 +89,11 @@ def play(display, out, shader, moments):
             if trigger is None:  # before the first letter is typed
                 game.shot(os.path.join(out, name))
                 taken.add(name)
+        if "typing.jpg" in moments:  # the first word half typed
+            game.type_pending_word(letters=3)
+            time.sleep(1.0)
+            game.shot(os.path.join(out, "typing.jpg"))
+            taken.add("typing.jpg")
         deadline = time.time() + 240
         while time.time() < deadline and len(taken) < len(moments):
             game.type_pending_word()
@@ -105,9 +119,10 @@ def main():
     try:
         play(display, out, "normal", {
             "start.jpg": (None, 0.0),
+            "typing.jpg": (lambda t: False, 0.0),  # taken by play() itself
             "corner.jpg": (lambda t: "corner left" in t, 1.6),
             "stairs.jpg": (lambda t: "stairs...!!!" in t, 3.0),
-            "score.jpg": (lambda t: "stairs up!!!" in t, 8.0),
+            "score.jpg": (lambda t: "Game stats: " in t, 3.5),
         })
         play(display, out, "cel", {
             "cel.jpg": (lambda t: "flip blackboard" in t, 1.5),
