@@ -1,26 +1,8 @@
 #include "audio/AlObjects.h"
 
-#include <utility>
-
 namespace brindlemoor::audio {
 
-// ---- Buffer
-
-Buffer::~Buffer() {
-    if (name_ != 0) alDeleteBuffers(1, &name_);
-}
-
-Buffer::Buffer(Buffer&& other) noexcept : name_(std::exchange(other.name_, 0)) {}
-
-Buffer& Buffer::operator=(Buffer&& other) noexcept {
-    if (this != &other) {
-        if (name_ != 0) alDeleteBuffers(1, &name_);
-        name_ = std::exchange(other.name_, 0);
-    }
-    return *this;
-}
-
-Buffer Buffer::upload(const std::vector<std::int16_t>& samples, int sampleRate) {
+Buffer uploadBuffer(const std::vector<std::int16_t>& samples, int sampleRate) {
     if (samples.empty() || sampleRate <= 0) return Buffer();
     alGetError();  // start from a clean error state
     ALuint name = 0;
@@ -32,23 +14,7 @@ Buffer Buffer::upload(const std::vector<std::int16_t>& samples, int sampleRate) 
     return buffer;
 }
 
-// ---- Source
-
-Source::~Source() {
-    if (name_ != 0) alDeleteSources(1, &name_);
-}
-
-Source::Source(Source&& other) noexcept : name_(std::exchange(other.name_, 0)) {}
-
-Source& Source::operator=(Source&& other) noexcept {
-    if (this != &other) {
-        if (name_ != 0) alDeleteSources(1, &name_);
-        name_ = std::exchange(other.name_, 0);
-    }
-    return *this;
-}
-
-Source Source::create() {
+Source createSource() {
     alGetError();
     ALuint name = 0;
     alGenSources(1, &name);

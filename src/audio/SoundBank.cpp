@@ -32,7 +32,7 @@ void SoundBank::load(const PathResolver& resolve) {
             case ReadStatus::Missing: std::cout << "Sound missing: " << path << std::endl; break;
             case ReadStatus::Unreadable: std::cout << "Sound unreadable: " << path << std::endl; break;
             case ReadStatus::Ok:
-                buffers_[i] = Buffer::upload(pcm.samples, pcm.sampleRate);
+                buffers_[i] = uploadBuffer(pcm.samples, pcm.sampleRate);
                 if (!buffers_[i]) std::cout << "Sound unreadable: " << path << std::endl;
                 break;
         }

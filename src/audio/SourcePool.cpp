@@ -16,7 +16,7 @@ ALint stateOf(ALuint source) {
 
 SourcePool::SourcePool(std::size_t size) {
     for (std::size_t i = 0; i < size; ++i) {
-        Source source = Source::create();
+        Source source = createSource();
         if (!source) break;
         sources_.push_back(std::move(source));
     }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <sstream>
 
 #include "TestFiles.h"
 
@@ -16,27 +15,11 @@ TEST(GameHistory, AFinishedGameIsWrittenAndSurvivesAKillInTheNextGame) {
         GTEST_SKIP() << "needs a display";
     }
     TempDir dir;
-    writeFile(dir.file("level.txt"), "PP\n");
-    writeFile(dir.file("words.txt"), "CAT\n");
-    // A recording: C, X (a mistake), C, A, T; the walk into the final board
-    // starts a second game, which is still in play when the process is killed.
-    std::ostringstream rec;
-    rec << "brindlemoor recording\nversion 1\nseed 7\nsetting width=320\nsetting height=180\n"
-        << "setting level=" << dir.file("level.txt") << "\nsetting wordlist=" << dir.file("words.txt") << "\nframes\n";
-    const std::string letters = "CXCAT";
-    for (int f = 0; f < 40000; ++f) {
-        const int letter = (f - 30) / 6;  // a letter every 6 frames, down on the first
-        const bool down = f >= 30 && (f - 30) % 6 == 0 && letter < 5;
-        rec << "frame " << f << " 0.016666666666666666 " << (down ? 2 : 0) << "\n";
-        if (down) {
-            const char c = letters[static_cast<std::size_t>(letter)];
-            rec << "key " << int(c) << " down " << c << " " << 1.0 + 0.1 * letter << "\n"
-                << "key " << int(c) << " up " << c << " " << 1.05 + 0.1 * letter << "\n";
-        }
-    }
-    writeFile(dir.file("game.rec"), rec.str());
+    // C, X (a mistake), C, A, T; the walk into the final board starts a second
+    // game, which is still in play when the process is killed.
+    writeTypedRecording(dir, "CXCAT", 40000, 7);
     const std::string game = "cd '" + dir.path() + "' && BRINDLEMOOR_DATA='" + sourcePath("") + "' '" +
-                             BRINDLEMOOR_GAME_BINARY + "' --history history.db --sound off";
+                             BRINDLEMOOR_GAME_BINARY + "' --history history.db";
     // Killed as soon as the second game has been set up.
     const CommandResult killed = runCommand(
         "(" + game + " --replay game.rec > game.out 2>&1 &) ; for i in $(seq 1 600); do "

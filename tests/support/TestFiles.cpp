@@ -1,5 +1,7 @@
 #include "TestFiles.h"
 
+#include "app/Recording.h"
+
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -109,6 +111,27 @@ std::string startGameScript(const std::string& command) {
                      "  [ -n \"$id\" ] && grep -q 'finished setting up a new game!' game.log && break; sleep 0.1\n"
                      "done\n"
                      "[ -n \"$id\" ] || { echo no-window; kill $pid; exit 1; }\n";
+}
+
+void writeTypedRecording(const TempDir& dir, const std::string& typed, int frames, std::uint64_t seed) {
+    writeFile(dir.file("level.txt"), "PP\n");
+    writeFile(dir.file("words.txt"), "CAT\n");
+    app::RecordingWriter writer;
+    std::string error;
+    const app::RecordingHeader header{seed, {{"width", "320"}, {"height", "180"}, {"level", dir.file("level.txt")},
+                                             {"wordlist", dir.file("words.txt")}, {"sound", "off"}}};
+    EXPECT_TRUE(writer.open(dir.file("game.rec"), header, error)) << error;
+    for (int f = 0; f < frames; ++f) {
+        std::vector<app::KeyEvent> events;
+        const auto letter = static_cast<std::size_t>((f - 30) / 6);
+        if (f >= 30 && (f - 30) % 6 == 0 && letter < typed.size()) {
+            const char c = typed[letter];
+            const double time = 1.0 + f / 60.0;
+            events = {{c, true, c, time}, {c, false, c, time + 0.01}};
+        }
+        EXPECT_TRUE(writer.writeFrame(1.0 / 60.0, events, error)) << error;
+    }
+    writer.finish();
 }
 
 std::string sourcePath(const std::string& relative) { return std::string(BRINDLEMOOR_SOURCE_DIR) + "/" + relative; }

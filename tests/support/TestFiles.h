@@ -2,6 +2,7 @@
 // contents, a scoped working directory and standard-output capture.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -54,6 +55,12 @@ CommandResult runCommand(const std::string& command);
 // game.log) in the background and waits, up to 30 s, for its own visible
 // window ($id) and its first game; $pid is the game's.
 std::string startGameScript(const std::string& command);
+
+// Writes `dir`/game.rec, the recording of a 320 x 180 game in the corridor
+// "PP" with the one word CAT (level.txt and words.txt in `dir`): `frames`
+// frames of 1/60 s, with the letters of `typed` pressed and released one
+// every 6 frames from frame 30.
+void writeTypedRecording(const TempDir& dir, const std::string& typed, int frames, std::uint64_t seed = 42);
 
 // Absolute path of a file in the source tree.
 std::string sourcePath(const std::string& relative);
