@@ -71,8 +71,10 @@ void updatePause(const platform::InputFrame& input, double now) {
         if (event.pressed && (event.key == platform::key::F1 || event.key == platform::key::Pause)) {
             toggle = true;
             when = event.time;
-        } else if (event.key == platform::key::Focus && !event.pressed && !game.paused) {
-            lostFocus = true;
+        } else if (event.key == platform::key::Focus) {
+            // Only where the frame ends counts: a window that loses the focus
+            // and gets it back at once (as some do when they open) plays on.
+            lostFocus = !event.pressed && !game.paused;
             when = event.time;
         }
     }
