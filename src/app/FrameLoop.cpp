@@ -239,6 +239,7 @@ render::SceneView currentSceneView() {
     view.width = game.width;
     view.height = game.height;
     view.viewMatrix = game.viewMatrix;
+    view.shortFarPlane = game.frustumCulling;
     view.draw.shadowShading = game.shadowShading;
     view.draw.transparency = game.transparency;
     view.draw.brightness = game.paused ? kPausedBrightness : 1.0f;

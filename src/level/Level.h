@@ -14,6 +14,7 @@ class ShaderProgram;
 namespace brindlemoor::scene {
 class SceneObject;
 class Blackboard;
+class Frustum;
 class Text3D;
 }  // namespace brindlemoor::scene
 
@@ -58,11 +59,12 @@ public:
     void advanceLights();
 
     // Drawing and texture filtering (the chalk texts follow the objects, with
-    // blending when `transparency` is on; cel mode adds outlines).
+    // blending when `transparency` is on; cel mode adds outlines). With a
+    // frustum, what lies wholly outside it is skipped; the rest keeps its order.
     void setTextureFilter(int mode);
-    void drawObjects(const DrawSettings& settings);
+    void drawObjects(const DrawSettings& settings, const scene::Frustum* view = nullptr);
     void prepareObjectsForShadows(const gl::ShaderProgram& depthProgram);
-    void drawObjectsForShadows(const gl::ShaderProgram& depthProgram);
+    void drawObjectsForShadows(const gl::ShaderProgram& depthProgram, const scene::Frustum* light = nullptr);
 
     // Words on the boards
     void showWord(const std::string& text);

@@ -1,12 +1,14 @@
 // Drawing a level's objects: in the scene pass every object in list order
 // (with its cel outline copies first in cel mode), the end pieces, then the two
 // chalk texts, the only things drawn with blending; in the shadow pass every
-// object's position-only meshes from the light.
+// object's position-only meshes from the light. Given a frustum, objects wholly
+// outside it are skipped.
 #include <algorithm>
 
 #include "gl/ShaderProgram.h"
 #include "gl/Uniforms.h"
 #include "level/Level.h"
+#include "scene/Frustum.h"
 #include "scene/SceneObject.h"
 #include "scene/Text3D.h"
 
@@ -25,22 +27,37 @@ void setTint(GLuint program, const glm::vec3& colour, float brightness) {
     gl::uploadVec4(program, "tint", glm::vec4(colour * brightness, 1.0f));
 }
 
-void drawPiece(scene::SceneObject& piece, GLuint program, bool shadowShading) {
+// The scales of the cel outline copies of the pieces.
+constexpr float kOutlineScales[] = {0.99f, 1.01f};
+
+// Whether `object`, with its outline copies when asked, may show in `frustum`
+// (everything may without one).
+bool mayShow(const scene::Frustum* frustum, const scene::Placement& object, bool outlines) {
+    if (frustum == nullptr) {
+        return true;
+    }
+    return outlines ? frustum->mayShow(object, kOutlineScales[0], kOutlineScales[1]) : frustum->mayShow(object);
+}
+
+void drawPiece(scene::SceneObject& piece, GLuint program, bool shadowShading, const scene::Frustum* view) {
+    if (!mayShow(view, piece, !shadowShading)) {
+        return;
+    }
     if (!shadowShading) {
-        piece.drawOutline(program, {0.99f, 1.01f});
+        piece.drawOutline(program, {kOutlineScales[0], kOutlineScales[1]});
     }
     piece.drawTextured(program, shadowShading);
 }
 
 }  // namespace
 
-void Level::drawObjects(const DrawSettings& settings) {
+void Level::drawObjects(const DrawSettings& settings, const scene::Frustum* view) {
     const GLuint program = shader != nullptr ? shader->programHandle() : 0;
     for (const auto& object : objects) {
-        drawPiece(*object, program, settings.shadowShading);
+        drawPiece(*object, program, settings.shadowShading, view);
     }
     for (const auto& piece : endPieces) {
-        drawPiece(*piece, program, settings.shadowShading);
+        drawPiece(*piece, program, settings.shadowShading, view);
     }
 
     if (settings.transparency) {
@@ -50,7 +67,7 @@ void Level::drawObjects(const DrawSettings& settings) {
     // The chalk texts get their normal map in both modes, and no outline.
     scene::Text3D* inPlay = currentBlackboard % 2 == 0 ? evenText.get() : oddText.get();
     for (scene::Text3D* text : {evenText.get(), oddText.get(), statisticsText.get()}) {
-        if (text == nullptr) {
+        if (text == nullptr || !mayShow(view, *text, false)) {
             continue;
         }
         if (text != inPlay || settings.typedLetters < 0) {
@@ -80,9 +97,12 @@ void Level::prepareObjectsForShadows(const gl::ShaderProgram& depthProgram) {
     }
 }
 
-void Level::drawObjectsForShadows(const gl::ShaderProgram& depthProgram) {
+void Level::drawObjectsForShadows(const gl::ShaderProgram& depthProgram, const scene::Frustum* light) {
     for (const auto* list : {&objects, &endPieces}) {
         for (const auto& object : *list) {
+            if (!mayShow(light, *object, false)) {
+                continue;
+            }
             depthProgram.use();
             gl::uploadMatrix(depthProgram.programHandle(), "objectM", object->modelMatrix);
             object->drawForShadows();

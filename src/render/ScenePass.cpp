@@ -4,9 +4,18 @@
 
 #include "gl/Uniforms.h"
 #include "level/Level.h"
+#include "scene/Frustum.h"
 #include "scene/SceneObject.h"
 
 namespace brindlemoor::render {
+
+namespace {
+bool cullingOn = true;
+constexpr float kPlayerOutlineScale = 1.02f;
+}  // namespace
+
+void setObjectCulling(bool on) { cullingOn = on; }
+bool objectCulling() { return cullingOn; }
 
 glm::mat4 projectionFor(int width, int height, bool frustumCulling) {
     const float aspect = static_cast<float>(width) / static_cast<float>(height > 0 ? height : 1);
@@ -31,14 +40,18 @@ void renderScene(const gl::ShaderProgram& sceneProgram, scene::SceneObject* play
     const float b = view.draw.brightness;
     gl::uploadVec4(program, "tint", glm::vec4(b, b, b, 1.0f));
 
-    if (player != nullptr) {
-        if (!view.draw.shadowShading) {
-            player->drawOutline(program, {1.02f});
+    const scene::Frustum frustum(projectionFor(view.width, view.height, view.shortFarPlane) * view.viewMatrix);
+    const scene::Frustum* culling = cullingOn ? &frustum : nullptr;
+    const bool outlines = !view.draw.shadowShading;
+    if (player != nullptr &&
+        (culling == nullptr || culling->mayShow(*player, 1.0f, outlines ? kPlayerOutlineScale : 1.0f))) {
+        if (outlines) {
+            player->drawOutline(program, {kPlayerOutlineScale});
         }
         player->drawTextured(program, view.draw.shadowShading);
     }
     if (level != nullptr) {
-        level->drawObjects(view.draw);
+        level->drawObjects(view.draw, culling);
     }
 }
 

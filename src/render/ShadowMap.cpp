@@ -7,6 +7,8 @@
 #include "gl/GlError.h"
 #include "gl/Uniforms.h"
 #include "level/Level.h"
+#include "render/ScenePass.h"
+#include "scene/Frustum.h"
 #include "scene/SceneObject.h"
 #include "scene/WorldMeasures.h"
 
@@ -89,11 +91,14 @@ void ShadowMap::renderShadowPass(const gl::ShaderProgram& sceneProgram, scene::S
     gl::uploadMatrix(depthProgram, "depthVP", depthVP);
     gl::checkGlError("binding depthVP");
 
-    if (player != nullptr) {
+    // What lies outside the light's view leaves no depth in the map.
+    const scene::Frustum frustum(depthVP);
+    const scene::Frustum* culling = objectCulling() ? &frustum : nullptr;
+    if (player != nullptr && (culling == nullptr || culling->mayShow(*player))) {
         gl::uploadMatrix(depthProgram, "objectM", player->modelMatrix);
         player->drawForShadows();
     }
-    level.drawObjectsForShadows(depthProgram_);
+    level.drawObjectsForShadows(depthProgram_, culling);
     gl::checkGlError("drawForShadows call");
 
     glBindFramebuffer(GL_FRAMEBUFFER, 0);

@@ -31,7 +31,8 @@ void Placement::computeBoundingBox() {
         return;
     }
     // Quarter turns keep a box axis-aligned, so the world box of the model's
-    // corners is the world box of all its vertices.
+    // corners is the world box of all its vertices; under any other turn (the
+    // leaning chalk text) it still holds them all.
     glm::vec3 lower(0.0f), upper(0.0f);
     for (int corner = 0; corner < 8; ++corner) {
         const glm::vec3 local((corner & 1) ? localBox.upper.x : localBox.lower.x,

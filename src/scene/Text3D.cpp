@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstring>
 
+#include <glm/common.hpp>
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "gl/GlError.h"
@@ -32,6 +33,15 @@ void Text3D::buildMesh(const char* text, float size, float x, float y) {
     const TextMesh mesh = buildTextMesh(text, size, x, y);
     faceCount_ = mesh.faceCount;
     textWidth_ = mesh.textWidth;
+    // The box culling goes by is the text's own, not the imported model's.
+    localBox = Box{};
+    for (std::size_t i = 0; i + 2 < mesh.positions.size(); i += 3) {
+        const glm::vec3 p(mesh.positions[i], mesh.positions[i + 1], mesh.positions[i + 2]);
+        localBox.lower = localBox.empty ? p : glm::min(localBox.lower, p);
+        localBox.upper = localBox.empty ? p : glm::max(localBox.upper, p);
+        localBox.empty = false;
+    }
+    computeBoundingBox();
     reportGlError("after for");
 
     const GLuint programHandle = program != nullptr ? program->programHandle() : 0;
@@ -56,6 +66,7 @@ void Text3D::placeOn(const Placement& board, float lowered) {
     modelMatrix = glm::scale(modelMatrix, glm::vec3(8.0f / w));
     modelMatrix = glm::translate(modelMatrix, glm::vec3(0.15f - 0.5f * w, 0.5f * (w / 3.0f - 1.0f), 0.0f));
     modelMatrix = glm::rotate(modelMatrix, glm::radians(5.0f), glm::vec3(-1.0f, 0.0f, 0.0f));
+    computeBoundingBox();
 }
 
 void Text3D::drawLetters(std::size_t first, std::size_t count) {

@@ -1,14 +1,22 @@
 // The first frame of a fixed level in both shading modes: where things stand,
-// and a comparison with committed reference pictures.
+// and a comparison with committed reference pictures; and frames along a walk
+// through a corner and down the stairs, looking back as god mode can, and with
+// the short far plane, the same with culling and without.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+
+#include <glm/gtc/matrix_transform.hpp>
 
 #include "FrameCapture.h"
 #include "GameSession.h"
 #include "GlTestEnvironment.h"
 #include "app/GameState.h"
+#include "gameplay/MovementState.h"
+#include "gameplay/ScriptedTypist.h"
 #include "level/Level.h"
+#include "platform/Keys.h"
+#include "render/ScenePass.h"
 #include "scene/Text3D.h"
 
 namespace {
@@ -26,6 +34,13 @@ test::GameOptions firstFrameGame(bool shadowShading) {
     o.width = kWidth;
     o.height = kHeight;
     return o;
+}
+
+void expectTheSamePicture(const char* where) {
+    render::setObjectCulling(false);
+    const test::Frame everything = test::redrawAndCapture();
+    render::setObjectCulling(true);
+    EXPECT_EQ(test::differingShare(everything, test::redrawAndCapture(), 12), 0.0) << where;
 }
 
 class PicturesTest : public testing::TestWithParam<bool> {
@@ -51,6 +66,39 @@ TEST_P(PicturesTest, TheFirstFrameMatchesTheReferencePicture) {
     EXPECT_LT(share, 0.02) << "differing share " << share;
     if (share >= 0.02) {
         test::writeRgbTga(test::sourcePath("build/" + name), frame);
+    }
+}
+
+TEST_P(PicturesTest, FramesAlongAWalkAreTheSameWithAndWithoutCulling) {
+    for (scene::TypeCode piece : {scene::TypeCode::CornerLeft, scene::TypeCode::StairsDown}) {
+        const bool corner = piece == scene::TypeCode::CornerLeft;
+        // The corner's corridor starts with a board and its chalk word in view.
+        test::GameSession game(test::GameOptions::small({corner ? "DW" : "-", corner ? "<" : "DW", "PP"}, GetParam()));
+        app::GameState& state = app::gameState;
+        game.frames(1);
+        expectTheSamePicture("at the start");
+        // Into the walk through the piece, the camera swinging round.
+        const gameplay::MovementState& walk = gameplay::movementState;
+        gameplay::ScriptedTypist typist(12);
+        ASSERT_TRUE(game.runUntil(
+            [&] {
+                typist.act(game.keyboard);
+                return walk.transitionPhase >= 2 && walk.curveT > 0.3f;
+            },
+            60 * 30));
+        expectTheSamePicture(scene::codeText(piece));
+        if (corner) {
+            continue;
+        }
+        // God mode can turn the camera anywhere: back the way the boy came.
+        const glm::mat4 view = state.viewMatrix;
+        state.viewMatrix = glm::lookAt(state.eye, 2.0f * state.eye - state.centre, glm::vec3(0, 1, 0));
+        expectTheSamePicture("looking back");
+        state.viewMatrix = view;
+        game.keyboard.tap(platform::key::F8);
+        game.frames(1);
+        ASSERT_TRUE(state.frustumCulling);
+        expectTheSamePicture("with the short far plane");
     }
 }
 

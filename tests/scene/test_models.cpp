@@ -1,9 +1,15 @@
 // Placements and model data, without GL: quarter turns, the world box of a
-// model's box, and models that are damaged or cannot be imported.
+// model's box, models that are damaged or cannot be imported, and what a
+// view can see of a box (the frustum the draws are culled with).
 #include <gtest/gtest.h>
+
+#include <glm/gtc/matrix_transform.hpp>
 
 #include "Placements.h"
 #include "TestFiles.h"
+#include "render/ScenePass.h"
+#include "render/ShadowMap.h"
+#include "scene/Frustum.h"
 #include "scene/ModelData.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -91,6 +97,51 @@ TEST(ModelData, BrokenMeshesAreLeftOutAndTheSoundTriangleKept) {
         EXPECT_EQ(imported.model->meshes[0].indices.size(), 3u);
         expectNear(imported.model->box.upper - imported.model->box.lower, glm::vec3(1, 1, 0));
     }
+}
+
+struct Case {
+    const char* what;
+    glm::vec3 lower, upper;
+    bool kept;
+};
+
+// The game's camera at the origin looking down -z with the short far plane (75).
+const scene::Frustum cameraView(render::projectionFor(1280, 720, true) *
+                                glm::lookAt(glm::vec3(0.0f), glm::vec3(0, 0, -1), glm::vec3(0, 1, 0)));
+
+TEST(Frustum, KeepsEveryBoxThatReachesIntoTheViewAndNoOther) {
+    const Case cases[] = {{"ahead", {-1, -1, -12}, {1, 1, -10}, true},
+                          {"around the camera", {-1, -1, -1}, {1, 1, 1}, true},
+                          {"behind the camera", {-1, -1, 2}, {1, 1, 5}, false},
+                          {"left of the view", {-30, -1, -12}, {-20, 1, -10}, false},
+                          {"across the left edge", {-30, -1, -12}, {-5, 1, -10}, true},
+                          {"above the view", {-1, 10, -12}, {1, 12, -10}, false},
+                          {"past the far plane", {-1, -1, -90}, {1, 1, -76}, false},
+                          {"across the far plane", {-1, -1, -90}, {1, 1, -70}, true},
+                          {"around the whole view", {-100, -100, -100}, {100, 100, 100}, true}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(cameraView.mayContain(c.lower, c.upper), c.kept) << c.what;
+    }
+}
+
+TEST(Frustum, TheShadowLightSeesFromTwoToFifteenBelowItInItsCone) {
+    const Case cases[] = {{"the floor below", {-5.5f, -0.2f, -20}, {5.5f, 0, 4}, true},
+                          {"the ceiling above", {-5.5f, 12, -20}, {5.5f, 12.2f, 4}, false},
+                          {"the storey below", {-5.5f, -18.2f, -20}, {5.5f, -18, 4}, false},
+                          {"a board far ahead", {-4.8f, 0, -40.5f}, {4.8f, 7.5f, -39.8f}, false}};
+    const scene::Frustum light(render::lightViewProjection(glm::vec3(0, 9, -8)));
+    for (const Case& c : cases) {
+        EXPECT_EQ(light.mayContain(c.lower, c.upper), c.kept) << c.what;
+    }
+}
+
+TEST(Frustum, OutlineCopiesScaledAboutTheOriginCanReachIntoTheView) {
+    // Just right of the view 10 ahead, with its origin 110 units to its left:
+    // the copy scaled by 0.99 moves a unit into the view.
+    scene::Placement piece(scene::TypeCode::WallPlainRight, scene::Box{{110.3f, -1, -0.01f}, {111, 1, 0}, false});
+    piece.translate(-100, 0, -10);
+    EXPECT_FALSE(cameraView.mayShow(piece));
+    EXPECT_TRUE(cameraView.mayShow(piece, 0.99f, 1.01f));
 }
 
 }  // namespace
