@@ -101,6 +101,12 @@ void endGame() {
     game.player.reset();
     game.shadowMap.reset();
     game.sceneProgram.reset();
+    // Mesa's software renderer lets go of the textures and buffers its last
+    // frames used only when it begins another frame. Beginning one now gives
+    // their memory back before the next corridor is loaded; otherwise the new
+    // corridor's textures are placed around it and the heap stays a fifth
+    // larger from the second game on.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
 }  // namespace brindlemoor::app

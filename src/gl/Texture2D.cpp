@@ -8,14 +8,19 @@ namespace brindlemoor::gl {
 Texture loadTexture(const std::string& path) {
     Texture texture = Texture::create();
     glBindTexture(GL_TEXTURE_2D, texture.name());
-    const bool loaded = platform::loadTexture2D(platform::dataPath(path), 0);
+    // The filters come before the image: a texture whose minification filter
+    // is still the initial one when its base level arrives gets storage for
+    // that level alone from Mesa, and the levels below then go to a second
+    // allocation, the base level left behind in the first until the texture is
+    // first drawn (most pieces of a corridor never are).
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
-    // A texture without an image gets no mipmaps, which would only raise a GL error.
-    if (loaded) {
-        glGenerateMipmap(GL_TEXTURE_2D);
+    const std::string file = platform::dataPath(path);
+    // A texture without an image gets no mipmaps either.
+    if (platform::loadTexture2D(file, 0)) {
+        platform::loadMipmaps2D(file);
     }
     return texture;
 }

@@ -3,31 +3,64 @@
 #include <map>
 
 #include "platform/Gl.h"
+#include "platform/Mipmaps.h"
 
 namespace brindlemoor::platform {
 
 namespace {
-std::map<std::string, std::shared_ptr<const Image>>& imageCache() {
-    static std::map<std::string, std::shared_ptr<const Image>> cache;
+
+struct CachedTexture {
+    std::shared_ptr<const Image> image;
+    std::vector<Image> smallerLevels;  // built on first use
+    bool levelsBuilt = false;
+};
+
+std::map<std::string, CachedTexture>& textureCache() {
+    static std::map<std::string, CachedTexture> cache;
     return cache;
 }
-}  // namespace
 
-std::shared_ptr<const Image> cachedImage(const std::string& path) {
-    auto& cache = imageCache();
+CachedTexture* cachedTexture(const std::string& path) {
+    auto& cache = textureCache();
     auto found = cache.find(path);
     if (found != cache.end()) {
-        return found->second;
+        return &found->second;
     }
     auto image = std::make_shared<Image>();
     if (!decodeTgaFile(path, *image)) {
         return nullptr;  // not cached: a failure is retried, as the classic loader would
     }
-    cache.emplace(path, image);
-    return image;
+    CachedTexture& entry = cache[path];
+    entry.image = image;
+    return &entry;
 }
 
-void clearImageCache() { imageCache().clear(); }
+}  // namespace
+
+std::shared_ptr<const Image> cachedImage(const std::string& path) {
+    CachedTexture* entry = cachedTexture(path);
+    return entry != nullptr ? entry->image : nullptr;
+}
+
+void clearImageCache() { textureCache().clear(); }
+
+bool loadMipmaps2D(const std::string& path) {
+    CachedTexture* entry = cachedTexture(path);
+    if (entry == nullptr) {
+        return false;
+    }
+    if (!entry->levelsBuilt) {
+        entry->smallerLevels = buildMipmapLevels(*entry->image);
+        entry->levelsBuilt = true;
+    }
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    GLint level = 1;
+    for (const Image& smaller : entry->smallerLevels) {
+        glTexImage2D(GL_TEXTURE_2D, level++, GL_RGBA8, smaller.width, smaller.height, 0, GL_RGBA,
+                     GL_UNSIGNED_BYTE, smaller.rgba.data());
+    }
+    return true;
+}
 
 bool loadTexture2D(const std::string& path, int /*flags*/) {
     std::shared_ptr<const Image> image = cachedImage(path);

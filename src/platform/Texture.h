@@ -14,6 +14,13 @@ namespace brindlemoor::platform {
 // shape; no flags are defined. False, with nothing uploaded, on failure.
 bool loadTexture2D(const std::string& path, int flags);
 
+// Uploads the mipmap levels below the base level of the file's image into the
+// bound texture: the levels glGenerateMipmap would derive from that image. They
+// are built once per file on the CPU, so that a software renderer does not
+// render every level of every texture of every piece again. False when the
+// file cannot be read.
+bool loadMipmaps2D(const std::string& path);
+
 // The decoded image of a file, from the process-wide cache; null when the file
 // cannot be read or decoded.
 std::shared_ptr<const Image> cachedImage(const std::string& path);
