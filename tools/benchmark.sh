@@ -1,14 +1,89 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmark from the repository root (under a virtual
-# display when there is none). Pass --quick for a short run.
+# display when there is none).
+#
+#   bash tools/benchmark.sh [--quick] [--size=WxH] [--only=SECTION]
+#       this tree's benchmark; --quick for a short run
+#   bash tools/benchmark.sh --compare [--against REF] [--quick]
+#       the benchmark of REF (default: the commit this branch left main at)
+#       and of this tree, run in turn at 1280 x 720 and 320 x 180, and the
+#       figures side by side. REF is built from a worktree under
+#       build-compare/ (kept there for the next comparison).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
+
+compare=false
+against=""
+quick=()
+pass=()
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --compare) compare=true ;;
+    --against) compare=true; against="${2:?--against needs a commit}"; shift ;;
+    --against=*) compare=true; against="${1#--against=}" ;;
+    --quick) quick=(--quick); pass+=("$1") ;;
+    *) pass+=("$1") ;;
+  esac
+  shift
+done
+
 bash tools/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build --target brindlemoor_benchmark -j"$(nproc)"
-if [ -n "${DISPLAY:-}" ]; then
-  ./build/tools/benchmark/brindlemoor_benchmark "$@"
-else
-  xvfb-run -a -s "-screen 0 1920x1080x24" ./build/tools/benchmark/brindlemoor_benchmark "$@"
+jobs="$(nproc)"
+
+# build_benchmark SOURCE BUILD: configures SOURCE into BUILD and builds only the benchmark.
+build_benchmark() {
+  cmake -S "$1" -B "$2" -DCMAKE_BUILD_TYPE=Release -DBRINDLEMOOR_TESTS=OFF >/dev/null
+  cmake --build "$2" --target brindlemoor_benchmark -j"$jobs" >/dev/null
+}
+
+# run_benchmark DIR BINARY ARGS...: runs from DIR, where its Resources/ and Shader/ are.
+run_benchmark() {
+  local dir="$1" binary="$2"
+  shift 2
+  if [ -n "${DISPLAY:-}" ]; then
+    (cd "$dir" && "$binary" "$@")
+  else
+    (cd "$dir" && xvfb-run -a -s "-screen 0 1920x1080x24" "$binary" "$@")
+  fi
+}
+
+if ! $compare; then
+  build_benchmark . build
+  run_benchmark . "$root/build/tools/benchmark/brindlemoor_benchmark" "${pass[@]+"${pass[@]}"}"
+  exit 0
 fi
+
+ref="$(git rev-parse --verify "${against:-$(git merge-base HEAD main)}^{commit}")"
+out="$root/build-compare"
+source_dir="$out/reference-src"
+mkdir -p "$out"
+if [ -d "$source_dir" ]; then
+  git -C "$source_dir" checkout --quiet --detach "$ref"
+else
+  git worktree add --quiet --detach "$source_dir" "$ref"
+fi
+echo "reference: $(git log -1 --format='%h %s' "$ref")"
+echo "this work: $(git log -1 --format='%h %s' HEAD)$(git diff --quiet HEAD || echo ' (with uncommitted changes)')"
+build_benchmark "$source_dir" "$out/reference"
+build_benchmark . build
+
+# Turn about, so that load from elsewhere on the machine falls on both alike.
+# At the small size only the frame figures are wanted (older benchmarks ignore
+# --only and run every section).
+for size in 1280x720 320x180; do
+  only=()
+  [ "$size" = 320x180 ] && only=(--only=frames)
+  for who in reference work; do
+    echo "running the $who benchmark at $size" >&2
+    if [ "$who" = reference ]; then
+      run_benchmark "$source_dir" "$out/reference/tools/benchmark/brindlemoor_benchmark" \
+        "${quick[@]+"${quick[@]}"}" "${only[@]+"${only[@]}"}" --size="$size" >"$out/$who-$size.txt"
+    else
+      run_benchmark . "$root/build/tools/benchmark/brindlemoor_benchmark" \
+        "${quick[@]+"${quick[@]}"}" "${only[@]+"${only[@]}"}" --size="$size" >"$out/$who-$size.txt"
+    fi
+  done
+done
+
+bash tools/benchmark/compare.sh "$out"

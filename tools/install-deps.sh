@@ -11,6 +11,7 @@ packages=(
   xvfb xauth libgl1-mesa-dri
   xdotool imagemagick sox desktop-file-utils dpkg-dev file
   clang libclang-rt-14-dev
+  linux-perf heaptrack valgrind
 )
 
 missing=()

@@ -3,10 +3,14 @@
 // person: hidden window, scripted keyboard, a clock that advances 1/60 s per
 // frame (the walk is the same on every run; the times measured are real).
 //
-//   brindlemoor_benchmark [--quick] [--size=WxH]     (from the repository root)
+//   brindlemoor_benchmark [--quick] [--size=WxH] [--only=SECTION]   (from the repository root)
+//
+// SECTION is one of memory, pieces, setup, frames, baseline, history (for profiling one).
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <string>
+#include <utility>
 
 #include "Measure.h"
 #include "Sections.h"
@@ -17,6 +21,7 @@
 int main(int argc, char** argv) {
     using namespace brindlemoor;
     bench::Settings settings;
+    std::string only;
     app::gameState.width = 1280;
     app::gameState.height = 720;
     for (int i = 1; i < argc; ++i) {
@@ -26,10 +31,12 @@ int main(int argc, char** argv) {
             app::gameState.width = width;  // to tell pixel costs from per-object costs
             app::gameState.height = height;
         }
+        if (std::strncmp(argv[i], "--only=", 7) == 0) {
+            only = argv[i] + 7;
+        }
         if (std::strcmp(argv[i], "--quick") == 0) {
             settings.runs = 2;
-            settings.walkFrames = 120;
-            settings.newGames = 5;
+            settings.walkFrames = 120;  // twenty new games stay: memory growth shows over them
         }
     }
     {
@@ -38,8 +45,13 @@ int main(int argc, char** argv) {
     }
     std::vector<bench::Row> rows;
     // Memory first, so that the peak is the 99-block game's own.
-    for (auto section : {bench::memorySection, bench::pieceSection, bench::setUpSection, bench::frameSection, bench::baselineSection,
-                         bench::historySection}) {
+    const std::pair<const char*, std::vector<bench::Row> (*)(const bench::Settings&)> sections[] = {
+        {"memory", bench::memorySection}, {"pieces", bench::pieceSection}, {"setup", bench::setUpSection},
+        {"frames", bench::frameSection},  {"baseline", bench::baselineSection}, {"history", bench::historySection}};
+    for (const auto& [name, section] : sections) {
+        if (!only.empty() && only != name) {
+            continue;
+        }
         const auto part = section(settings);
         rows.insert(rows.end(), part.begin(), part.end());
         std::cerr << "." << std::flush;
