@@ -4,17 +4,18 @@
 #
 #   bash tools/benchmark.sh [--quick] [--size=WxH] [--only=SECTION]
 #       this tree's benchmark; --quick for a short run
-#   bash tools/benchmark.sh --compare [--against REF] [--quick]
+#   bash tools/benchmark.sh --compare [--against REF] [--rounds=N] [--quick]
 #       the benchmark of REF (default: the commit this branch left main at)
-#       and of this tree, run in turn at 1280 x 720 and 320 x 180, and the
-#       figures side by side. REF is built from a worktree under
-#       build-compare/ (kept there for the next comparison).
+#       and of this tree, run in turn at 1280 x 720 and 320 x 180, N rounds
+#       (default 3), and the medians over the rounds side by side. REF is
+#       built from a worktree under build-compare/ (kept for the next time).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
 
 compare=false
 against=""
+rounds=3
 quick=()
 pass=()
 while [ $# -gt 0 ]; do
@@ -22,6 +23,7 @@ while [ $# -gt 0 ]; do
     --compare) compare=true ;;
     --against) compare=true; against="${2:?--against needs a commit}"; shift ;;
     --against=*) compare=true; against="${1#--against=}" ;;
+    --rounds=*) rounds="${1#--rounds=}" ;;
     --quick) quick=(--quick); pass+=("$1") ;;
     *) pass+=("$1") ;;
   esac
@@ -68,21 +70,26 @@ echo "this work: $(git log -1 --format='%h %s' HEAD)$(git diff --quiet HEAD || e
 build_benchmark "$source_dir" "$out/reference"
 build_benchmark . build
 
-# Turn about, so that load from elsewhere on the machine falls on both alike.
-# At the small size only the frame figures are wanted (older benchmarks ignore
+# Turn about, so that load from elsewhere on the machine falls on both alike;
+# at the small size only the frame figures are wanted (older benchmarks ignore
 # --only and run every section).
-for size in 1280x720 320x180; do
-  only=()
-  [ "$size" = 320x180 ] && only=(--only=frames)
-  for who in reference work; do
-    echo "running the $who benchmark at $size" >&2
-    if [ "$who" = reference ]; then
-      run_benchmark "$source_dir" "$out/reference/tools/benchmark/brindlemoor_benchmark" \
-        "${quick[@]+"${quick[@]}"}" "${only[@]+"${only[@]}"}" --size="$size" >"$out/$who-$size.txt"
-    else
-      run_benchmark . "$root/build/tools/benchmark/brindlemoor_benchmark" \
-        "${quick[@]+"${quick[@]}"}" "${only[@]+"${only[@]}"}" --size="$size" >"$out/$who-$size.txt"
-    fi
+rm -f "$out"/reference-*.txt "$out"/work-*.txt
+for round in $(seq "$rounds"); do
+  order="reference work"
+  [ $((round % 2)) -eq 0 ] && order="work reference"
+  for size in 1280x720 320x180; do
+    only=()
+    [ "$size" = 320x180 ] && only=(--only=frames)
+    for who in $order; do
+      echo "round $round: the $who benchmark at $size" >&2
+      if [ "$who" = reference ]; then
+        dir="$source_dir" binary="$out/reference/tools/benchmark/brindlemoor_benchmark"
+      else
+        dir=. binary="$root/build/tools/benchmark/brindlemoor_benchmark"
+      fi
+      run_benchmark "$dir" "$binary" "${quick[@]+"${quick[@]}"}" "${only[@]+"${only[@]}"}" --size="$size" \
+        >"$out/$who-$size-$round.txt"
+    done
   done
 done
 

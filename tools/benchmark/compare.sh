@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Prints the figures of two benchmark runs side by side: the reference and
-# this work, each run at 1280 x 720 and 320 x 180 (tools/benchmark.sh
-# --compare writes the four outputs into DIR).
+# Prints the figures of two benchmarks side by side: the reference and this
+# work, each run at 1280 x 720 and 320 x 180 for one or more rounds, as
+# tools/benchmark.sh --compare writes them into DIR (WHO-SIZE-ROUND.txt). Each
+# figure is the median over the rounds.
 #
 #   bash tools/benchmark/compare.sh DIR
 set -euo pipefail
@@ -10,39 +11,45 @@ dir="${1:?usage: compare.sh DIR}"
 awk '
 # One row of a benchmark table: figure, value, unit and budget, two or more
 # spaces apart; indented rows are sub-figures of the row above.
-FNR == 1 { split(FILENAME, parts, "/"); run = parts[length(parts)]; sub(/\.txt$/, "", run) }
+FNR == 1 { split(FILENAME, parts, "/"); run = parts[length(parts)]; sub(/-[0-9]+\.txt$/, "", run) }
 /^-+$/ || /^figure / { next }
 {
   line = $0
   sub(/^ +/, "", line)
   n = split(line, field, /  +/)
-  if (n >= 2) value[run, field[1]] = field[2]
+  if (n >= 2) { count[run, field[1]] += 1; value[run, field[1], count[run, field[1]]] = field[2] + 0 }
 }
 
-# The first figure of a run whose name matches `pattern`.
+function median(run, figure,   n, i, j, v, t) {
+  n = count[run, figure]
+  for (i = 1; i <= n; ++i) v[i] = value[run, figure, i]
+  for (i = 2; i <= n; ++i) for (j = i; j > 1 && v[j - 1] > v[j]; --j) { t = v[j]; v[j] = v[j - 1]; v[j - 1] = t }
+  return n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
+}
+# The median over the rounds of the figure of a run whose name matches `pattern`.
 function find(run, pattern,   key, k) {
-  for (key in value) {
+  for (key in count) {
     split(key, k, SUBSEP)
-    if (k[1] == run && k[2] ~ pattern) return value[key]
+    if (k[1] == run && k[2] ~ pattern) return sprintf(median(run, k[2]) < 10 ? "%.2f" : "%.1f", median(run, k[2]))
   }
   return ""
 }
-function games(run,   key, k, count) {
-  count = ""
-  for (key in value) {
+function games(run,   key, k, last) {
+  last = ""
+  for (key in count) {
     split(key, k, SUBSEP)
     if (k[1] == run && k[2] ~ /^resident memory after game [0-9]+$/ && k[2] !~ / 1$/) {
-      count = k[2]; sub(/.* /, "", count)
+      last = k[2]; sub(/.* /, "", last)
     }
   }
-  return count
+  return last
 }
-function growth(run,   first, last, count) {
+function growth(run,   first, last, n) {
   first = find(run, "^resident memory after game 1$")
-  count = games(run)
-  last = find(run, "^resident memory after game " count "$")
+  n = games(run)
+  last = find(run, "^resident memory after game " n "$")
   if (first == "" || last == "" || first == 0) return "-"
-  return sprintf("%+.1f%% (%d games)", 100 * (last - first) / first, count)
+  return sprintf("%+.1f%% (%d games)", 100 * (last - first) / first, n)
 }
 function pair(a, b) { return (a == "" ? "-" : a) " / " (b == "" ? "-" : b) }
 function cell(text) { return text == "" ? "-" : text }
@@ -84,4 +91,4 @@ END {
       find(r, "^peak resident memory"), find(w, "^peak resident memory"), "<= 200 (must <= 250)")
   row("resident memory, last game against the first", growth(r), growth(w), "within 5% over 20 games")
 }
-' "$dir/reference-1280x720.txt" "$dir/work-1280x720.txt" "$dir/reference-320x180.txt" "$dir/work-320x180.txt"
+' "$dir"/reference-*.txt "$dir"/work-*.txt
