@@ -20,6 +20,7 @@
 #include "platform/Texture.h"
 #include "platform/Window.h"
 #include "gl/ShaderProgram.h"
+#include "gl/Texture2D.h"
 #include "scene/Catalogue.h"
 #include "scene/ModelData.h"
 #include "scene/SceneObject.h"
@@ -269,12 +270,7 @@ std::vector<Row> baselineSection(const Settings& settings) {
             textures.insert(entry.normalTexture);
         }
         for (const std::string& path : textures) {
-            GLuint texture = 0;
-            glGenTextures(1, &texture);
-            glBindTexture(GL_TEXTURE_2D, texture);
-            platform::loadTexture2D(path, 0);  // from the repository root, where the benchmark runs
-            glGenerateMipmap(GL_TEXTURE_2D);
-            glDeleteTextures(1, &texture);
+            gl::loadTexture(path);  // decoded, its levels built, uploaded, and deleted again
         }
         glFinish();
         loads.push_back(nowSeconds() - start);
