@@ -63,6 +63,7 @@ mkdir -p "$out"
 if [ -d "$source_dir" ]; then
   git -C "$source_dir" checkout --quiet --detach "$ref"
 else
+  git worktree prune  # forgets a reference folder deleted by hand
   git worktree add --quiet --detach "$source_dir" "$ref"
 fi
 echo "reference: $(git log -1 --format='%h %s' "$ref")"
