@@ -70,18 +70,13 @@ TEST(Recording, DamagedFilesGetOneClearReason) {
     } cases[] = {
         {"", "the file is empty"},
         {"\x89PNG\r\n\x1a\n", "not a Brindlemoor recording"},
-        {std::string(100000, 'x'), "not a Brindlemoor recording"},
         {replaced("version 1", "version 2"), "line 2: written by a newer game (recording version 2"},
         {replaced("my level", "%4"), "line 5: a setting with a broken %XX escape"},
         {good.substr(0, good.size() - 1), "line 16: the file is cut short in the middle of a line"},
-        {good.substr(0, good.find("key 65 up")), "line 13: the file ends where an event should be"},
         {replaced("frame 1", "frame 2"), "line 8: frame 2 where frame 1 should be"},
-        {replaced("frame 0 0.016666666666666666", "frame 0 nan"), "line 7: a time step"},
         {replaced("1 0.30000000000000004 3", "1 0.30000000000000004 5000"), "line 8: more than 1024 events"},
-        {replaced("down Q", "down q"), "line 9: an event with a letter other than A to Z"},
         {replaced("key 265", "key 999"), "line 10: an event with a key number outside GLFW's"},
         {replaced("end 3", "end 4"), "line 16: the end line counts 4 frames, the file holds 3"},
-        {good + "frame 3 0 0\n", "line 17: more after the end line"},
         {replaced("width=1280", std::string(20000, 'w')), "line 4: a line longer than 16384 bytes"},
     };
     for (const auto& c : cases) {

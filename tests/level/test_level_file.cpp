@@ -38,8 +38,3 @@ TEST_F(LevelFile, UnreadableFileGivesFalse) {
     EXPECT_FALSE(brindlemoor::level::readLevelCodes(dir.path(), 0, codes));
     EXPECT_TRUE(codes.empty());
 }
-
-TEST_F(LevelFile, PrintsTheCodesWithoutAFinalLineEnd) {
-    EXPECT_EQ(t::captureStdout([] { brindlemoor::level::printReadLevel({"DD", "PD ", "<"}); }),
-              "Printing read level:\nDD . PD  . < . ");
-}

@@ -13,7 +13,6 @@
 #include "GlTestEnvironment.h"
 #include "app/GameState.h"
 #include "gameplay/MovementState.h"
-#include "gameplay/ScriptedTypist.h"
 #include "level/Level.h"
 #include "platform/Keys.h"
 #include "render/ScenePass.h"
@@ -79,13 +78,7 @@ TEST_P(PicturesTest, FramesAlongAWalkAreTheSameWithAndWithoutCulling) {
         expectTheSamePicture("at the start");
         // Into the walk through the piece, the camera swinging round.
         const gameplay::MovementState& walk = gameplay::movementState;
-        gameplay::ScriptedTypist typist(12);
-        ASSERT_TRUE(game.runUntil(
-            [&] {
-                typist.act(game.keyboard);
-                return walk.transitionPhase >= 2 && walk.curveT > 0.3f;
-            },
-            60 * 30));
+        ASSERT_TRUE(game.typeUntil(12, [&] { return walk.transitionPhase >= 2 && walk.curveT > 0.3f; }, 60 * 30));
         expectTheSamePicture(scene::codeText(piece));
         if (corner) {
             continue;

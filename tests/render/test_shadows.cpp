@@ -71,14 +71,4 @@ TEST_F(ShadowTest, TheBoyShadesTheFloorBehindHim) {
     EXPECT_EQ(test::takeGlError(), 0u);
 }
 
-TEST_F(ShadowTest, ALightWindowPastTheLastLightStillDraws) {
-    test::GameSession game(shadowGame({"DD"}));  // three lights
-    for (int i = 0; i < 6; ++i) {
-        test::captureStdout([] { app::gameState.level->advanceLights(); });
-    }
-    game.frames(3);
-    test::redrawAndCapture();
-    EXPECT_EQ(test::takeGlError(), 0u);
-}
-
 }  // namespace

@@ -109,29 +109,26 @@ struct Case {
 const scene::Frustum cameraView(render::projectionFor(1280, 720, true) *
                                 glm::lookAt(glm::vec3(0.0f), glm::vec3(0, 0, -1), glm::vec3(0, 1, 0)));
 
-TEST(Frustum, KeepsEveryBoxThatReachesIntoTheViewAndNoOther) {
-    const Case cases[] = {{"ahead", {-1, -1, -12}, {1, 1, -10}, true},
-                          {"around the camera", {-1, -1, -1}, {1, 1, 1}, true},
-                          {"behind the camera", {-1, -1, 2}, {1, 1, 5}, false},
-                          {"left of the view", {-30, -1, -12}, {-20, 1, -10}, false},
-                          {"across the left edge", {-30, -1, -12}, {-5, 1, -10}, true},
-                          {"above the view", {-1, 10, -12}, {1, 12, -10}, false},
-                          {"past the far plane", {-1, -1, -90}, {1, 1, -76}, false},
-                          {"across the far plane", {-1, -1, -90}, {1, 1, -70}, true},
-                          {"around the whole view", {-100, -100, -100}, {100, 100, 100}, true}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(cameraView.mayContain(c.lower, c.upper), c.kept) << c.what;
-    }
-}
-
-TEST(Frustum, TheShadowLightSeesFromTwoToFifteenBelowItInItsCone) {
-    const Case cases[] = {{"the floor below", {-5.5f, -0.2f, -20}, {5.5f, 0, 4}, true},
-                          {"the ceiling above", {-5.5f, 12, -20}, {5.5f, 12.2f, 4}, false},
-                          {"the storey below", {-5.5f, -18.2f, -20}, {5.5f, -18, 4}, false},
-                          {"a board far ahead", {-4.8f, 0, -40.5f}, {4.8f, 7.5f, -39.8f}, false}};
-    const scene::Frustum light(render::lightViewProjection(glm::vec3(0, 9, -8)));
-    for (const Case& c : cases) {
-        EXPECT_EQ(light.mayContain(c.lower, c.upper), c.kept) << c.what;
+TEST(Frustum, KeepsEveryBoxThatReachesIntoTheCamerasOrTheShadowLightsViewAndNoOther) {
+    const scene::Frustum light(render::lightViewProjection(glm::vec3(0, 9, -8)));  // 2 to 15 below, in its cone
+    const struct {
+        const scene::Frustum& view;
+        Case box;
+    } cases[] = {{cameraView, {"ahead", {-1, -1, -12}, {1, 1, -10}, true}},
+                 {cameraView, {"around the camera", {-1, -1, -1}, {1, 1, 1}, true}},
+                 {cameraView, {"behind the camera", {-1, -1, 2}, {1, 1, 5}, false}},
+                 {cameraView, {"left of the view", {-30, -1, -12}, {-20, 1, -10}, false}},
+                 {cameraView, {"across the left edge", {-30, -1, -12}, {-5, 1, -10}, true}},
+                 {cameraView, {"above the view", {-1, 10, -12}, {1, 12, -10}, false}},
+                 {cameraView, {"past the far plane", {-1, -1, -90}, {1, 1, -76}, false}},
+                 {cameraView, {"across the far plane", {-1, -1, -90}, {1, 1, -70}, true}},
+                 {cameraView, {"around the whole view", {-100, -100, -100}, {100, 100, 100}, true}},
+                 {light, {"the floor below the light", {-5.5f, -0.2f, -20}, {5.5f, 0, 4}, true}},
+                 {light, {"the ceiling above it", {-5.5f, 12, -20}, {5.5f, 12.2f, 4}, false}},
+                 {light, {"the storey below", {-5.5f, -18.2f, -20}, {5.5f, -18, 4}, false}},
+                 {light, {"a board far ahead", {-4.8f, 0, -40.5f}, {4.8f, 7.5f, -39.8f}, false}}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.view.mayContain(c.box.lower, c.box.upper), c.box.kept) << c.box.what;
     }
 }
 
