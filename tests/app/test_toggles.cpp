@@ -18,7 +18,11 @@ namespace {
 using namespace brindlemoor;
 namespace key = platform::key;
 
-test::GameOptions smallGame(bool shadowShading = true) { return test::GameOptions::small({"DW", "PP"}, shadowShading); }
+// A small game past the set-up messages of its first frame.
+struct StartedGame : test::GameSession {
+    explicit StartedGame(bool shadowShading = true)
+        : GameSession(test::GameOptions::small({"DW", "PP"}, shadowShading)) { frames(2); }
+};
 
 class TogglesTest : public testing::Test {
 protected:
@@ -33,8 +37,7 @@ protected:
 };
 
 TEST_F(TogglesTest, FrameCounterAndWireframeEachPrintTheirLineAndPause) {
-    test::GameSession game(smallGame());
-    game.frames(2);  // past the first frame's set-up messages
+    StartedGame game;
     double slept = game.clock.slept();
     EXPECT_EQ(press(game, {key::F2}), "fps display on\n");
     EXPECT_TRUE(app::gameState.showFps);
@@ -52,8 +55,7 @@ TEST_F(TogglesTest, FrameCounterAndWireframeEachPrintTheirLineAndPause) {
 }
 
 TEST_F(TogglesTest, SamplingAndMipmapKeysSetTheFilterOfEveryColourTexture) {
-    test::GameSession game(smallGame());
-    game.frames(2);  // past the first frame's set-up messages
+    StartedGame game;
     EXPECT_EQ(press(game, {key::F4}), "sampling nearest\n");
     const level::Level& level = *app::gameState.level;
     EXPECT_EQ(test::minFilterOf(app::gameState.player->colorTexture()), GL_NEAREST_MIPMAP_LINEAR);
@@ -76,8 +78,7 @@ TEST_F(TogglesTest, SamplingAndMipmapKeysSetTheFilterOfEveryColourTexture) {
 }
 
 TEST_F(TogglesTest, GodModeDoublesTheSpeedAndLetsTheArrowsMoveThePlayer) {
-    test::GameSession game(smallGame());
-    game.frames(2);  // past the first frame's set-up messages
+    StartedGame game;
     EXPECT_EQ(press(game, {key::F6}), "godmode on\n");
     EXPECT_TRUE(gameplay::movementState.godMode);
     EXPECT_FLOAT_EQ(app::gameState.moveSpeed, 10.0f);
@@ -96,8 +97,7 @@ TEST_F(TogglesTest, GodModeDoublesTheSpeedAndLetsTheArrowsMoveThePlayer) {
 }
 
 TEST_F(TogglesTest, FarPlaneAndTransparencyKeys) {
-    test::GameSession game(smallGame());
-    game.frames(2);  // past the first frame's set-up messages
+    StartedGame game;
     const GLuint program = app::gameState.sceneProgram->programHandle();
     auto projectionEntry = [&] {
         float m[16] = {};
@@ -114,8 +114,7 @@ TEST_F(TogglesTest, FarPlaneAndTransparencyKeys) {
 }
 
 TEST_F(TogglesTest, AHeldKeyActsAtMostOnceEveryFifthOfASecond) {
-    test::GameSession game(smallGame());
-    game.frames(2);  // past the first frame's set-up messages
+    StartedGame game;
     game.keyboard.press(key::F3);
     const double start = game.clock.now();
     std::string printed;
@@ -128,8 +127,7 @@ TEST_F(TogglesTest, AHeldKeyActsAtMostOnceEveryFifthOfASecond) {
 
 TEST_F(TogglesTest, DepthShotKeysWriteTheirFilesInTheirModes) {
     {
-        test::GameSession game(smallGame(true));
-        game.frames(2);  // past the first frame's set-up messages
+        StartedGame game;
         press(game, {key::F12});
         // The window's framebuffer, whatever size the game was asked for.
         const auto pixels = static_cast<std::size_t>(app::gameState.width) * app::gameState.height;
@@ -137,8 +135,7 @@ TEST_F(TogglesTest, DepthShotKeysWriteTheirFilesInTheirModes) {
         press(game, {key::F11});
         EXPECT_EQ(test::readFile("shadowmap.tga").size(), 18u + 1024u * 1024u);
     }
-    test::GameSession cel(smallGame(false));
-    cel.frames(2);  // past the first frame's set-up messages
+    StartedGame cel(false);
     const double slept = cel.clock.slept();
     EXPECT_EQ(press(cel, {key::F11}), "");
     EXPECT_FALSE(test::fileExists("shadowmap.tga"));

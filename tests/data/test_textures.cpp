@@ -23,7 +23,6 @@ Texel texel(const Image& image, int x, int row) {  // row 0 is the bottom row
     return {p[0], p[1], p[2], p[3]};
 }
 
-
 Image decode(const std::string& path) {
     Image image;
     EXPECT_TRUE(platform::decodeTgaFile(path, image)) << path;
@@ -128,10 +127,6 @@ TEST(DataSetTextures, AtlasHasEveryCharacterInsideItsCell) {
         EXPECT_GE(ink.minRow, kMargin) << static_cast<char>(c);
         EXPECT_LT(ink.maxRow, 64 - kMargin) << static_cast<char>(c);
     }
-    // The space is the top-left cell and completely transparent.
-    const Cell space = cellOf(' ');
-    for (int r = 0; r < 64; ++r)
-        for (int x = 0; x < 64; ++x) ASSERT_EQ(texel(atlas, space.x0 + x, space.row0 + r).a, 0);
 }
 
 TEST(DataSetTextures, AtlasRowsStartAtTheTopAndGlyphsStandUpright) {
@@ -148,7 +143,6 @@ TEST(DataSetTextures, AtlasRowsStartAtTheTopAndGlyphsStandUpright) {
     // The foot of an 'L' pulls its ink below the middle of the cell.
     EXPECT_LT(inkOf(atlas, 'L').meanRow, 30.0);
 }
-
 
 }  // namespace
 }  // namespace brindlemoor::test

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <sstream>
+#include <tuple>
 
 #include "TestFiles.h"
 #include "stats/History.h"
@@ -87,11 +88,9 @@ TEST_F(HistoryFile, AnOldFileIsUpgradedWithItsGames) {
     EXPECT_TRUE(history.record(game(40.0, 1), 90000));
     const HistoryData data = history.load();
     ASSERT_EQ(data.games.size(), 2u);
-    EXPECT_EQ(data.games[0].playedAt, 86400);
-    EXPECT_EQ(data.games[0].levelLength, 7);
-    EXPECT_EQ(data.games[0].score, 6);
-    EXPECT_EQ(data.games[0].wpm, 33.5);
-    EXPECT_EQ(data.games[0].accuracy, 98.5);
+    const auto& old = data.games[0];
+    EXPECT_EQ(std::tuple(old.playedAt, old.levelLength, old.score, old.wpm, old.accuracy),
+              std::tuple(std::int64_t{86400}, 7, 6, 33.5, 98.5));
     EXPECT_EQ(data.letters['Q' - 'A'].typedInstead['W' - 'A'], 1);
     sqlite::Database upgraded(path, false);
     EXPECT_EQ(schemaVersion(upgraded), kHistoryVersion);
