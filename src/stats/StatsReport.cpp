@@ -104,8 +104,10 @@ void printLetters(std::ostream& out, const LetterTable& letters, std::size_t gam
     for (int i : order) {
         const LetterStats& letter = letters[i];
         const int bar = worstRate > 0.0 ? static_cast<int>(std::ceil(kBarWidth * letter.errorRate() / worstRate)) : 0;
-        out << format("  %c %-*s %5.1f%%  %4.0f ms  %s\n", 'A' + i, kBarWidth, std::string(bar, '#').c_str(),
-                      100.0 * letter.errorRate(), 1000.0 * letter.meanTime(), substitutes(letter).c_str());
+        // A letter only ever typed first in its word has no time of its own.
+        const std::string time = letter.timedCount > 0 ? format("%4.0f ms", 1000.0 * letter.meanTime()) : "   - ms";
+        out << format("  %c %-*s %5.1f%%  %s  %s\n", 'A' + i, kBarWidth, std::string(bar, '#').c_str(),
+                      100.0 * letter.errorRate(), time.c_str(), substitutes(letter).c_str());
     }
 }
 

@@ -19,7 +19,8 @@ namespace t = brindlemoor::test;
 
 namespace {
 
-// A game in which Q went wrong `mistakes` times, typed as W each time.
+// A game in which Q went wrong `mistakes` times, typed as W each time; W only
+// ever began a word, so it has no time of its own.
 GameStats game(double wpm, int mistakes) {
     GameStats game;
     game.wpm = wpm;
@@ -29,6 +30,7 @@ GameStats game(double wpm, int mistakes) {
     game.letters['Q' - 'A'] = {10, mistakes, {}, 8, 2.4};
     game.letters['Q' - 'A'].typedInstead['W' - 'A'] = mistakes;
     game.letters['E' - 'A'] = {20, 0, {}, 15, 3.0};
+    game.letters['W' - 'A'] = {2, 0, {}, 0, 0.0};
     game.mistypedWords = {{"QUIZ", mistakes}};
     return game;
 }
@@ -71,6 +73,7 @@ TEST_F(HistoryFile, GamesComeBackInTheReport) {
                             "Trend over the last 3 games: +2.5 wpm a game",
                             "Weakest letters of the last 3 games (error rate, mean time, typed instead):",
                             "  Q ####################  13.3%   300 ms  W 4",
+                            "  W                        0.0%     - ms  -",
                             "  E                        0.0%   200 ms  -",
                             "Most often mistyped words:",
                             "  QUIZ 4",
