@@ -218,6 +218,14 @@ Walk walk(const Settings& settings, bool split) {
 
 }  // namespace
 
+std::vector<double> walkFrameTimes(const Settings& settings, bool shadowShading) {
+    const std::string level = writeFixedLevel();
+    configure(shadowShading, level, 99);
+    const Walk play = walk(settings, false);
+    std::remove(level.c_str());
+    return play.total;
+}
+
 std::vector<Row> frameSection(const Settings& settings) {
     std::vector<Row> rows;
     const std::string level = writeFixedLevel();

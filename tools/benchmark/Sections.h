@@ -19,5 +19,9 @@ std::vector<Row> setUpSection(const Settings& settings);
 std::vector<Row> frameSection(const Settings& settings);
 std::vector<Row> baselineSection(const Settings& settings);
 std::vector<Row> historySection(const Settings& settings);
+std::vector<Row> soundSection(const Settings& settings);
+
+// Frame times of the scripted walk down the fixed 99-block corridor.
+std::vector<double> walkFrameTimes(const Settings& settings, bool shadowShading);
 
 }  // namespace brindlemoor::bench

@@ -5,7 +5,7 @@
 //
 //   brindlemoor_benchmark [--quick] [--size=WxH] [--only=SECTION]   (from the repository root)
 //
-// SECTION is one of memory, pieces, setup, frames, baseline, history (for profiling one).
+// SECTION is one of memory, pieces, setup, frames, baseline, history, sound (for profiling one).
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -47,7 +47,8 @@ int main(int argc, char** argv) {
     // Memory first, so that the peak is the 99-block game's own.
     const std::pair<const char*, std::vector<bench::Row> (*)(const bench::Settings&)> sections[] = {
         {"memory", bench::memorySection}, {"pieces", bench::pieceSection}, {"setup", bench::setUpSection},
-        {"frames", bench::frameSection},  {"baseline", bench::baselineSection}, {"history", bench::historySection}};
+        {"frames", bench::frameSection},  {"baseline", bench::baselineSection}, {"history", bench::historySection},
+        {"sound", bench::soundSection}};
     for (const auto& [name, section] : sections) {
         if (!only.empty() && only != name) {
             continue;

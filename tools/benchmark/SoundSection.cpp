@@ -1,0 +1,51 @@
+// What sound costs: opening the device and reading the sounds at start-up,
+// and the frame time of the scripted walk with sound against without.
+//
+// Without ALSOFT_DRIVERS set, OpenAL Soft's null back end is used: it mixes
+// in its own thread as a sound card's would but plays nowhere, so the figures
+// are the same on a machine without a sound card (CI, this one).
+#include <cstdlib>
+#include <string>
+
+#include "Sections.h"
+#include "app/GameSound.h"
+
+namespace brindlemoor::bench {
+
+std::vector<Row> soundSection(const Settings& settings) {
+    setenv("ALSOFT_DRIVERS", "null", 0);  // read by OpenAL Soft when it first opens a device
+    const std::string backEnd = std::string(" (OpenAL back end ") + std::getenv("ALSOFT_DRIVERS") + ")";
+    std::vector<double> opens;
+    for (int run = 0; run < settings.runs; ++run) {
+        QuietOutput quiet;
+        const double start = nowSeconds();
+        app::openGameSound();
+        opens.push_back(nowSeconds() - start);
+        if (run + 1 < settings.runs) {
+            app::gameSound().close();
+        }
+    }
+    if (!app::gameSound().active()) {
+        return {{"sound: no device opened" + backEnd, 0.0, "", ""}};
+    }
+    // With, without, without, with: a machine that speeds up or slows down
+    // during the run weighs on both alike.
+    std::vector<double> with;
+    std::vector<double> without;
+    for (bool sound : {true, false, false, true}) {
+        if (sound && !app::gameSound().active()) {
+            QuietOutput quiet;
+            app::openGameSound();
+        } else if (!sound) {
+            app::gameSound().close();
+        }
+        const std::vector<double> frames = walkFrameTimes(settings, true);
+        (sound ? with : without).insert((sound ? with : without).end(), frames.begin(), frames.end());
+    }
+    app::gameSound().close();
+    return {{"sound start-up: device and six sounds, median" + backEnd, median(opens) * 1000.0, "ms", "<= 30"},
+            {"frame time median with sound, 99 blocks (shadow mode)", median(with) * 1000.0, "ms", ""},
+            {"frame time median without sound, same walk (shadow mode)", median(without) * 1000.0, "ms", ""}};
+}
+
+}  // namespace brindlemoor::bench
