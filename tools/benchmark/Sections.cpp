@@ -218,12 +218,12 @@ Walk walk(const Settings& settings, bool split) {
 
 }  // namespace
 
-std::vector<double> walkFrameTimes(const Settings& settings, bool shadowShading) {
+WalkTimes walkTimes(const Settings& settings, bool shadowShading) {
     const std::string level = writeFixedLevel();
     configure(shadowShading, level, 99);
     const Walk play = walk(settings, false);
     std::remove(level.c_str());
-    return play.total;
+    return {play.total, play.processorPerFrame};
 }
 
 std::vector<Row> frameSection(const Settings& settings) {

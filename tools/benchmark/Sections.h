@@ -21,7 +21,12 @@ std::vector<Row> baselineSection(const Settings& settings);
 std::vector<Row> historySection(const Settings& settings);
 std::vector<Row> soundSection(const Settings& settings);
 
-// Frame times of the scripted walk down the fixed 99-block corridor.
-std::vector<double> walkFrameTimes(const Settings& settings, bool shadowShading);
+// The scripted walk down the fixed 99-block corridor: each frame's time, and
+// the processor time of all threads per frame.
+struct WalkTimes {
+    std::vector<double> frames;
+    double processorPerFrame = 0.0;
+};
+WalkTimes walkTimes(const Settings& settings, bool shadowShading);
 
 }  // namespace brindlemoor::bench
