@@ -6,7 +6,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "platform/DataLookup.h"
+#include "io/DataLookup.h"
 
 #ifndef BRINDLEMOOR_VERSION
 #define BRINDLEMOOR_VERSION "unknown"
@@ -52,7 +52,7 @@ std::string levelFile(const std::string& value) {
 }
 
 std::string dataFolder(const std::string& value) {
-    return platform::holdsGameData(value) ? "" : "no Resources/ and Shader/ folders in " + value;
+    return io::holdsGameData(value) ? "" : "no Resources/ and Shader/ folders in " + value;
 }
 
 }  // namespace

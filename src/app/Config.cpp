@@ -5,8 +5,8 @@
 #include <limits>
 
 #include "app/GameState.h"
-#include "platform/TextLines.h"
-#include "platform/UserDirs.h"
+#include "io/TextLines.h"
+#include "io/UserDirs.h"
 
 namespace brindlemoor::app {
 
@@ -60,7 +60,7 @@ CommandLineConfig& commandLine() {
 
 bool canRead(const std::string& path) {
     std::ifstream file;
-    return platform::openTextFile(file, path);
+    return io::openTextFile(file, path);
 }
 
 }  // namespace
@@ -141,7 +141,7 @@ void readConfig() {
     std::string path = commandLine().file;
     if (path.empty()) {
         path = "config.txt";
-        const std::string home = platform::configHome();
+        const std::string home = io::configHome();
         const std::string personal = home + "/brindlemoor/config.txt";
         if (!canRead(path) && !home.empty() && canRead(personal)) {
             path = personal;
@@ -155,13 +155,13 @@ void readConfig() {
 
 void readConfigFile(const std::string& path) {
     std::ifstream file;
-    if (!platform::openTextFile(file, path)) {
+    if (!io::openTextFile(file, path)) {
         std::cout << "Cannot open 'config.txt' file. Falling back to standard settings" << std::endl;
         return;
     }
     std::cout << "reading config file..." << std::endl;
 
-    platform::TextLineReader reader(file);
+    io::TextLineReader reader(file);
     std::string line;
     // Counts every line except comments; wide so that no file can overflow it.
     long long lineNumber = 0;

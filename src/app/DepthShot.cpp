@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "gl/GlError.h"
-#include "platform/Gl.h"
+#include "gl/Gl.h"
 
 namespace brindlemoor::app {
 

@@ -1,7 +1,7 @@
 #include "app/GameSound.h"
 
 #include "app/Config.h"
-#include "platform/DataPaths.h"
+#include "io/DataPaths.h"
 
 namespace brindlemoor::app {
 
@@ -13,7 +13,7 @@ audio::SoundSystem& gameSound() {
 void openGameSound() {
     const AddedSettings& settings = addedSettings();
     gameSound().open(audio::AudioSettings{settings.sound, static_cast<int>(settings.volume)},
-                     [](const std::string& path) { return platform::dataPath(path); });
+                     [](const std::string& path) { return io::dataPath(path); });
 }
 
 }  // namespace brindlemoor::app

@@ -14,7 +14,7 @@
 #include "gameplay/WordState.h"
 #include "gl/ShaderProgram.h"
 #include "level/Level.h"
-#include "platform/Gl.h"
+#include "gl/Gl.h"
 #include "platform/Window.h"
 #include "render/ScenePass.h"
 #include "render/ShadowMap.h"

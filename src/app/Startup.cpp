@@ -13,9 +13,9 @@
 #include "app/GameSound.h"
 #include "app/GameState.h"
 #include "app/NewGame.h"
-#include "app/Recording.h"
+#include "session/Recording.h"
 #include "app/Statistics.h"
-#include "platform/Gl.h"
+#include "gl/Gl.h"
 #include "platform/Input.h"
 #include "platform/ScriptedInput.h"
 #include "platform/Window.h"
@@ -83,14 +83,14 @@ namespace {
 
 // The frames of a recording, one after the other, each with its time step and
 // its input, as fast as they draw; sleeps take no time.
-void replayFrames(const Recording& recording, FrameLoop& loop) {
+void replayFrames(const session::Recording& recording, FrameLoop& loop) {
     platform::ManualClock clock(platform::getTime());
     platform::ScriptedKeyboard keyboard;
     platform::setClock(&clock);
     platform::setKeyboard(&keyboard);
     beginFrameLoop(loop);
     setUpNewGame();
-    for (const RecordedFrame& frame : recording.frames) {
+    for (const session::RecordedFrame& frame : recording.frames) {
         if (!loop.running) {
             break;
         }
@@ -112,9 +112,9 @@ void replayFrames(const Recording& recording, FrameLoop& loop) {
 
 int runGame(const Options& options) {
     GameState& game = gameState;
-    Recording replay;
+    session::Recording replay;
     if (!options.replayFile.empty()) {
-        RecordingRead read = readRecordingFile(options.replayFile);
+        session::RecordingRead read = session::readRecordingFile(options.replayFile);
         if (!read.ok) {
             std::cout << read.error << std::endl;
             return 2;
@@ -143,7 +143,7 @@ int runGame(const Options& options) {
     }
     openHistory();
 
-    RecordingWriter recorder;
+    session::RecordingWriter recorder;
     FrameLoop loop;
     if (!options.recordFile.empty()) {
         std::string error;
@@ -151,7 +151,7 @@ int runGame(const Options& options) {
         for (const Setting& setting : settingsInForce()) {
             settings.emplace_back(setting.key, setting.value);
         }
-        if (!recorder.open(options.recordFile, RecordingHeader{game.sessionSeed, settings}, error)) {
+        if (!recorder.open(options.recordFile, session::RecordingHeader{game.sessionSeed, settings}, error)) {
             std::cout << "Cannot record " << options.recordFile << ": " << error << std::endl;
             return 2;
         }

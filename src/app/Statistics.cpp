@@ -8,7 +8,7 @@
 #include "app/GameState.h"
 #include "gameplay/WordState.h"
 #include "level/Level.h"
-#include "platform/UserDirs.h"
+#include "io/UserDirs.h"
 #include "stats/AdaptiveChooser.h"
 #include "stats/GameStatsText.h"
 #include "stats/History.h"
@@ -34,7 +34,7 @@ SessionStatistics& session() {
 }  // namespace
 
 void openHistory() {
-    const auto file = stats::historyFile(addedSettings().history, platform::dataHome());
+    const auto file = stats::historyFile(addedSettings().history, io::dataHome());
     session().history = file ? std::make_unique<stats::History>(*file) : nullptr;
 }
 

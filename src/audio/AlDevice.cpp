@@ -5,7 +5,7 @@
 
 #include <AL/alext.h>
 
-#include "platform/SilencedStderr.h"
+#include "io/SilencedStderr.h"
 
 namespace brindlemoor::audio {
 
@@ -46,7 +46,7 @@ Device Device::openDefault() {
     // Without a sound card the back ends explain at length on standard error;
     // the game says it in one line. ALSOFT_LOGLEVEL set: the player wants to see them.
     if (std::getenv("ALSOFT_LOGLEVEL") != nullptr) return Device(alcOpenDevice(nullptr), 0);
-    platform::SilencedStderr quiet;
+    io::SilencedStderr quiet;
     return Device(alcOpenDevice(nullptr), 0);
 }
 

@@ -1,4 +1,4 @@
-// Owners of OpenAL buffers and sources (see platform::UniqueName). They need
+// Owners of OpenAL buffers and sources (see io::UniqueName). They need
 // the context they were made in to be current when they go; the SoundSystem
 // keeps them inside its context's lifetime.
 #pragma once
@@ -8,7 +8,7 @@
 
 #include <AL/al.h>
 
-#include "platform/UniqueName.h"
+#include "io/UniqueName.h"
 
 namespace brindlemoor::audio {
 
@@ -25,8 +25,8 @@ struct AlSource {
 };
 }  // namespace kind
 
-using Buffer = platform::UniqueName<kind::AlBuffer>;
-using Source = platform::UniqueName<kind::AlSource>;
+using Buffer = io::UniqueName<kind::AlBuffer>;
+using Source = io::UniqueName<kind::AlSource>;
 
 // A buffer holding 16-bit mono samples; empty when OpenAL refuses them.
 Buffer uploadBuffer(const std::vector<std::int16_t>& samples, int sampleRate);

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <iostream>
 
-#include "platform/DataPaths.h"
-#include "platform/TextLines.h"
+#include "io/DataPaths.h"
+#include "io/TextLines.h"
 
 namespace brindlemoor::gameplay {
 
@@ -47,7 +47,7 @@ std::string lineNumbers(const std::vector<std::size_t>& numbers) {
 
 WordLines readWordLines(std::istream& in) {
     WordLines result;
-    platform::TextLineReader reader(in);
+    io::TextLineReader reader(in);
     std::string line;
     for (std::size_t number = 1; reader.next(line); ++number) {
         if (line.empty()) {
@@ -69,7 +69,7 @@ void readWordList(const std::string& path) {
     // A player's list is found from the folder the game was started in; the
     // game's own lists, such as the default one, in its data folder.
     std::ifstream file;
-    if (!platform::openTextFile(file, path) && !platform::openTextFile(file, platform::dataPath(path))) {
+    if (!io::openTextFile(file, path) && !io::openTextFile(file, io::dataPath(path))) {
         useBuiltInWords();
         return;
     }

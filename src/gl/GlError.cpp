@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "platform/Gl.h"
+#include "gl/Gl.h"
 
 namespace brindlemoor::gl {
 

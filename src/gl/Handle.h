@@ -1,17 +1,17 @@
-// Move-only owners of OpenGL objects (see platform::UniqueName): buffers,
+// Move-only owners of OpenGL objects (see io::UniqueName): buffers,
 // vertex arrays, textures, framebuffers, programs and shaders.
 #pragma once
 
-#include "platform/Gl.h"
-#include "platform/UniqueName.h"
+#include "gl/Gl.h"
+#include "io/UniqueName.h"
 
 namespace brindlemoor::gl {
 
 // A GL object of one kind, owned; `create()` makes a new one.
 template <class Kind>
-class Handle : public platform::UniqueName<Kind> {
+class Handle : public io::UniqueName<Kind> {
 public:
-    using platform::UniqueName<Kind>::UniqueName;
+    using io::UniqueName<Kind>::UniqueName;
     static Handle create() { return Handle(Kind::create()); }
 };
 

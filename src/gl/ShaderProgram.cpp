@@ -4,7 +4,7 @@
 #include <iterator>
 #include <vector>
 
-#include "platform/DataPaths.h"
+#include "io/DataPaths.h"
 
 namespace brindlemoor::gl {
 
@@ -38,7 +38,7 @@ void ShaderProgram::use() const { glUseProgram(program_.name()); }
 
 Shader ShaderProgram::compileShader(const std::string& path, GLenum type) {
     // The file is read before any GL object exists for this stage.
-    std::ifstream file(platform::dataPath(path));
+    std::ifstream file(io::dataPath(path));
     if (!file.good()) {
         throw ShaderError("Failed to open shader file: " + path);
     }

@@ -1,7 +1,7 @@
 #include "gl/Texture2D.h"
 
-#include "platform/DataPaths.h"
-#include "platform/Texture.h"
+#include "io/DataPaths.h"
+#include "gl/TextureUpload.h"
 
 namespace brindlemoor::gl {
 
@@ -17,10 +17,10 @@ Texture loadTexture(const std::string& path) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
-    const std::string file = platform::dataPath(path);
+    const std::string file = io::dataPath(path);
     // A texture without an image gets no mipmaps either.
-    if (platform::loadTexture2D(file, 0)) {
-        platform::loadMipmaps2D(file);
+    if (gl::loadTexture2D(file, 0)) {
+        gl::loadMipmaps2D(file);
     }
     return texture;
 }

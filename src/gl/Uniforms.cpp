@@ -2,7 +2,7 @@
 
 #include <glm/gtc/type_ptr.hpp>
 
-#include "platform/Gl.h"
+#include "gl/Gl.h"
 
 namespace brindlemoor::gl {
 

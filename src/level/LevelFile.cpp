@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "platform/TextLines.h"
+#include "io/TextLines.h"
 
 namespace brindlemoor::level {
 
@@ -19,10 +19,10 @@ bool readLevelCodes(const std::string& path, int length, std::vector<std::string
     }
     codes.clear();
     std::ifstream file;
-    if (!platform::openTextFile(file, path)) {
+    if (!io::openTextFile(file, path)) {
         return false;
     }
-    platform::TextLineReader reader(file);
+    io::TextLineReader reader(file);
     std::string line;
     int count = 0;
     while (count < length && reader.next(line)) {

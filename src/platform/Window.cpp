@@ -3,7 +3,6 @@
 #include <cctype>
 #include <map>
 
-#include "platform/Gl.h"
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 

@@ -11,7 +11,7 @@
 #include <assimp/scene.h>
 #include <glm/common.hpp>
 
-#include "platform/DataPaths.h"
+#include "io/DataPaths.h"
 
 namespace brindlemoor::scene {
 
@@ -140,7 +140,7 @@ ModelImport importModel(const std::string& path) {
         result.model = found->second;
         return result;
     }
-    const std::string file = platform::dataPath(path);
+    const std::string file = io::dataPath(path);
     if (!acceptableFile(file)) {
         return result;
     }

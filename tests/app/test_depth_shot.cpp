@@ -4,8 +4,8 @@
 #include "GlTestEnvironment.h"
 #include "TestFiles.h"
 #include "app/DepthShot.h"
-#include "platform/Gl.h"
-#include "platform/TgaImage.h"
+#include "gl/Gl.h"
+#include "io/TgaImage.h"
 
 namespace {
 
@@ -68,8 +68,8 @@ TEST_F(DepthShotTest, ImagesOpenUprightInAnIndependentReader) {
     ASSERT_EQ(result.exitStatus, 0) << result.output;
     EXPECT_EQ(result.output, "64 48 Gray BottomLeft\n1 0") << "top row white, bottom row black";
     // So does our own decoder, which hands rows over bottom first.
-    platform::Image image;
-    ASSERT_TRUE(platform::decodeTgaFile(path, image));
+    io::Image image;
+    ASSERT_TRUE(io::decodeTgaFile(path, image));
     EXPECT_EQ(image.rgba[0], 0);                           // bottom-left
     EXPECT_EQ(image.rgba[(47 * 64) * 4], 255);             // top-left
 }

@@ -8,7 +8,7 @@
 #include "app/GameState.h"
 #include "gameplay/MovementState.h"
 #include "level/Level.h"
-#include "platform/Gl.h"
+#include "gl/Gl.h"
 #include "gl/ShaderProgram.h"
 #include "scene/Player.h"
 #include "scene/Text3D.h"

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "TestFiles.h"
-#include "platform/DataLookup.h"
+#include "io/DataLookup.h"
 
 namespace brindlemoor::test {
 namespace {
@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 
 TEST(DataLookup, TakesTheFirstFolderHoldingTheDataAndNamesEveryFolderTriedWhenNoneDoes) {
     TempDir dir;
-    platform::DataSearch search;
+    io::DataSearch search;
     search.option = dir.file("option");
     search.environment = dir.file("environment");
     search.executable = dir.file("prefix/bin/brindlemoor");
@@ -29,15 +29,15 @@ TEST(DataLookup, TakesTheFirstFolderHoldingTheDataAndNamesEveryFolderTriedWhenNo
     ScopedWorkingDirectory inDir(dir.file("work"));
     // Take the data away from one candidate after the other.
     for (const std::string& expected : candidates) {
-        const platform::DataLookup lookup = platform::findDataFolder(search);
+        const io::DataLookup lookup = io::findDataFolder(search);
         EXPECT_TRUE(lookup.found);
         EXPECT_EQ(lookup.folder, expected == dir.file("work") ? "" : expected);
         fs::remove_all(expected + "/Shader");
     }
     search.installed = dir.file("prefix/share/brindlemoor");  // the same folder is named once
-    const platform::DataLookup none = platform::findDataFolder(search);
+    const io::DataLookup none = io::findDataFolder(search);
     EXPECT_FALSE(none.found);
-    EXPECT_EQ(platform::dataNotFoundMessage(none),
+    EXPECT_EQ(io::dataNotFoundMessage(none),
               "Cannot find the game's data (Resources/ and Shader/); looked in: " + search.option + ", " +
                   search.environment + ", " + dir.file("work") + ", " + search.installed);
 }

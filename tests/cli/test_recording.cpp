@@ -6,25 +6,25 @@
 #include <sstream>
 
 #include "TestFiles.h"
-#include "app/Recording.h"
+#include "session/Recording.h"
 
 namespace brindlemoor::test {
 namespace {
 
-using app::KeyEvent;
+using platform::KeyEvent;
 
-app::RecordingRead readText(const std::string& text) {
+session::RecordingRead readText(const std::string& text) {
     std::istringstream in(text);
-    return app::readRecording(in);
+    return session::readRecording(in);
 }
 
 // Writes the frames and returns the file's text; `unfinished` gets the text a
 // crash before the end would have left.
-std::string write(const std::string& path, const app::Recording& recording, std::string* unfinished = nullptr) {
-    app::RecordingWriter writer;
+std::string write(const std::string& path, const session::Recording& recording, std::string* unfinished = nullptr) {
+    session::RecordingWriter writer;
     std::string error;
     EXPECT_TRUE(writer.open(path, recording.header, error)) << error;
-    for (const app::RecordedFrame& frame : recording.frames) {
+    for (const session::RecordedFrame& frame : recording.frames) {
         EXPECT_TRUE(writer.writeFrame(frame.timeStep, frame.events, error)) << error;
     }
     if (unfinished != nullptr) *unfinished = readFile(path);
@@ -33,11 +33,11 @@ std::string write(const std::string& path, const app::Recording& recording, std:
 }
 
 std::string writeSample(const TempDir& dir, std::string* unfinished = nullptr) {
-    app::Recording sample;
+    session::Recording sample;
     sample.header = {18446744073709551615ull, {{"width", "1280"}, {"level", "my level=%\n\x01\xff"}}};
     sample.frames = {{0, 1.0 / 60.0, {}},
-                     {1, 0.1 + 0.2, {{'A', true, 'Q', 1000.125}, {265, true, 0, 1e-300}, {app::kFocusKey, false, 0, -0.0}}},
-                     {2, std::numeric_limits<double>::denorm_min(), {{'A', false, 'Q', 1.0 / 3.0}, {app::kFocusKey, true, 0, 2.0}, {-1, true, 0, 5.0}}}};
+                     {1, 0.1 + 0.2, {{'A', true, 'Q', 1000.125}, {265, true, 0, 1e-300}, {session::kFocusKey, false, 0, -0.0}}},
+                     {2, std::numeric_limits<double>::denorm_min(), {{'A', false, 'Q', 1.0 / 3.0}, {session::kFocusKey, true, 0, 2.0}, {-1, true, 0, 5.0}}}};
     return write(dir.file("game.rec"), sample, unfinished);
 }
 
@@ -47,13 +47,13 @@ TEST(Recording, ReadsBackExactlyWhatWasWrittenAndWhatACrashLeft) {
     TempDir dir;
     std::string unfinished;
     const std::string text = writeSample(dir, &unfinished);
-    const app::RecordingRead read = app::readRecordingFile(dir.file("game.rec"));
+    const session::RecordingRead read = session::readRecordingFile(dir.file("game.rec"));
     ASSERT_TRUE(read.ok) << read.error;
     EXPECT_TRUE(read.recording.finished);
     EXPECT_EQ(read.recording.header.settings[1].second, "my level=%\n\x01\xff");
     EXPECT_EQ(read.recording.frames[2].timeStep, std::numeric_limits<double>::denorm_min());
     EXPECT_EQ(write(dir.file("again.rec"), read.recording), text);
-    const app::RecordingRead crashed = readText(unfinished);
+    const session::RecordingRead crashed = readText(unfinished);
     EXPECT_TRUE(crashed.ok && !crashed.recording.finished && crashed.recording.frames.size() == 3) << crashed.error;
 }
 
@@ -80,15 +80,15 @@ TEST(Recording, DamagedFilesGetOneClearReason) {
         {replaced("width=1280", std::string(20000, 'w')), "line 4: a line longer than 16384 bytes"},
     };
     for (const auto& c : cases) {
-        const app::RecordingRead read = readText(c.text);
+        const session::RecordingRead read = readText(c.text);
         EXPECT_FALSE(read.ok) << c.error;
         EXPECT_EQ(read.error.rfind(c.error, 0), 0u) << read.error;
     }
-    EXPECT_EQ(app::readRecordingFile(dir.file("none.rec")).error,
+    EXPECT_EQ(session::readRecordingFile(dir.file("none.rec")).error,
               "Cannot replay " + dir.file("none.rec") + ": No such file or directory");
     // Cut anywhere, the file either reads up to a whole frame or is refused.
     for (std::size_t size = 0; size < good.size(); ++size) {
-        const app::RecordingRead read = readText(good.substr(0, size));
+        const session::RecordingRead read = readText(good.substr(0, size));
         EXPECT_EQ(read.ok, read.error.empty()) << size;
         EXPECT_FALSE(read.ok && read.recording.finished) << size;
     }
@@ -96,7 +96,7 @@ TEST(Recording, DamagedFilesGetOneClearReason) {
 
 TEST(Recording, TheWriterRefusesWhatNoReaderWouldTake) {
     TempDir dir;
-    app::RecordingWriter writer;
+    session::RecordingWriter writer;
     std::string error;
     EXPECT_FALSE(writer.open(dir.file("no/such/folder.rec"), {}, error));
     EXPECT_EQ(error, "No such file or directory");
@@ -106,7 +106,7 @@ TEST(Recording, TheWriterRefusesWhatNoReaderWouldTake) {
     EXPECT_FALSE(writer.writeFrame(0.1, std::vector<KeyEvent>(1025), error));
     EXPECT_TRUE(writer.writeFrame(0.1, {}, error));
     writer.finish();
-    const app::RecordingRead read = app::readRecordingFile(dir.file("game.rec"));
+    const session::RecordingRead read = session::readRecordingFile(dir.file("game.rec"));
     EXPECT_TRUE(read.ok && read.recording.frames.size() == 1) << read.error;
 }
 

@@ -7,12 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/TgaImage.h"
+#include "io/TgaImage.h"
 
 namespace brindlemoor::test {
 namespace {
 
-using platform::Image;
+using io::Image;
 
 struct Texel {
     int r, g, b, a;
@@ -25,7 +25,7 @@ Texel texel(const Image& image, int x, int row) {  // row 0 is the bottom row
 
 Image decode(const std::string& path) {
     Image image;
-    EXPECT_TRUE(platform::decodeTgaFile(path, image)) << path;
+    EXPECT_TRUE(io::decodeTgaFile(path, image)) << path;
     return image;
 }
 

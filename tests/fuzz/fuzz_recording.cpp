@@ -8,27 +8,28 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "app/Recording.h"
+#include "session/Recording.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using brindlemoor::fuzz::require;
-    namespace app = brindlemoor::app;
+    namespace session = brindlemoor::session;
+    namespace platform = brindlemoor::platform;
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-    const app::RecordingRead read = app::readRecording(in);
+    const session::RecordingRead read = session::readRecording(in);
     require(read.ok == read.error.empty(), "an error exactly when the file is refused");
     if (!read.ok) {
         require(read.error.find('\n') == std::string::npos, "a one-line error");
         return 0;
     }
-    const app::Recording& recording = read.recording;
-    require(recording.header.settings.size() <= app::recording_limits::kSettings, "settings within the limit");
-    require(recording.frames.size() <= app::recording_limits::kFrames, "frames within the limit");
+    const session::Recording& recording = read.recording;
+    require(recording.header.settings.size() <= session::recording_limits::kSettings, "settings within the limit");
+    require(recording.frames.size() <= session::recording_limits::kFrames, "frames within the limit");
     for (std::size_t i = 0; i < recording.frames.size(); ++i) {
-        const app::RecordedFrame& frame = recording.frames[i];
+        const session::RecordedFrame& frame = recording.frames[i];
         require(frame.number == i, "frames numbered in order");
         require(std::isfinite(frame.timeStep) && frame.timeStep >= 0.0, "a usable time step");
-        require(frame.events.size() <= app::recording_limits::kEventsPerFrame, "events within the limit");
-        for (const app::KeyEvent& event : frame.events) {
+        require(frame.events.size() <= session::recording_limits::kEventsPerFrame, "events within the limit");
+        for (const platform::KeyEvent& event : frame.events) {
             require(event.letter == 0 || (event.letter >= 'A' && event.letter <= 'Z'), "letters A to Z");
             require(std::isfinite(event.time), "a usable event time");
         }

@@ -4,11 +4,11 @@
 #include <cstdint>
 
 #include "FuzzSupport.h"
-#include "platform/TgaImage.h"
+#include "io/TgaImage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using brindlemoor::fuzz::require;
-    namespace p = brindlemoor::platform;
+    namespace p = brindlemoor::io;
     p::Image image;
     image.width = 7;  // stale values must not survive a failure
     if (!p::decodeTgaMemory(data, size, image)) {

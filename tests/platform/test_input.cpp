@@ -6,12 +6,13 @@
 #include "platform/Input.h"
 #include "platform/KeyLatch.h"
 #include "platform/ScriptedInput.h"
-#include "platform/TgaImage.h"
+#include "io/TgaImage.h"
 #include "platform/Window.h"
 
 namespace {
 
 using namespace brindlemoor::platform;
+using namespace brindlemoor::io;
 
 TEST(Letters, AreNamedByTheCharacterTheKeyTypesOnTheLayout) {
     EXPECT_EQ(letterFromKeyName("a", 'Q'), 'A');  // the key GLFW names Q types "a" on AZERTY

@@ -7,8 +7,8 @@
 #include "GlTestEnvironment.h"
 #include "app/GameState.h"
 #include "level/Level.h"
-#include "platform/Gl.h"
-#include "platform/TgaImage.h"
+#include "gl/Gl.h"
+#include "io/TgaImage.h"
 #include "render/ShadowMap.h"
 #include "scene/Player.h"
 
@@ -24,7 +24,7 @@ protected:
 };
 
 // The grey value of the shadow map file where the light sees a world point.
-int shadowMapValue(const platform::Image& map, const glm::vec3& light, const glm::vec3& world) {
+int shadowMapValue(const io::Image& map, const glm::vec3& light, const glm::vec3& world) {
     const glm::vec4 clip = render::lightViewProjection(light) * glm::vec4(world, 1.0f);
     const int x = static_cast<int>((clip.x / clip.w * 0.5f + 0.5f) * 1024.0f);
     const int y = static_cast<int>((clip.y / clip.w * 0.5f + 0.5f) * 1024.0f);
@@ -43,8 +43,8 @@ TEST_F(ShadowTest, TheShadowFramebufferIsCompleteAndTheShadowMapShowsTheBoyAndTh
     game.frames(1);  // the first frame sends lights 0 to 4: the shadow light is light 1
     game.keyboard.tap(platform::key::F11);
     game.frames(1);
-    platform::Image map;
-    ASSERT_TRUE(platform::decodeTgaFile("shadowmap.tga", map));
+    io::Image map;
+    ASSERT_TRUE(io::decodeTgaFile("shadowmap.tga", map));
     ASSERT_EQ(map.width, 1024);
     const glm::vec3 light(0, 9, -8);
     const int floor = shadowMapValue(map, light, {3.5f, 0.0f, -3.0f});

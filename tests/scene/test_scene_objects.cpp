@@ -8,7 +8,7 @@
 #include "GlTestEnvironment.h"
 #include "TestFiles.h"
 #include "gl/ShaderProgram.h"
-#include "platform/TgaImage.h"
+#include "io/TgaImage.h"
 #include "scene/Catalogue.h"
 #include "scene/SceneObject.h"
 
@@ -110,8 +110,8 @@ TEST_F(SceneObjectTest, TexturesThatCannotBeReadStayWithoutAnImageAndAreNotRepor
                              "rle_past_end.tga", "truncated_pixels.tga"}) {
         SCOPED_TRACE(name);
         const std::string path = std::string("tests/robustness/data/") + name;
-        platform::Image image;
-        EXPECT_FALSE(platform::decodeTgaFile(path, image));
+        io::Image image;
+        EXPECT_FALSE(io::decodeTgaFile(path, image));
         Built built = build([&] { return std::make_unique<TestObject>("Resources/blackboard/models/blackboard_text.obj", path); });
         EXPECT_EQ(built.err, "");
         EXPECT_EQ(levelWidth(built.object->colorTexture(), 0), 0);

@@ -16,7 +16,7 @@
 #include "app/GameState.h"
 #include "app/NewGame.h"
 #include "gameplay/WordState.h"
-#include "platform/Gl.h"
+#include "gl/Gl.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define BRINDLEMOOR_ASAN 1

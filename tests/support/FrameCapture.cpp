@@ -8,10 +8,10 @@
 
 #include "app/FrameLoop.h"
 #include "app/GameState.h"
-#include "platform/Gl.h"
+#include "gl/Gl.h"
 #include "gl/ShaderProgram.h"
 #include "level/Level.h"
-#include "platform/TgaImage.h"
+#include "io/TgaImage.h"
 #include "scene/Player.h"
 #include "render/ScenePass.h"
 #include "render/ShadowMap.h"
@@ -74,8 +74,8 @@ bool writeRgbTga(const std::string& path, const Frame& frame) {
 }
 
 bool readRgbTga(const std::string& path, Frame& frame) {
-    platform::Image image;
-    if (!platform::decodeTgaFile(path, image)) {
+    io::Image image;
+    if (!io::decodeTgaFile(path, image)) {
         return false;
     }
     frame.width = image.width;

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "gl/ShaderProgram.h"
-#include "platform/Gl.h"
+#include "gl/Gl.h"
 #include "platform/Window.h"
 
 namespace brindlemoor::test {

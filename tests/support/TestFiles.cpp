@@ -1,6 +1,6 @@
 #include "TestFiles.h"
 
-#include "app/Recording.h"
+#include "session/Recording.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -116,13 +116,13 @@ std::string startGameScript(const std::string& command) {
 void writeTypedRecording(const TempDir& dir, const std::string& typed, int frames, std::uint64_t seed) {
     writeFile(dir.file("level.txt"), "PP\n");
     writeFile(dir.file("words.txt"), "CAT\n");
-    app::RecordingWriter writer;
+    session::RecordingWriter writer;
     std::string error;
-    const app::RecordingHeader header{seed, {{"width", "320"}, {"height", "180"}, {"level", dir.file("level.txt")},
+    const session::RecordingHeader header{seed, {{"width", "320"}, {"height", "180"}, {"level", dir.file("level.txt")},
                                              {"wordlist", dir.file("words.txt")}, {"sound", "off"}}};
     EXPECT_TRUE(writer.open(dir.file("game.rec"), header, error)) << error;
     for (int f = 0; f < frames; ++f) {
-        std::vector<app::KeyEvent> events;
+        std::vector<platform::KeyEvent> events;
         const auto letter = static_cast<std::size_t>((f - 30) / 6);
         if (f >= 30 && (f - 30) % 6 == 0 && letter < typed.size()) {
             const char c = typed[letter];

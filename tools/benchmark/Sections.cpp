@@ -14,10 +14,10 @@
 #include "gameplay/ScriptedTypist.h"
 #include "gameplay/WordState.h"
 #include "level/RandomLayout.h"
-#include "platform/Gl.h"
+#include "gl/Gl.h"
 #include "platform/Input.h"
 #include "platform/ScriptedInput.h"
-#include "platform/Texture.h"
+#include "gl/TextureUpload.h"
 #include "platform/Window.h"
 #include "gl/ShaderProgram.h"
 #include "gl/Texture2D.h"
@@ -148,7 +148,7 @@ std::vector<Row> pieceSection(const Settings& settings) {
         }
         const std::string name = entry.className;
         scene::clearModelCache();
-        platform::clearImageCache();
+        gl::clearImageCache();
         const double first = secondsPerPiece(entry.code, program, 1);  // parses the model and decodes its images
         const double next = secondsPerPiece(entry.code, program, count);
         all.push_back(next);
@@ -269,7 +269,7 @@ std::vector<Row> baselineSection(const Settings& settings) {
     std::vector<double> loads;
     for (int run = 0; run < settings.runs; ++run) {
         scene::clearModelCache();
-        platform::clearImageCache();
+        gl::clearImageCache();
         const double start = nowSeconds();
         std::set<std::string> textures;
         for (const scene::CatalogueEntry& entry : scene::catalogue()) {

@@ -1,8 +1,8 @@
-#include "platform/TgaExtent.h"
+#include "io/TgaExtent.h"
 
 #include <cstdint>
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 namespace {
 
@@ -52,4 +52,4 @@ bool tgaDataComplete(const unsigned char* data, std::size_t size) {
     return true;
 }
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

@@ -3,7 +3,7 @@
 // no sound card print nine lines before the game's one).
 #pragma once
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 class SilencedStderr {
 public:
@@ -16,4 +16,4 @@ private:
     int saved_ = -1;  // the real standard error, restored on destruction
 };
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

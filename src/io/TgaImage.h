@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 // Largest width or height accepted; a header claiming more is rejected before
 // any pixel memory is allocated.
@@ -28,4 +28,4 @@ bool decodeTgaMemory(const unsigned char* data, std::size_t size, Image& out);
 // Reads and decodes a TGA file; false when it cannot be read or decoded.
 bool decodeTgaFile(const std::string& path, Image& out);
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

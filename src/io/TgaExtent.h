@@ -5,11 +5,11 @@
 
 #include <cstddef>
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 // True when `data` holds the whole header and every palette entry and pixel
 // (raw or run-length packed) that the header declares. It does not judge the
 // header's values; the decoder does that.
 bool tgaDataComplete(const unsigned char* data, std::size_t size);
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

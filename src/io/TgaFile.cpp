@@ -1,8 +1,8 @@
-#include "platform/TgaImage.h"
+#include "io/TgaImage.h"
 
-#include "platform/FileBytes.h"
+#include "io/FileBytes.h"
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 bool decodeTgaFile(const std::string& path, Image& out) {
     out = Image{};
@@ -13,4 +13,4 @@ bool decodeTgaFile(const std::string& path, Image& out) {
     return decodeTgaMemory(bytes.data(), bytes.size(), out);
 }
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

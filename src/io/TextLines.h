@@ -6,7 +6,7 @@
 #include <istream>
 #include <string>
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 // Opens a text file for reading. False when it cannot be opened or not be read
 // at all (a directory opens on Linux but fails on the first read).
@@ -26,4 +26,4 @@ private:
     bool atStart_ = true;
 };
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

@@ -1,6 +1,6 @@
-#include "platform/TextLines.h"
+#include "io/TextLines.h"
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 namespace {
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
@@ -42,4 +42,4 @@ bool TextLineReader::next(std::string& line) {
     return true;
 }
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

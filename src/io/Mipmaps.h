@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "platform/TgaImage.h"
+#include "io/TgaImage.h"
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 std::vector<Image> buildMipmapLevels(const Image& base);
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

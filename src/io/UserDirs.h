@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 // $XDG_CONFIG_HOME, else ~/.config. Relative values are ignored, as the rules
 // say; empty when not even the home folder is known.
@@ -13,4 +13,4 @@ std::string configHome();
 // $XDG_DATA_HOME, else ~/.local/share; the same rules.
 std::string dataHome();
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

@@ -1,8 +1,8 @@
-#include "platform/Mipmaps.h"
+#include "io/Mipmaps.h"
 
 #include <algorithm>
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 namespace {
 
@@ -48,4 +48,4 @@ std::vector<Image> buildMipmapLevels(const Image& base) {
     return levels;
 }
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

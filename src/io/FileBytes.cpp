@@ -1,10 +1,10 @@
-#include "platform/FileBytes.h"
+#include "io/FileBytes.h"
 
 #include <sys/stat.h>
 
 #include <cstdio>
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 bool readFileBytes(const std::string& path, std::size_t maxBytes, std::vector<unsigned char>& out) {
     out.clear();
@@ -29,4 +29,4 @@ bool readFileBytes(const std::string& path, std::size_t maxBytes, std::vector<un
     return true;
 }
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

@@ -1,6 +1,6 @@
-#include "platform/DataPaths.h"
+#include "io/DataPaths.h"
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 namespace {
 std::string& folder() {
@@ -21,4 +21,4 @@ std::string dataPath(const std::string& relative) {
     return directory.back() == '/' ? directory + relative : directory + "/" + relative;
 }
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

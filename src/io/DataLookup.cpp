@@ -1,11 +1,11 @@
-#include "platform/DataLookup.h"
+#include "io/DataLookup.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 namespace fs = std::filesystem;
 
@@ -83,4 +83,4 @@ std::string dataNotFoundMessage(const DataLookup& lookup) {
     return message;
 }
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

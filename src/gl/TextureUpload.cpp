@@ -1,17 +1,17 @@
-#include "platform/Texture.h"
+#include "gl/TextureUpload.h"
 
 #include <map>
 
-#include "platform/Gl.h"
-#include "platform/Mipmaps.h"
+#include "gl/Gl.h"
+#include "io/Mipmaps.h"
 
-namespace brindlemoor::platform {
+namespace brindlemoor::gl {
 
 namespace {
 
 struct CachedTexture {
-    std::shared_ptr<const Image> image;
-    std::vector<Image> smallerLevels;  // built on first use
+    std::shared_ptr<const io::Image> image;
+    std::vector<io::Image> smallerLevels;  // built on first use
     bool levelsBuilt = false;
 };
 
@@ -26,8 +26,8 @@ CachedTexture* cachedTexture(const std::string& path) {
     if (found != cache.end()) {
         return &found->second;
     }
-    auto image = std::make_shared<Image>();
-    if (!decodeTgaFile(path, *image)) {
+    auto image = std::make_shared<io::Image>();
+    if (!io::decodeTgaFile(path, *image)) {
         return nullptr;  // not cached: a failure is retried, as the classic loader would
     }
     CachedTexture& entry = cache[path];
@@ -37,7 +37,7 @@ CachedTexture* cachedTexture(const std::string& path) {
 
 }  // namespace
 
-std::shared_ptr<const Image> cachedImage(const std::string& path) {
+std::shared_ptr<const io::Image> cachedImage(const std::string& path) {
     CachedTexture* entry = cachedTexture(path);
     return entry != nullptr ? entry->image : nullptr;
 }
@@ -50,12 +50,12 @@ bool loadMipmaps2D(const std::string& path) {
         return false;
     }
     if (!entry->levelsBuilt) {
-        entry->smallerLevels = buildMipmapLevels(*entry->image);
+        entry->smallerLevels = io::buildMipmapLevels(*entry->image);
         entry->levelsBuilt = true;
     }
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     GLint level = 1;
-    for (const Image& smaller : entry->smallerLevels) {
+    for (const io::Image& smaller : entry->smallerLevels) {
         glTexImage2D(GL_TEXTURE_2D, level++, GL_RGBA8, smaller.width, smaller.height, 0, GL_RGBA,
                      GL_UNSIGNED_BYTE, smaller.rgba.data());
     }
@@ -63,7 +63,7 @@ bool loadMipmaps2D(const std::string& path) {
 }
 
 bool loadTexture2D(const std::string& path, int /*flags*/) {
-    std::shared_ptr<const Image> image = cachedImage(path);
+    std::shared_ptr<const io::Image> image = cachedImage(path);
     if (!image) {
         return false;
     }
@@ -73,4 +73,4 @@ bool loadTexture2D(const std::string& path, int /*flags*/) {
     return true;
 }
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::gl

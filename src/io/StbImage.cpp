@@ -1,7 +1,7 @@
 // The one translation unit that compiles stb_image: only the TGA decoder, and a
 // dimension limit so that a damaged header cannot ask for gigabytes.
-#include "platform/TgaImage.h"
-#include "platform/TgaExtent.h"
+#include "io/TgaImage.h"
+#include "io/TgaExtent.h"
 
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_TGA
@@ -24,7 +24,7 @@
 #include <climits>
 #include <cstring>
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 static_assert(kMaxImageDimension == STBI_MAX_DIMENSIONS, "one limit for the decoder and the game");
 
@@ -61,4 +61,4 @@ bool decodeTgaMemory(const unsigned char* data, std::size_t size, Image& out) {
     return true;
 }
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

@@ -7,7 +7,7 @@
 
 #include <utility>
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 template <class Kind>
 class UniqueName {
@@ -42,4 +42,4 @@ private:
     Name name_ = Kind::kNone;
 };
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

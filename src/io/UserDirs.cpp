@@ -1,11 +1,11 @@
-#include "platform/UserDirs.h"
+#include "io/UserDirs.h"
 
 #include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 namespace {
 
@@ -34,4 +34,4 @@ std::string configHome() { return baseFolder("XDG_CONFIG_HOME", "/.config"); }
 
 std::string dataHome() { return baseFolder("XDG_DATA_HOME", "/.local/share"); }
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/TgaImage.h"
+#include "io/TgaImage.h"
 
-namespace brindlemoor::platform {
+namespace brindlemoor::gl {
 
 // Decodes the TGA file (each file only once per process: pieces share their
 // images) and uploads it as 8-bit RGBA, origin at the lower left, into the
@@ -23,9 +23,9 @@ bool loadMipmaps2D(const std::string& path);
 
 // The decoded image of a file, from the process-wide cache; null when the file
 // cannot be read or decoded.
-std::shared_ptr<const Image> cachedImage(const std::string& path);
+std::shared_ptr<const io::Image> cachedImage(const std::string& path);
 
 // Forgets every cached image (tests and the benchmark use it to measure cold loads).
 void clearImageCache();
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::gl

@@ -28,7 +28,7 @@
 
 #include "platform/KeyLatch.h"
 
-namespace brindlemoor::app {
+namespace brindlemoor::session {
 
 // A frame's events as the window layer gathers them (a focus change is the
 // key number kFocusKey, `pressed` true when the window gained the focus).
@@ -100,4 +100,4 @@ RecordingRead readRecording(std::istream& in);
 // Reads a whole file; the error becomes "Cannot replay <path>: <reason>".
 RecordingRead readRecordingFile(const std::string& path);
 
-}  // namespace brindlemoor::app
+}  // namespace brindlemoor::session

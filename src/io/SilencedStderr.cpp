@@ -1,4 +1,4 @@
-#include "platform/SilencedStderr.h"
+#include "io/SilencedStderr.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <iostream>
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 SilencedStderr::SilencedStderr() {
     std::cerr.flush();
@@ -29,4 +29,4 @@ SilencedStderr::~SilencedStderr() {
     ::close(saved_);
 }
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

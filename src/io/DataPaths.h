@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 // Sets the data folder; an empty folder means the working folder.
 void setDataDirectory(const std::string& directory);
@@ -15,4 +15,4 @@ const std::string& dataDirectory();
 // and names without a data folder come back unchanged.
 std::string dataPath(const std::string& relative);
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace brindlemoor::platform {
+namespace brindlemoor::io {
 
 // The places to look, first to last. Empty strings are skipped.
 struct DataSearch {
@@ -34,4 +34,4 @@ DataLookup findDataFolder(const DataSearch& search);
 // The line printed when no folder holds the data.
 std::string dataNotFoundMessage(const DataLookup& lookup);
 
-}  // namespace brindlemoor::platform
+}  // namespace brindlemoor::io

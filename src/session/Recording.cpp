@@ -1,4 +1,4 @@
-#include "app/Recording.h"
+#include "session/Recording.h"
 
 #include <cerrno>
 #include <charconv>
@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string_view>
 
-namespace brindlemoor::app {
+namespace brindlemoor::session {
 
 namespace {
 
@@ -376,4 +376,4 @@ RecordingRead readRecordingFile(const std::string& path) {
     return result;
 }
 
-}  // namespace brindlemoor::app
+}  // namespace brindlemoor::session
