@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <functional>
+#include <map>
 #include <ostream>
 
 #include <CLI/CLI.hpp>
@@ -16,14 +18,10 @@ namespace brindlemoor::app {
 
 namespace {
 
+using Check = std::function<std::string(const std::string&)>;
+
 bool allDigits(const std::string& text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// Numbers are checked for form only; config.txt's limits apply after, so an
-// option and a line of the file give the same value.
-std::string wholeNumber(const std::string& value) {
-    return allDigits(value) ? "" : value + " is not a whole number";
 }
 
 std::string windowSize(const std::string& value) {
@@ -45,17 +43,90 @@ std::string seedNumber(const std::string& value) {
     return readSeed(value, seed) ? "" : value + " is not a whole number from 0 to 18446744073709551615";
 }
 
-// An empty level file name asks for a random corridor, as in config.txt.
-std::string levelFile(const std::string& value) {
-    std::string name = value;
-    return value.empty() ? "" : CLI::ExistingFile(name);
-}
-
 std::string dataFolder(const std::string& value) {
     return io::holdsGameData(value) ? "" : "no Resources/ and Shader/ folders in " + value;
 }
 
+std::string existingFile(const std::string& value) {
+    std::string name = value;
+    return CLI::ExistingFile(name);
+}
+
+// The check of a table row's option: its own, else its choices when a shell
+// offers them, else none.
+Check rowCheck(const SettingRow& row) {
+    if (row.check != nullptr) {
+        return row.check;
+    }
+    if (row.completion != Completion::Choices) {
+        return [](const std::string&) { return std::string(); };
+    }
+    return [&row](const std::string& value) {
+        if (std::find(row.choices.begin(), row.choices.end(), value) != row.choices.end()) {
+            return std::string();
+        }
+        std::string list;
+        for (const std::string& choice : row.choices) list += (list.empty() ? "" : ", ") + choice;
+        return value + " is not one of " + list;
+    };
+}
+
+// One option: its documentation and its check; a row when it sets a setting.
+struct OptionSpec {
+    OptionDoc doc;
+    Check check;
+    const SettingRow* row = nullptr;
+};
+
+OptionSpec sessionOption(const char* name, const char* valueName, const char* help, Completion completion, Check check) {
+    return OptionSpec{OptionDoc{name, valueName, help, {}, completion, ""}, std::move(check), nullptr};
+}
+
+// Every option in --help's order: the config file, the table's rows (the
+// window size as one option), then the session's.
+std::vector<OptionSpec> optionSpecs() {
+    std::vector<OptionSpec> specs;
+    specs.push_back(sessionOption("--config", "FILE", "read FILE in place of config.txt", Completion::File, existingFile));
+    for (const SettingRow& row : settingsTable()) {
+        if (std::string(row.key) == "width") {
+            specs.push_back(sessionOption("--size", "WxH", "window size, at most 1920x1080 (0: from the other)",
+                                          Completion::None, windowSize));
+        }
+        if (row.option[0] == '\0') {
+            continue;
+        }
+        OptionDoc doc{row.option, row.valueName, row.help, {}, row.completion, row.key};
+        if (row.completion == Completion::Choices || row.completion == Completion::File) {
+            doc.choices = row.choices;
+        }
+        specs.push_back(OptionSpec{std::move(doc), rowCheck(row), &row});
+    }
+    specs.push_back(sessionOption("--seed", "N", "the same corridors and words on every run", Completion::None, seedNumber));
+    specs.push_back(sessionOption("--record", "FILE", "write the session to FILE as it is played", Completion::File, nullptr));
+    specs.push_back(sessionOption("--replay", "FILE", "play a recorded session back", Completion::File, existingFile));
+    specs.push_back(sessionOption("--data-dir", "DIR", "the folder holding Resources/ and Shader/", Completion::Directory,
+                                  dataFolder));
+    specs.push_back(sessionOption("--stats", "", "print the history of your games and end", Completion::None, nullptr));
+    return specs;
+}
+
+// What a replay refuses beside it: whatever would change the recorded game.
+bool changesARecordedGame(const OptionSpec& spec) {
+    if (spec.row != nullptr) {
+        return spec.row->replay == ReplayRule::Recorded;
+    }
+    return spec.doc.name == "--seed" || spec.doc.name == "--record";
+}
+
 }  // namespace
+
+std::vector<OptionDoc> commandLineOptions() {
+    std::vector<OptionDoc> docs;
+    for (OptionSpec& spec : optionSpecs()) {
+        docs.push_back(std::move(spec.doc));
+    }
+    return docs;
+}
 
 CommandLine parseCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app("Brindlemoor: type the word on each blackboard before the boy walks into it.", "brindlemoor");
@@ -66,43 +137,31 @@ CommandLine parseCommandLine(int argc, const char* const* argv, std::ostream& ou
     // As in config.txt, the last value given wins.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 
-    std::string config, level, length, wordList, shader, size, seed, record, replay, dataDir;
-    std::string sound, volume, history, words;
-    bool fullscreen = false;
-    bool stats = false;
-    // An option with a value, shown and reported by the value's name.
-    auto valued = [&app](const char* name, std::string& value, const char* help, const char* valueName) {
-        return app.add_option(name, value, help)->type_name(valueName)->option_text(valueName);
-    };
-    valued("--config", config, "read FILE in place of config.txt", "FILE")->check(CLI::ExistingFile);
-    CLI::Option* levelOption = valued("--level", level, "a level file (\"\" for a random corridor)", "FILE");
-    levelOption->check(levelFile);
-    CLI::Option* lengthOption = valued("--length", length, "blocks of a random corridor, at most 99", "N");
-    lengthOption->check(wholeNumber);
-    CLI::Option* wordListOption = valued("--wordlist", wordList, "the words to type, one a line", "FILE");
-    wordListOption->check(CLI::ExistingFile);
-    CLI::Option* shaderOption = valued("--shader", shader, "toon shading, or lights and shadows", "cel|normal");
-    shaderOption->check(CLI::IsMember({"cel", "normal"}));
-    valued("--size", size, "window size, at most 1920x1080 (0: from the other)", "WxH")->check(windowSize);
-    app.add_flag("--fullscreen", fullscreen, "full screen");
-    CLI::Option* seedOption = valued("--seed", seed, "the same corridors and words on every run", "N");
-    seedOption->check(seedNumber);
-    CLI::Option* recordOption = valued("--record", record, "write the session to FILE as it is played", "FILE");
-    CLI::Option* replayOption = valued("--replay", replay, "play a recorded session back", "FILE");
-    replayOption->check(CLI::ExistingFile);
-    valued("--data-dir", dataDir, "the folder holding Resources/ and Shader/", "DIR")->check(dataFolder);
-    app.add_flag("--stats", stats, "print the history of your games and end");
-    CLI::Option* soundOption = valued("--sound", sound, "sound on or off", "on|off");
-    soundOption->check(CLI::IsMember({"on", "off"}));
-    CLI::Option* volumeOption = valued("--volume", volume, "sound volume, 0 to 100", "N");
-    volumeOption->check(wholeNumber);
-    CLI::Option* wordsOption = valued("--words", words, "adaptive: more of the letters you miss", "random|adaptive");
-    wordsOption->check(CLI::IsMember({"random", "adaptive"}));
-    CLI::Option* historyOption = valued("--history", history, "the history file, or off for none", "FILE|off");
-    // A replay plays the recorded game: what would change that game cannot be
-    // given with it.
-    for (CLI::Option* changesTheGame : {recordOption, seedOption, levelOption, lengthOption, wordListOption, wordsOption}) {
-        replayOption->excludes(changesTheGame);
+    const std::vector<OptionSpec> specs = optionSpecs();
+    std::map<std::string, std::string> values;  // by option name
+    std::map<std::string, bool> flags;
+    std::map<std::string, CLI::Option*> added;
+    for (const OptionSpec& spec : specs) {
+        const OptionDoc& doc = spec.doc;
+        CLI::Option* option = nullptr;
+        if (doc.valueName.empty()) {
+            option = app.add_flag(doc.name, flags[doc.name], doc.help);
+        } else {
+            option = app.add_option(doc.name, values[doc.name], doc.help)
+                         ->type_name(doc.valueName)
+                         ->option_text(doc.valueName);
+            if (spec.check) {
+                option->check(CLI::Validator(
+                    [check = spec.check](std::string& value) { return check(value); }, "", ""));
+            }
+        }
+        added[doc.name] = option;
+    }
+    CLI::Option* replay = added.at("--replay");
+    for (const OptionSpec& spec : specs) {
+        if (changesARecordedGame(spec)) {
+            replay->excludes(added.at(spec.doc.name));
+        }
     }
 
     CommandLine result;
@@ -123,32 +182,23 @@ CommandLine parseCommandLine(int argc, const char* const* argv, std::ostream& ou
     }
 
     Options& options = result.options;
-    options.configFile = config;
-    options.seeded = readSeed(seed, options.seed);
-    options.recordFile = record;
-    options.replayFile = replay;
-    options.dataDir = dataDir;
-    options.stats = stats;
-    std::vector<Setting>& settings = options.settings;
-    if (!size.empty()) {
-        const std::string::size_type x = size.find('x');
-        settings.push_back({"width", size.substr(0, x)});
-        settings.push_back({"height", size.substr(x + 1)});
-    }
-    if (fullscreen) {
-        settings.push_back({"fullscreen", "true"});
-    }
-    const struct {
-        const char* key;
-        const CLI::Option* option;
-        const std::string& value;
-    } given[] = {{"shader", shaderOption, shader},   {"level", levelOption, level},
-                  {"levellength", lengthOption, length}, {"wordlist", wordListOption, wordList},
-                  {"sound", soundOption, sound},      {"volume", volumeOption, volume},
-                  {"history", historyOption, history}, {"words", wordsOption, words}};
-    for (const auto& option : given) {
-        if (option.option->count() > 0) {
-            settings.push_back({option.key, option.value});
+    options.configFile = values["--config"];
+    options.seeded = readSeed(values["--seed"], options.seed);
+    options.recordFile = values["--record"];
+    options.replayFile = values["--replay"];
+    options.dataDir = values["--data-dir"];
+    options.stats = flags["--stats"];
+    for (const OptionSpec& spec : specs) {
+        if (added.at(spec.doc.name)->count() == 0) {
+            continue;
+        }
+        const std::string& value = values[spec.doc.name];
+        if (spec.doc.name == "--size") {
+            const std::string::size_type x = value.find('x');
+            options.settings.push_back({"width", value.substr(0, x)});
+            options.settings.push_back({"height", value.substr(x + 1)});
+        } else if (spec.row != nullptr) {
+            options.settings.push_back({spec.row->key, spec.doc.valueName.empty() ? "true" : value});
         }
     }
     return result;

@@ -1,5 +1,6 @@
-// The game's command line: options that override config.txt's keys, where the
-// data lives, and the seed, recording and history options of a session.
+// The game's command line: an option for most rows of the settings table,
+// applied after config.txt, and the options of the session itself (the
+// config file, the seed, recording and replay, the data folder, the report).
 #pragma once
 
 #include <cstdint>
@@ -7,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Config.h"
+#include "app/SettingsTable.h"
 
 namespace brindlemoor::app {
 
@@ -31,5 +32,17 @@ struct CommandLine {
 // Parses the arguments. Help and version go to `out`; a bad option or value
 // gets one line and the usage on `err`. Nothing else is printed.
 CommandLine parseCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+
+// Every option as --help shows it, in its order (for the manual page and the
+// shell completion, which are made from this list).
+struct OptionDoc {
+    std::string name;                  // "--shader"
+    std::string valueName;             // "cel|normal", "FILE"; "" for a flag
+    std::string help;                  // --help's line
+    std::vector<std::string> choices;  // the values a shell offers
+    Completion completion = Completion::None;
+    std::string configKey;             // the config.txt key it sets, "" when none
+};
+std::vector<OptionDoc> commandLineOptions();
 
 }  // namespace brindlemoor::app

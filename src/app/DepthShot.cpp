@@ -9,7 +9,7 @@
 
 namespace brindlemoor::app {
 
-void writeDepthShot(const char* fileName, int width, int height) {
+void writeDepthShot(io::Output& out, const char* fileName, int width, int height) {
     if (width <= 0 || height <= 0) {
         return;  // nothing to read; a negative size would be a bad allocation
     }
@@ -20,7 +20,7 @@ void writeDepthShot(const char* fileName, int width, int height) {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, width, height, GL_DEPTH_COMPONENT, GL_UNSIGNED_BYTE, pixels.data());
     glPixelStorei(GL_PACK_ALIGNMENT, previousAlignment);
-    gl::checkGlError("after depthshot read Pixels");
+    gl::checkGlError(out, "after depthshot read Pixels");
 
     const std::array<unsigned char, 18> header = {
         0, 0, 3,                      // no image ID, no colour map, uncompressed greyscale

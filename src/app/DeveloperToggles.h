@@ -8,6 +8,8 @@
 
 namespace brindlemoor::app {
 
-void handleFunctionKeys(const platform::InputFrame& input);
+class Session;
+
+void handleFunctionKeys(Session& session, const platform::InputFrame& input);
 
 }  // namespace brindlemoor::app

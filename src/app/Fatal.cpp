@@ -1,31 +1,20 @@
 #include "app/Fatal.h"
 
 #include <cstdlib>
-#include <iostream>
 
-#include "gl/ShaderProgram.h"
 #include "platform/Console.h"
 
 namespace brindlemoor::app {
 
-void fatal(const std::string& message) {
-    std::cout << message << std::endl;
-    platform::pauseConsole();
-    std::exit(-1);
-}
+void fatal(io::Output& out, const std::string& message) { fatal(out, io::fail(message)); }
 
-void fatal(const std::string& message, const std::string& detail) {
-    std::cout << message << std::endl;
-    std::cout << detail << std::endl;
-    platform::pauseConsole();
-    std::exit(-1);
-}
-
-void fatal(const gl::ShaderError& error) {
-    if (error.hasLog()) {
-        fatal(error.what(), error.log());
+void fatal(io::Output& out, const io::Failure& failure) {
+    out.line(failure.reason);
+    if (failure.detail) {
+        out.line(*failure.detail);
     }
-    fatal(error.what());
+    platform::pauseConsole(out);
+    std::exit(-1);
 }
 
 }  // namespace brindlemoor::app

@@ -4,18 +4,16 @@
 
 #include <string>
 
-namespace brindlemoor::gl {
-class ShaderError;
-}
+#include "io/Output.h"
+#include "io/Result.h"
 
 namespace brindlemoor::app {
 
-// Prints `message` (and, when given, `detail` on the following line), waits
-// for Enter if a person is at the console, then exits with status -1.
-[[noreturn]] void fatal(const std::string& message);
-[[noreturn]] void fatal(const std::string& message, const std::string& detail);
-// A shader program that could not be built: its message, and the driver's
-// log for compile and link failures.
-[[noreturn]] void fatal(const gl::ShaderError& error);
+// Prints `message`, waits for Enter if a person is at the console, then exits
+// with status -1.
+[[noreturn]] void fatal(io::Output& out, const std::string& message);
+// The same for a failure, with its second line when it has one (a shader's
+// compile or link log).
+[[noreturn]] void fatal(io::Output& out, const io::Failure& failure);
 
 }  // namespace brindlemoor::app

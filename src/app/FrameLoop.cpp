@@ -1,46 +1,41 @@
 #include "app/FrameLoop.h"
 
 #include <algorithm>
-#include <iostream>
 
 #include <glm/geometric.hpp>
 #include <glm/gtc/matrix_transform.hpp>
 
-#include "app/Camera.h"
-#include "app/CollisionReaction.h"
 #include "app/DeveloperToggles.h"
-#include "app/FrameStages.h"
-#include "app/GameSound.h"
+#include "app/EventEffects.h"
 #include "app/GameState.h"
-#include "app/Statistics.h"
+#include "app/Session.h"
 #include "gameplay/MovementState.h"
+#include "gameplay/Rules.h"
+#include "gameplay/Walking.h"
 #include "gameplay/WordState.h"
 #include "gl/GlError.h"
 #include "gl/ShaderProgram.h"
 #include "level/Level.h"
-#include "platform/Input.h"
 #include "platform/Window.h"
 #include "render/ScenePass.h"
 #include "render/ShadowMap.h"
-#include "scene/Blackboard.h"
 #include "scene/Player.h"
 
 namespace brindlemoor::app {
 
 namespace {
 
-// How long a wrong letter shows on the board before the word shows restarted.
-constexpr double kMistakeFlash = 0.3;
 // The paused picture's brightness.
 constexpr float kPausedBrightness = 0.4f;
 
-void countFrame(FrameLoop& loop, double dt) {
+void countFrame(Session& session, double dt) {
+    FrameLoop& loop = session.loop;
     if (!gameState.showFps) {
         return;
     }
     loop.fpsTime += dt;
     if (loop.fpsTime >= 1.0) {
-        std::cout << "FPS: " << loop.fpsFrames << std::endl;
+        session.out.line("FPS: ", loop.fpsFrames);
         loop.fpsFrames = 0;
         loop.fpsTime = 0.0;
     } else {
@@ -51,8 +46,9 @@ void countFrame(FrameLoop& loop, double dt) {
 // The time step the game moves by: the frame's time without what the game
 // slept on purpose (pauses after a bounce, stairs up, a restart, a function
 // key), no more than the longest step, nothing while paused.
-float motionStep(FrameLoop& loop, double dt) {
-    const double slept = platform::sleptSeconds();
+float motionStep(Session& session, double dt) {
+    FrameLoop& loop = session.loop;
+    const double slept = session.input.slept();
     const double moving = dt - (slept - loop.sleptBefore);
     loop.sleptBefore = slept;
     if (gameState.paused) {
@@ -62,7 +58,7 @@ float motionStep(FrameLoop& loop, double dt) {
 }
 
 // F1 or the Pause key toggles the pause; losing the window's focus pauses.
-void updatePause(const platform::InputFrame& input, double now) {
+void updatePause(Session& session, const platform::InputFrame& input, double now) {
     GameState& game = gameState;
     bool toggle = false;
     bool lostFocus = false;
@@ -82,132 +78,39 @@ void updatePause(const platform::InputFrame& input, double now) {
         return;
     }
     game.paused = !game.paused;
-    pauseChanged(when, game.paused);
-    gameSound().setPaused(game.paused);
-    std::cout << (game.paused ? "Paused" : "Resumed") << std::endl;
+    session.statistics.pauseChanged(when, game.paused);
+    session.sound.setPaused(game.paused);
+    session.out.line(game.paused ? "Paused" : "Resumed");
 }
 
-void movePlayerAndCamera(const glm::vec3& v) {
-    gameState.player->translate(v.x, v.y, v.z);
-    followCamera(v);
-}
-
-// A step sideways, unless the previous frame's collision blocks that side or
-// it would take the boy into a wall of an end piece.
-void stepSideways(float dtf, bool blocked) {
+gameplay::Play playOf(Session& session) {
     GameState& game = gameState;
-    const float dx = game.moveSpeed * dtf;
-    scene::Placement after = *game.player;
-    after.translate(dx, 0.0f, 0.0f);
-    if (blocked || (game.level && game.level->blocksSideways(after))) {
-        return;
-    }
-    game.player->translate(dx, 0.0f, 0.0f);
-    followCamera(glm::vec3(dtf, 0.0f, 0.0f));
+    return gameplay::Play{*game.player,   *game.level,         game.eye,   game.centre, game.moveSpeed,
+                          game.walking,   game.newGamePending, session.out};
 }
 
-// Walking, sideways steps and (in god mode) free movement; none of it while a
-// corner or stairs walk carries the player.
-void moveByKeys(const platform::InputFrame& input, float dtf) {
-    GameState& game = gameState;
-    const gameplay::MovementState& movement = gameplay::movementState;
-    if (movement.transitionPhase != 0 || !game.player) {
-        return;
-    }
-    const float s = game.moveSpeed;
-    const scene::TypeCode blocked = game.collidedTypeCode;  // still the previous frame's
-    if (!movement.godMode && game.walking) {
-        movePlayerAndCamera(glm::vec3(0.0f, 0.0f, -s * dtf));
-    }
-    if (input.held(platform::key::Left)) {
-        stepSideways(-dtf, scene::isLeftWall(blocked));
-    }
-    if (input.held(platform::key::Right)) {
-        stepSideways(dtf, scene::isRightWall(blocked));
-    }
-    if (input.held(platform::key::Up) && movement.godMode) {
-        movePlayerAndCamera(glm::vec3(0.0f, 0.0f, -s * dtf));
-    }
-    if (input.held(platform::key::Down) && movement.godMode) {
-        movePlayerAndCamera(glm::vec3(0.0f, 0.0f, s * dtf));
-    }
-}
-
-// The word's next letter, or 0 past its end.
-char expectedLetter() {
-    const gameplay::WordState& words = gameplay::wordState;
-    const auto next = static_cast<std::size_t>(words.typedCount);
-    return next < words.currentWord.size() ? words.currentWord[next] : 0;
-}
-
-// Where the sounds of a board come from: the middle of its box.
-glm::vec3 boardCentre(int index) {
-    const level::Level& level = *gameState.level;
-    if (index < 0 || index >= static_cast<int>(level.blackboards.size())) {
-        return gameState.player ? gameState.player->position : glm::vec3(0.0f);
-    }
-    return level.blackboards[static_cast<std::size_t>(index)]->boxCentre;
-}
-
-// One letter typed, at the time its key went down.
-void typeLetter(char c, double time) {
-    GameState& game = gameState;
-    const char expected = expectedLetter();
-    const gameplay::LetterResult result = gameplay::typeLetterResult(c);
-    const bool completed = result == gameplay::LetterResult::Completed;
-    if (!game.newGamePending) {
-        letterTyped(time, expected, c, completed);
-    }
-    const int board = game.level ? game.level->currentBlackboard : -1;
-    if (!game.newGamePending && game.level) {
-        gameSound().play(result == gameplay::LetterResult::Wrong ? audio::Sound::Scrape : audio::Sound::ChalkTap,
-                         boardCentre(board));
-    }
-    if (result == gameplay::LetterResult::Wrong) {
-        game.mistakeFlash = kMistakeFlash;
-    }
-    if (!completed) {
-        return;
-    }
-    game.mistakeFlash = 0.0;
-    std::cout << "flip blackboard" << std::endl;
-    game.walking = true;
-    if (game.newGamePending || !game.level) {
-        return;
-    }
-    const bool finalBoard = game.level->nextBlackboard(gameplay::chooseWord());
-    if (game.level->currentBlackboard != board) {
-        gameSound().play(audio::Sound::BoardLift, boardCentre(board));
-    }
-    if (finalBoard) {
-        std::cout << "setting up a new game" << std::endl;
-        game.newGamePending = true;
-        finishGameStatistics();
-        gameSound().play(audio::Sound::Chime, boardCentre(game.level->currentBlackboard));
-    } else {
-        wordShown(gameplay::wordState.currentWord);
-    }
-}
-
-// Every letter pressed since the last frame, in the order pressed.
-void typeLetters(const platform::InputFrame& input) {
+// Every letter pressed since the last frame, in the order pressed, each with
+// its press time.
+void typeLetters(Session& session, const platform::InputFrame& input) {
     for (const platform::KeyEvent& event : input.events) {
         if (!event.pressed || event.letter == 0) {
             continue;
         }
         gameplay::pressLetter(event.letter);
         for (char c = gameplay::pollLetter(); c != '#'; c = gameplay::pollLetter()) {
-            typeLetter(c, event.time);
+            gameplay::Play play = playOf(session);
+            gameplay::takeLetter(c, event.time, play, session.events);
+            applyEvents(session);  // a letter never starts a new game
         }
     }
 }
 
-void pushLights() {
+void pushLights(Session& session) {
     GameState& game = gameState;
     const int floor = gameplay::movementState.currentFloor;
     if (floor > game.lightsFloor) {
         game.lightsFloor = floor;
-        std::cout << "pushing lights" << std::endl;
+        session.out.line("pushing lights");
         if (game.level) {
             game.level->advanceLights();
         }
@@ -231,6 +134,33 @@ void followWindowSize() {
     }
 }
 
+// Movement, collision and its reaction, and the letters. False when the frame
+// started a new game: it then draws nothing.
+bool updateGame(Session& session, const platform::InputFrame& input, float dtf) {
+    GameState& game = gameState;
+    if (!game.player || !game.level) {
+        return true;
+    }
+    gameplay::Play play = playOf(session);
+    const glm::vec3 before = game.player->position;
+    gameplay::moveByKeys(input, dtf, game.collidedTypeCode, play);  // the previous frame's collision
+    const gameplay::MovementWorld world{*game.player, game.level->placements(), game.eye, game.centre,
+                                        game.moveSpeed, session.out};
+    game.collidedIndex = gameplay::testCollision(dtf, world);
+    // Footsteps in time with the way he walked, straight on or along a walk.
+    session.sound.walked(glm::length(game.player->position - before), game.player->position);
+    const bool hit = game.collidedIndex != gameplay::kNoCollision && game.collidedIndex < game.level->objects.size();
+    const scene::Placement* object = hit ? game.level->placements()[game.collidedIndex] : nullptr;
+    game.collidedTypeCode = hit ? object->getTypeCode() : scene::TypeCode::None;
+    gameplay::reactToCollision(game.collidedTypeCode, object, play, session.events);
+    if (!applyEvents(session)) {
+        return false;
+    }
+    typeLetters(session, input);  // letters pressed while paused are not taken
+    game.mistakeFlash = std::max(0.0, game.mistakeFlash - dtf);
+    return true;
+}
+
 }  // namespace
 
 render::SceneView currentSceneView() {
@@ -251,76 +181,57 @@ render::SceneView currentSceneView() {
     return view;
 }
 
-void beginFrameLoop(FrameLoop& loop) {
+void beginFrameLoop(Session& session) {
+    FrameLoop& loop = session.loop;
     loop.running = true;
-    loop.previousTime = platform::getTime();
+    loop.previousTime = session.input.now();
     loop.fpsTime = 0.0;
     loop.fpsFrames = 0;
-    loop.sleptBefore = platform::sleptSeconds();
+    loop.sleptBefore = session.input.slept();
 }
 
-void runFramePass(FrameLoop& loop) {
+void runFramePass(Session& session) {
     GameState& game = gameState;
-    const platform::InputFrame input = platform::takeInput();
-    const double now = platform::getTime();
+    FrameLoop& loop = session.loop;
+    const platform::InputFrame input = session.input.takeInput();
+    const double now = session.input.now();
     const double dt = loop.recordedStep ? *loop.recordedStep : now - loop.previousTime;
     loop.previousTime = now;
-    if (loop.onInput) {
-        loop.onInput(dt, input);
-    }
-    countFrame(loop, dt);
-    updatePause(input, now);
-    const float dtf = motionStep(loop, dt);
+    session.recorder.frame(dt, input.events, session.out);
+    countFrame(session, dt);
+    updatePause(session, input, now);
+    const float dtf = motionStep(session, dt);
 
-    if (!game.paused) {
-        const glm::vec3 before = game.player ? game.player->position : glm::vec3(0.0f);
-        moveByKeys(input, dtf);
-        game.collidedIndex = gameplay::kNoCollision;
-        if (game.player && game.level) {
-            const gameplay::MovementWorld world{*game.player, game.level->placements(), game.eye, game.centre,
-                                                game.moveSpeed};
-            game.collidedIndex = gameplay::testCollision(dtf, world);
-            // Footsteps in time with the way he walked, straight on or along a walk.
-            gameSound().walked(glm::length(game.player->position - before), game.player->position);
-        }
-        if (game.collidedIndex == gameplay::kNoCollision || !game.level ||
-            game.collidedIndex >= game.level->objects.size()) {
-            game.collidedTypeCode = scene::TypeCode::None;
-        } else {
-            game.collidedTypeCode = game.level->placements()[game.collidedIndex]->getTypeCode();
-        }
-        if (!reactToCollision()) {
-            return;  // a new game was set up: this pass draws nothing
-        }
-        typeLetters(input);  // letters pressed while paused are not taken
-        game.mistakeFlash = std::max(0.0, game.mistakeFlash - dtf);
+    if (!game.paused && !updateGame(session, input, dtf)) {
+        return;  // a new game was set up: this pass draws nothing
     }
     game.viewMatrix = glm::lookAt(game.eye, game.centre, glm::vec3(0.0f, 1.0f, 0.0f));
-    gameSound().setListener(game.eye, game.centre, glm::vec3(0.0f, 1.0f, 0.0f));
+    session.sound.setListener(game.eye, game.centre, glm::vec3(0.0f, 1.0f, 0.0f));
     if (game.player) {
         game.player->update(dtf);
     }
-    pushLights();
-    markFrameStage(FrameStage::UpdateDone);
+    pushLights(session);
+    session.markStage(FrameStage::UpdateDone);
 
+    render::SceneView view = currentSceneView();
     if (game.shadowMap && game.sceneProgram && game.level) {
-        game.shadowMap->renderShadowPass(*game.sceneProgram, game.player.get(), *game.level);
+        game.shadowMap->renderShadowPass(*game.sceneProgram, game.player.get(), *game.level, session.out);
     }
-    markFrameStage(FrameStage::ShadowPassDone);
+    session.markStage(FrameStage::ShadowPassDone);
     if (game.sceneProgram) {
-        render::renderScene(*game.sceneProgram, game.player.get(), game.level.get(), currentSceneView());
+        render::renderScene(*game.sceneProgram, game.player.get(), game.level.get(), view);
     }
-    markFrameStage(FrameStage::ScenePassDone);
-    handleFunctionKeys(input);
+    session.markStage(FrameStage::ScenePassDone);
+    handleFunctionKeys(session, input);
     platform::swapBuffers();
-    markFrameStage(FrameStage::FrameDone);
+    session.markStage(FrameStage::FrameDone);
     followWindowSize();
 
     // Escape counts when it was down at the start of the frame or has been
     // pressed during it (the swap takes the window's events).
-    const bool escape = input.held(platform::key::Escape) || platform::keyHeld(platform::key::Escape);
+    const bool escape = input.held(platform::key::Escape) || session.input.keyHeld(platform::key::Escape);
     loop.running = !escape && platform::windowOpened();
-    gl::reportGlError(" @ Main mainloop");
+    gl::reportGlError(session.out, " @ Main mainloop");
 }
 
 }  // namespace brindlemoor::app

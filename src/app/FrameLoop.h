@@ -2,25 +2,23 @@
 // drawing and the developer keys.
 #pragma once
 
-#include <functional>
 #include <optional>
 
-#include "platform/KeyLatch.h"
 #include "render/ScenePass.h"
 
 namespace brindlemoor::app {
+
+class Session;
 
 struct FrameLoop {
     bool running = true;
     double previousTime = 0.0;
     double fpsTime = 0.0;
     int fpsFrames = 0;
-    double sleptBefore = 0.0;  // the platform's slept seconds when the previous frame began
+    double sleptBefore = 0.0;  // the seconds slept on purpose when the previous frame began
     // A replay gives each frame the time step it was recorded with; otherwise
     // the step is measured on the clock.
     std::optional<double> recordedStep;
-    // Sees every frame's time step and input (a recording writes them down).
-    std::function<void(double step, const platform::InputFrame& input)> onInput;
 };
 
 // No frame moves the player or a walk by more than this much time: a stalled
@@ -30,9 +28,9 @@ struct FrameLoop {
 constexpr double kLongestMotionStep = 0.1;
 
 // Starts the loop's clock (just before the first game is set up).
-void beginFrameLoop(FrameLoop& loop);
+void beginFrameLoop(Session& session);
 // One pass of the loop, with the key events since the previous pass.
-void runFramePass(FrameLoop& loop);
+void runFramePass(Session& session);
 
 // What the scene pass draws of the game as it stands.
 render::SceneView currentSceneView();

@@ -4,7 +4,6 @@
 // layers below are handed what they need.
 #pragma once
 
-#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -77,13 +76,6 @@ struct GameState {
     glm::mat4 viewMatrix{1.0f};
 
     int lightsFloor = 0;
-
-    // Session: with a seed (--seed, or a recording's), game k of the session
-    // seeds its corridor and its words from the seed and k, so it can be
-    // played again exactly; without one, from the calendar time.
-    bool seeded = false;
-    std::uint64_t sessionSeed = 0;
-    std::uint64_t gamesStarted = 0;
 };
 
 // The single instance.

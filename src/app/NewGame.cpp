@@ -2,14 +2,13 @@
 
 #include <cstdlib>
 #include <ctime>
-#include <iostream>
 
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "app/Fatal.h"
 #include "app/GameSeed.h"
 #include "app/GameState.h"
-#include "app/Statistics.h"
+#include "app/Session.h"
 #include "gameplay/MovementState.h"
 #include "gameplay/WordState.h"
 #include "gl/ShaderProgram.h"
@@ -28,45 +27,54 @@ namespace {
 // The seed of one use of this game's random generator: from the session's
 // seed and the game's number when the session has one, else the calendar time
 // as the game has always been seeded.
-unsigned int seedFor(SeedUse use) {
-    const GameState& game = gameState;
-    return game.seeded ? gameSeed(game.sessionSeed, game.gamesStarted, use)
-                       : static_cast<unsigned int>(std::time(nullptr));
+unsigned int seedFor(const Session& session, SeedUse use) {
+    return session.seeded ? gameSeed(session.sessionSeed, session.gamesStarted, use)
+                          : static_cast<unsigned int>(std::time(nullptr));
+}
+
+gl::ShaderProgram loadProgram(Session& session, const char* vertex, const char* fragment) {
+    io::Result<gl::ShaderProgram> program = gl::ShaderProgram::load(session.data, vertex, fragment);
+    if (!program) {
+        fatal(session.out, program.failure());
+    }
+    return std::move(program.value());
 }
 
 // Builds the scene program of the configured mode and, in shadow mode, the
 // shadow map; a shader that cannot be built ends the game.
-void buildPrograms(GameState& game) {
-    try {
-        if (game.shadowShading) {
-            game.sceneProgram = std::make_unique<gl::ShaderProgram>(kShadowVertexShader, kShadowFragmentShader);
-            game.shadowMap = std::make_unique<render::ShadowMap>();
-            if (!game.shadowMap->complete()) {
-                std::cout << "Failed to load framebuffer" << std::endl;
-            }
-        } else {
-            game.sceneProgram = std::make_unique<gl::ShaderProgram>(kCelVertexShader, kCelFragmentShader);
-        }
-    } catch (const gl::ShaderError& error) {
-        fatal(error);
+void buildPrograms(Session& session, GameState& game) {
+    if (!game.shadowShading) {
+        game.sceneProgram = std::make_unique<gl::ShaderProgram>(loadProgram(session, kCelVertexShader, kCelFragmentShader));
+        return;
+    }
+    game.sceneProgram =
+        std::make_unique<gl::ShaderProgram>(loadProgram(session, kShadowVertexShader, kShadowFragmentShader));
+    io::Result<gl::ShaderProgram> depthProgram = render::loadDepthProgram(session.data, session.out);
+    if (!depthProgram) {
+        fatal(session.out, depthProgram.failure());
+    }
+    game.shadowMap = std::make_unique<render::ShadowMap>(std::move(depthProgram.value()));
+    if (!game.shadowMap->complete()) {
+        session.out.line("Failed to load framebuffer");
     }
 }
 
 }  // namespace
 
-void setUpNewGame() {
+void setUpNewGame(Session& session) {
     GameState& game = gameState;
     game.walking = false;
     platform::setWindowTitle("Brindlemoor");
-    buildPrograms(game);
+    buildPrograms(session, game);
     game.lightsFloor = -1;
 
-    game.player = std::make_unique<scene::Player>(game.sceneProgram.get());
+    const scene::Assets assets = session.assets();
+    game.player = std::make_unique<scene::Player>(assets, game.sceneProgram.get());
     if (game.shadowMap) {
         game.player->prepareShadow(game.shadowMap->depthProgram());
     }
-    game.level = std::make_unique<level::Level>(game.sceneProgram.get(),
-                                                level::LevelSettings{game.levelPath, game.levelLength, seedFor(SeedUse::Level)});
+    game.level = std::make_unique<level::Level>(
+        assets, game.sceneProgram.get(), level::LevelSettings{game.levelPath, game.levelLength, seedFor(session, SeedUse::Level)});
     if (game.shadowMap) {
         game.level->prepareObjectsForShadows(game.shadowMap->depthProgram());
     }
@@ -84,18 +92,18 @@ void setUpNewGame() {
     glDepthFunc(GL_LESS);
     glEnable(GL_CULL_FACE);
 
-    std::srand(seedFor(SeedUse::Words));
-    gameplay::readWordList(game.wordListPath);
-    startGameStatistics();
-    game.level->showWord(gameplay::chooseWord());
-    wordShown(gameplay::wordState.currentWord);
-    std::cout << "finished setting up a new game!" << std::endl;
-    std::cout << "CurrentObjects for Collision: ";
+    std::srand(seedFor(session, SeedUse::Words));
+    gameplay::readWordList(game.wordListPath, session.data, session.out);
+    session.statistics.startGame(session.settings.adaptiveWords);
+    game.level->showWord(gameplay::chooseWord(session.out));
+    session.statistics.wordShown(gameplay::wordState.currentWord);
+    session.out.line("finished setting up a new game!");
+    session.out.text("CurrentObjects for Collision: ");
     gameplay::resetMovement();
-    game.gamesStarted += 1;
+    session.gamesStarted += 1;
 }
 
-void endGame() {
+void endGame(Session&) {
     GameState& game = gameState;
     game.level.reset();
     game.player.reset();

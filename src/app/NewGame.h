@@ -4,7 +4,9 @@
 
 namespace brindlemoor::app {
 
-void setUpNewGame();
-void endGame();
+class Session;
+
+void setUpNewGame(Session& session);
+void endGame(Session& session);
 
 }  // namespace brindlemoor::app

@@ -1,24 +1,18 @@
 #include "app/Startup.h"
 
-#include <iostream>
-
 #include <ctime>
 #include <utility>
-#include <vector>
 
-#include "app/CommandLine.h"
 #include "app/Config.h"
 #include "app/Fatal.h"
 #include "app/FrameLoop.h"
-#include "app/GameSound.h"
 #include "app/GameState.h"
 #include "app/NewGame.h"
-#include "session/Recording.h"
-#include "app/Statistics.h"
+#include "app/Session.h"
 #include "gl/Gl.h"
-#include "platform/Input.h"
 #include "platform/ScriptedInput.h"
 #include "platform/Window.h"
+#include "session/Replay.h"
 
 namespace brindlemoor::app {
 
@@ -35,10 +29,10 @@ void replaceEntryPoint(Pointer& entry, const char* name) {
 
 }  // namespace
 
-void openGameWindow(bool visible) {
+void openGameWindow(Session& session, bool visible) {
     GameState& game = gameState;
     if (platform::init() == 0) {
-        fatal("Failed to init glfw");
+        fatal(session.out, "Failed to init glfw");
     }
     if (game.antialiasing) {
         platform::openWindowHint(platform::hint::FsaaSamples, 4);
@@ -50,7 +44,7 @@ void openGameWindow(bool visible) {
     const platform::WindowMode mode = game.fullscreen ? platform::WindowMode::Fullscreen : platform::WindowMode::Window;
     if (platform::openWindow(game.width, game.height, 0, 0, 0, 0, 32, 0, mode) == 0) {
         platform::terminate();
-        fatal("Failed to open window");
+        fatal(session.out, "Failed to open window");
     }
     // A configured size of 0 opened a window of a derived size, and full
     // screen or a scaled display may give another framebuffer than asked for:
@@ -66,12 +60,12 @@ void openGameWindow(bool visible) {
 
     glewExperimental = GL_TRUE;
     if (glewInit() != GLEW_OK) {
-        fatal("Failed to initialize glew");
+        fatal(session.out, "Failed to initialize glew");
     }
     const GLenum error = glGetError();
     if (error != GL_NO_ERROR) {
-        std::cout << "GL ERROR DETECTED!!! " << static_cast<unsigned int>(error) << std::endl;
-        std::cout << "Continuing..." << std::endl;
+        session.out.line("GL ERROR DETECTED!!! ", static_cast<unsigned int>(error));
+        session.out.line("Continuing...");
     }
     replaceEntryPoint(glGenVertexArrays, "glGenVertexArrays");
     replaceEntryPoint(glBindVertexArray, "glBindVertexArray");
@@ -81,105 +75,107 @@ void openGameWindow(bool visible) {
 
 namespace {
 
+// The recorded session's settings in place of config.txt's, then what the
+// command line gives of those a replay lets it change.
+void applyRecordedSettings(Session& session, const session::RecordingHeader& header) {
+    SettingsTarget target = session.settingsTarget();
+    for (const auto& [key, value] : header.settings) {
+        const SettingRow* row = findSetting(key);
+        if (row != nullptr && row->replay != ReplayRule::Ignored) {
+            row->apply(value, target, session.out);
+        }
+    }
+    for (const Setting& setting : session.options.settings) {
+        const SettingRow* row = findSetting(setting.key);
+        if (row != nullptr && row->replay == ReplayRule::Overridable) {
+            row->apply(setting.value, target, session.out);
+        }
+    }
+}
+
+void playFrames(Session& session) {
+    beginFrameLoop(session);
+    setUpNewGame(session);
+    while (session.loop.running) {
+        runFramePass(session);
+    }
+}
+
 // The frames of a recording, one after the other, each with its time step and
 // its input, as fast as they draw; sleeps take no time.
-void replayFrames(const session::Recording& recording, FrameLoop& loop) {
-    platform::ManualClock clock(platform::getTime());
-    platform::ScriptedKeyboard keyboard;
-    platform::setClock(&clock);
-    platform::setKeyboard(&keyboard);
-    beginFrameLoop(loop);
-    setUpNewGame();
-    for (const session::RecordedFrame& frame : recording.frames) {
-        if (!loop.running) {
-            break;
-        }
-        for (const platform::KeyEvent& event : frame.events) {
-            keyboard.replay(event);
-        }
-        clock.advance(frame.timeStep);
-        loop.recordedStep = frame.timeStep;
-        runFramePass(loop);
-    }
-    if (loop.running && !recording.finished) {
-        std::cout << "The recording ends here: the game that made it stopped before its end" << std::endl;
-    }
-    platform::setClock(nullptr);
-    platform::setKeyboard(nullptr);
+void replayFrames(Session& session, const session::Recording& recording) {
+    platform::ManualClock clock(session.input.now());
+    platform::ScriptedKeyboard keyboard(clock);
+    session.input.useClock(&clock);
+    session.input.useKeyboard(&keyboard);
+    beginFrameLoop(session);
+    setUpNewGame(session);
+    session::replayFrames(
+        recording, keyboard, clock,
+        [&session](double step) {
+            session.loop.recordedStep = step;
+            runFramePass(session);
+            return session.loop.running;
+        },
+        session.out);
+    session.input.useClock(nullptr);
+    session.input.useKeyboard(nullptr);
 }
 
 }  // namespace
 
-int runGame(const Options& options) {
-    GameState& game = gameState;
+int runGame(Session& session) {
+    const Options& options = session.options;
     session::Recording replay;
     if (!options.replayFile.empty()) {
-        session::RecordingRead read = session::readRecordingFile(options.replayFile);
-        if (!read.ok) {
-            std::cout << read.error << std::endl;
+        io::Result<session::Recording> read = session::readRecordingFile(options.replayFile);
+        if (!read) {
+            session.out.line(read.reason());
             return 2;
         }
-        replay = std::move(read.recording);
-        // The recorded session's settings in place of config.txt and options.
-        for (const auto& [key, value] : replay.header.settings) {
-            applySetting(key, value);
-        }
-        addedSettings().history = "off";  // a game played again is not a new game of the player's
-        // Then what the command line asks for; it cannot change the game
-        // (the options that would are refused with --replay).
-        for (const Setting& setting : options.settings) {
-            applySetting(setting.key, setting.value);
-        }
-        game.seeded = true;
-        game.sessionSeed = replay.header.seed;
+        replay = std::move(read.value());
+        session.replaying = true;
+        applyRecordedSettings(session, replay.header);
+        session.seeded = true;
+        session.sessionSeed = replay.header.seed;
     } else {
-        readConfig();
-        game.seeded = options.seeded || !options.recordFile.empty();
-        game.sessionSeed = options.seeded ? options.seed : static_cast<std::uint64_t>(std::time(nullptr));
+        SettingsTarget target = session.settingsTarget();
+        readConfig(options.configFile, options.settings, target, session.out);
+        session.seeded = options.seeded || !options.recordFile.empty();
+        session.sessionSeed = options.seeded ? options.seed : static_cast<std::uint64_t>(std::time(nullptr));
     }
 
     if (options.stats) {
-        return printHistoryReport();  // no window, no display needed
+        session.statistics.openHistory(session.settings.history);
+        return session.statistics.printReport();  // no window, no display needed
     }
-    openHistory();
+    // A game played again is not a new game of the player's: a replay keeps
+    // no history, whatever the recording or the command line say.
+    session.statistics.openHistory(session.replaying ? "off" : session.settings.history);
 
-    session::RecordingWriter recorder;
-    FrameLoop loop;
     if (!options.recordFile.empty()) {
-        std::string error;
-        std::vector<std::pair<std::string, std::string>> settings;
-        for (const Setting& setting : settingsInForce()) {
-            settings.emplace_back(setting.key, setting.value);
+        session::RecordingHeader header{session.sessionSeed, {}};
+        for (const Setting& setting : settingsInForce(session.settingsTarget())) {
+            header.settings.emplace_back(setting.key, setting.value);
         }
-        if (!recorder.open(options.recordFile, session::RecordingHeader{game.sessionSeed, settings}, error)) {
-            std::cout << "Cannot record " << options.recordFile << ": " << error << std::endl;
+        const io::Result<void> opened = session.recorder.open(options.recordFile, header);
+        if (!opened) {
+            session.out.line("Cannot record ", options.recordFile, ": ", opened.reason());
             return 2;
         }
-        // A recording that cannot be written on says so once; the game goes on.
-        loop.onInput = [&recorder, &options, writing = true](double step,
-                                                             const platform::InputFrame& input) mutable {
-            std::string error;
-            if (writing && !recorder.writeFrame(step, input.events, error)) {
-                std::cout << "Recording stopped: " << options.recordFile << ": " << error << std::endl;
-                writing = false;
-            }
-        };
     }
 
-    openGameWindow();
-    openGameSound();
-    if (!options.replayFile.empty()) {
-        replayFrames(replay, loop);
+    openGameWindow(session);
+    session.sound.open(audio::AudioSettings{session.settings.sound, static_cast<int>(session.settings.volume)},
+                       session.data, session.out);
+    if (session.replaying) {
+        replayFrames(session, replay);
     } else {
-        beginFrameLoop(loop);
-        setUpNewGame();
-        while (loop.running) {
-            runFramePass(loop);
-        }
+        playFrames(session);
     }
-    recorder.finish();
-    endGame();
-    gameSound().close();
+    session.recorder.finish();
+    endGame(session);
+    session.sound.close();
     platform::terminate();
     return 0;
 }

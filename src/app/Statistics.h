@@ -1,28 +1,49 @@
-// The statistics of the game in play and the history of the session: the
-// frame loop and the set-up tell it what happens, it keeps the figures, shows
-// them on the final board, prints them and writes them to the history file.
+// The statistics of the game in play and the session's history file: the
+// frame loop tells it what happened, it keeps the figures, shows them on the
+// final board, prints them and writes the game to the history.
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "io/Output.h"
+#include "stats/History.h"
+#include "stats/TypingStats.h"
+
+namespace brindlemoor::level {
+class Level;
+}
 
 namespace brindlemoor::app {
 
-// At start-up: the history file the `history` setting names (none for "off").
-void openHistory();
-// `--stats`: prints the history report; the exit status.
-int printHistoryReport();
+class Statistics {
+public:
+    explicit Statistics(io::Output& out) : out_(out) {}
 
-// At every new game, before its first word is chosen: fresh figures, the
-// history file made ready, and in adaptive mode the next words chosen by the
-// player's weak letters.
-void startGameStatistics();
-// What the word game did; times are seconds on the game clock.
-void wordShown(const std::string& word);
-void letterTyped(double time, char expected, char typed, bool completesWord);
-void boardBumped();
-void pauseChanged(double time, bool paused);
-// The last word is typed: the figures under the score on the final board, the
-// "Game stats: " line, and the game written to the history.
-void finishGameStatistics();
+    // The history file the `history` setting names (none for "off").
+    void openHistory(const std::string& historySetting);
+    // `--stats`: prints the history report; the exit status.
+    int printReport();
+
+    // At every new game, before its first word is chosen: fresh figures, the
+    // history file made ready, and in adaptive mode the word game's chooser
+    // set to the player's weak letters (the random choice otherwise).
+    void startGame(bool adaptiveWords);
+    // What the word game did; times are seconds on the game clock.
+    void wordShown(const std::string& word) { game_.wordShown(word); }
+    void letterTyped(double time, char expected, char typed) { game_.letterTyped(time, expected, typed); }
+    void wordCompleted(double time) { game_.wordCompleted(time); }
+    void boardBumped() { game_.boardBumped(); }
+    void pauseChanged(double time, bool paused) { paused ? game_.paused(time) : game_.resumed(time); }
+    // The last word is typed: the figures under the score on the final board,
+    // the "Game stats: " line, and the game written to the history (once).
+    void finishGame(level::Level& level);
+
+private:
+    io::Output& out_;
+    std::unique_ptr<stats::History> history_;  // none with history=off
+    stats::TypingStats game_;
+    bool finished_ = false;  // the game in play has been written
+};
 
 }  // namespace brindlemoor::app

@@ -2,10 +2,10 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
-#include "app/Config.h"
+#include "app/Session.h"
 #include "app/Startup.h"
 #include "io/DataLookup.h"
-#include "io/DataPaths.h"
+#include "io/Output.h"
 
 int main(int argc, char** argv) {
     namespace app = brindlemoor::app;
@@ -14,14 +14,13 @@ int main(int argc, char** argv) {
     if (commandLine.exitStatus >= 0) {
         return commandLine.exitStatus;
     }
-    const app::Options& options = commandLine.options;
+    io::Output out(std::cout, std::cerr);
     // Before any window: without its data the game cannot even show an error.
-    const io::DataLookup data = io::findDataFolder(io::dataSearchFor(options.dataDir));
+    const io::DataLookup data = io::findDataFolder(io::dataSearchFor(commandLine.options.dataDir));
     if (!data.found) {
-        std::cerr << io::dataNotFoundMessage(data) << std::endl;
+        out.errorLine(io::dataNotFoundMessage(data));
         return 2;
     }
-    io::setDataDirectory(data.folder);
-    app::setCommandLineSettings(options.configFile, options.settings);
-    return app::runGame(options);
+    app::Session session(out, io::DataFolder(data.folder), commandLine.options);
+    return app::runGame(session);
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 
 namespace brindlemoor::audio {
@@ -12,8 +11,5 @@ constexpr std::size_t kSoundCount = 6;
 
 // The sound's file relative to the data folder, e.g. "Resources/sounds/chalk_tap.wav".
 const char* soundPath(Sound sound);
-
-// Turns a data path such as "Resources/sounds/chime.wav" into the path to open.
-using PathResolver = std::function<std::string(const std::string&)>;
 
 }  // namespace brindlemoor::audio

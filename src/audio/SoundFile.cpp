@@ -20,19 +20,18 @@ constexpr sf_count_t kChunkFrames = 4096;
 
 }  // namespace
 
-ReadStatus readSoundFile(const std::string& path, PcmSound& out) {
-    out = PcmSound();
+io::Result<PcmSound> readSoundFile(const std::string& path) {
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
-    if (!std::filesystem::exists(status)) return ReadStatus::Missing;
+    if (!std::filesystem::exists(status)) return io::fail("missing");
     // Not a FIFO or a device: opening one could block start-up.
-    if (!std::filesystem::is_regular_file(status)) return ReadStatus::Unreadable;
+    if (!std::filesystem::is_regular_file(status)) return io::fail("unreadable");
 
     SF_INFO info{};
     std::unique_ptr<SNDFILE, CloseSndfile> file(sf_open(path.c_str(), SFM_READ, &info));
     if (!file || info.channels < 1 || info.channels > kMaxChannels || info.samplerate < kMinSampleRate ||
         info.samplerate > kMaxSampleRate) {
-        return ReadStatus::Unreadable;
+        return io::fail("unreadable");
     }
 
     const auto channels = static_cast<std::size_t>(info.channels);
@@ -52,10 +51,8 @@ ReadStatus readSoundFile(const std::string& path, PcmSound& out) {
             mono.push_back(static_cast<std::int16_t>(sum / static_cast<long>(channels)));
         }
     }
-    if (mono.empty()) return ReadStatus::Unreadable;
-    out.sampleRate = info.samplerate;
-    out.samples = std::move(mono);
-    return ReadStatus::Ok;
+    if (mono.empty()) return io::fail("unreadable");
+    return PcmSound{info.samplerate, std::move(mono)};
 }
 
 }  // namespace brindlemoor::audio

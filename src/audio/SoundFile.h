@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "io/Result.h"
+
 namespace brindlemoor::audio {
 
 // Longer files are cut here, so a huge file cannot eat memory.
@@ -21,11 +23,9 @@ struct PcmSound {
     std::vector<std::int16_t> samples;  // mono
 };
 
-enum class ReadStatus { Ok, Missing, Unreadable };
-
-// Missing: no file at the path. Unreadable: not a regular file, not a sound
-// libsndfile knows, outside the limits above, or no samples at all. On any
-// failure `out` is left empty.
-ReadStatus readSoundFile(const std::string& path, PcmSound& out);
+// The reason of a failure is "missing" (no file at the path) or "unreadable"
+// (not a regular file, not a sound libsndfile knows, outside the limits above,
+// or no samples at all).
+io::Result<PcmSound> readSoundFile(const std::string& path);
 
 }  // namespace brindlemoor::audio

@@ -1,7 +1,6 @@
 #include "audio/SoundSystem.h"
 
 #include <algorithm>
-#include <iostream>
 #include <utility>
 
 #include <glm/geometric.hpp>
@@ -39,25 +38,28 @@ struct SoundSystem::Impl {
 SoundSystem::SoundSystem() = default;
 SoundSystem::~SoundSystem() = default;
 
-void SoundSystem::open(const AudioSettings& settings, const PathResolver& resolve) { start(settings, resolve, 0); }
-
-void SoundSystem::openLoopback(const AudioSettings& settings, const PathResolver& resolve, int sampleRate) {
-    start(settings, resolve, std::max(sampleRate, 1));
+void SoundSystem::open(const AudioSettings& settings, const io::DataFolder& data, io::Output& out) {
+    start(settings, data, out, 0);
 }
 
-void SoundSystem::start(const AudioSettings& settings, const PathResolver& resolve, int loopbackRate) {
+void SoundSystem::openLoopback(const AudioSettings& settings, const io::DataFolder& data, io::Output& out,
+                               int sampleRate) {
+    start(settings, data, out, std::max(sampleRate, 1));
+}
+
+void SoundSystem::start(const AudioSettings& settings, const io::DataFolder& data, io::Output& out, int loopbackRate) {
     close();
     if (!settings.enabled) return;
     auto impl = std::make_unique<Impl>();
     impl->device = loopbackRate > 0 ? Device::openLoopback(loopbackRate) : Device::openDefault();
     impl->context = Context(impl->device);
     if (!impl->context) {
-        std::cout << "Sound off: no audio device" << std::endl;
+        out.line("Sound off: no audio device");
         return;
     }
     alDistanceModel(AL_INVERSE_DISTANCE_CLAMPED);
     alListenerf(AL_GAIN, static_cast<float>(std::clamp(settings.volume, 0, 100)) / 100.0f);
-    impl->bank.load(resolve);
+    impl->bank.load(data, out);
     impl->pool = SourcePool(kVoices);
     impl_ = std::move(impl);
 }

@@ -4,7 +4,7 @@
 // (fire and forget over a fixed pool of sources).
 //
 //   audio::SoundSystem sound;
-//   sound.open(settings, [](const std::string& p) { return dataPath(p); });
+//   sound.open(settings, dataFolder, out);
 //   each frame, after the view matrix:  sound.setListener(eye, centre, up);
 //   when the boy moves:                 sound.walked(distanceMoved, boyPosition);
 //   on events:                          sound.play(audio::Sound::ChalkTap, boardPosition);
@@ -19,6 +19,8 @@
 
 #include "audio/AudioSettings.h"
 #include "audio/Sound.h"
+#include "io/DataFolder.h"
+#include "io/Output.h"
 
 namespace brindlemoor::audio {
 
@@ -39,10 +41,11 @@ public:
     // switched off it opens nothing and prints nothing. A missing or
     // unreadable sound file prints one line naming it and that sound stays
     // silent. Opening again closes what was open first.
-    void open(const AudioSettings& settings, const PathResolver& resolve);
+    void open(const AudioSettings& settings, const io::DataFolder& data, io::Output& out);
     // The same on a loopback device that plays nowhere and mixes on demand
     // through renderLoopback (tests).
-    void openLoopback(const AudioSettings& settings, const PathResolver& resolve, int sampleRate = 44100);
+    void openLoopback(const AudioSettings& settings, const io::DataFolder& data, io::Output& out,
+                      int sampleRate = 44100);
     // The next `frames` stereo frames of a loopback device, left and right
     // interleaved; empty otherwise.
     std::vector<std::int16_t> renderLoopback(int frames);
@@ -65,7 +68,7 @@ public:
 private:
     struct Impl;
     // loopbackRate 0: the default device.
-    void start(const AudioSettings& settings, const PathResolver& resolve, int loopbackRate);
+    void start(const AudioSettings& settings, const io::DataFolder& data, io::Output& out, int loopbackRate);
 
     std::unique_ptr<Impl> impl_;
     bool paused_ = false;

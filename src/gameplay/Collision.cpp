@@ -1,7 +1,5 @@
 // Collision of the player's box with the pieces near him. Only pieces within a
 // region around the player are tested; the region is rebuilt when he leaves it.
-#include <iostream>
-
 #include "gameplay/MovementState.h"
 
 namespace brindlemoor::gameplay {
@@ -27,7 +25,7 @@ void startTransition(const scene::Placement* piece) {
 unsigned int testCollision(float dt, const MovementWorld& world) {
     MovementState& m = movementState;
     const scene::Placement& player = world.player;
-    refreshCollidables(player, world.objects);
+    refreshCollidables(player, world.objects, world.out);
     if (m.transitionPhase != 0) {
         advanceTransition(dt, world);
     }
@@ -37,31 +35,30 @@ unsigned int testCollision(float dt, const MovementWorld& world) {
     for (unsigned int index : m.collidables) {
         const scene::Placement& object = *world.objects[index];
         // The cheap test first: most nearby pieces lie wholly ahead.
-        if (player.boxUpper.z > object.boxLower.z && collidesWith(player, object)) {
+        if (player.boxUpper.z > object.boxLower.z && collidesWith(player, object, world.out)) {
             return index;
         }
     }
     return kNoCollision;
 }
 
-bool collidesWith(const scene::Placement& player, const scene::Placement& o) {
+bool collidesWith(const scene::Placement& player, const scene::Placement& o, io::Output& out) {
     const bool hit = o.boxUpper.z > player.boxLower.z && player.boxUpper.y > o.boxLower.y &&
                      o.boxUpper.y > player.boxLower.y && player.boxUpper.x > o.boxLower.x &&
                      o.boxUpper.x > player.boxLower.x;
     if (hit) {
-        std::cout << "collide with: " << scene::codeText(o.typeCode) << " " << o.position.x << " " << o.position.y << " "
-                  << o.position.z << std::endl;
-        std::cout << "p: " << scene::codeText(player.typeCode) << " " << player.position.x << " " << player.position.y << " "
-                  << player.position.z << std::endl;
+        out.line("collide with: ", scene::codeText(o.typeCode), " ", o.position.x, " ", o.position.y, " ", o.position.z);
+        out.line("p: ", scene::codeText(player.typeCode), " ", player.position.x, " ", player.position.y, " ",
+                 player.position.z);
     }
     return hit;
 }
 
-bool refreshCollidables(const scene::Placement& player, const scene::PlacementList& objects) {
+bool refreshCollidables(const scene::Placement& player, const scene::PlacementList& objects, io::Output& out) {
     MovementState& m = movementState;
     if (m.refreshPending) {
         m.regionCentre = player.boxCentre;
-        rebuildCollidables(objects);
+        rebuildCollidables(objects, out);
         m.refreshPending = false;
     }
     const glm::vec3 c = m.regionCentre;
@@ -77,11 +74,11 @@ bool refreshCollidables(const scene::Placement& player, const scene::PlacementLi
         return false;
     }
     m.regionCentre = q;
-    rebuildCollidables(objects);
+    rebuildCollidables(objects, out);
     return true;
 }
 
-void rebuildCollidables(const scene::PlacementList& objects) {
+void rebuildCollidables(const scene::PlacementList& objects, io::Output& out) {
     MovementState& m = movementState;
     m.collidables.clear();
     const glm::vec3 c = m.regionCentre;
@@ -100,16 +97,16 @@ void rebuildCollidables(const scene::PlacementList& objects) {
         }
         if (o.typeCode == scene::TypeCode::Floor) {
             m.currentFloor = static_cast<int>(i);
-            std::cout << "Current Floor = " << static_cast<unsigned int>(i) << std::endl;
+            out.line("Current Floor = ", static_cast<unsigned int>(i));
         } else if (!scene::isFloor(o.typeCode)) {
             m.collidables.push_back(static_cast<unsigned int>(i));
         }
     }
-    std::cout << "Collidable objects: " << std::endl;
+    out.line("Collidable objects: ");
     for (unsigned int index : m.collidables) {
         const scene::Placement& o = *objects[index];
-        std::cout << scene::codeText(o.typeCode) << ": " << o.boxLower.x << " " << o.boxUpper.x << ", " << o.boxLower.y << " "
-                  << o.boxUpper.y << ", " << o.boxLower.z << " " << o.boxUpper.z << std::endl;
+        out.line(scene::codeText(o.typeCode), ": ", o.boxLower.x, " ", o.boxUpper.x, ", ", o.boxLower.y, " ", o.boxUpper.y,
+                 ", ", o.boxLower.z, " ", o.boxUpper.z);
     }
 }
 

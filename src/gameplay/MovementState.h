@@ -7,6 +7,7 @@
 
 #include <glm/vec3.hpp>
 
+#include "io/Output.h"
 #include "scene/Placement.h"
 
 namespace brindlemoor::gameplay {
@@ -40,6 +41,7 @@ struct MovementWorld {
     glm::vec3& eye;
     glm::vec3& centre;
     float moveSpeed;
+    io::Output& out;  // the collision test's debug lines
 };
 
 // Called at every new game: ends any transition and empties the nearby list.
@@ -51,9 +53,9 @@ unsigned int testCollision(float dt, const MovementWorld& world);
 void startTransition(const scene::Placement* piece);
 
 // The steps of the above.
-bool refreshCollidables(const scene::Placement& player, const scene::PlacementList& objects);
-void rebuildCollidables(const scene::PlacementList& objects);
-bool collidesWith(const scene::Placement& player, const scene::Placement& object);
+bool refreshCollidables(const scene::Placement& player, const scene::PlacementList& objects, io::Output& out);
+void rebuildCollidables(const scene::PlacementList& objects, io::Output& out);
+bool collidesWith(const scene::Placement& player, const scene::Placement& object, io::Output& out);
 void advanceTransition(float dt, const MovementWorld& world);
 void planSegment(scene::Placement& player);
 void steerEye(const scene::Placement& player, const glm::vec3& move, glm::vec3& eye);

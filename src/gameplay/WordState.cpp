@@ -3,9 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
-#include <iostream>
 
-#include "io/DataPaths.h"
 #include "io/TextLines.h"
 
 namespace brindlemoor::gameplay {
@@ -14,13 +12,8 @@ WordState wordState;
 
 namespace {
 
-WordChooser& chooser() {
-    static WordChooser rule;
-    return rule;
-}
-
-void useBuiltInWords() {
-    std::cout << "Cannot open specified wordlist file. Creating a simple one" << std::endl;
+void useBuiltInWords(io::Output& out) {
+    out.line("Cannot open specified wordlist file. Creating a simple one");
     wordState.wordList = {"DOG", "CAT", "EEL", "BEE", "ANT"};
 }
 
@@ -65,39 +58,36 @@ WordLines readWordLines(std::istream& in) {
     return result;
 }
 
-void readWordList(const std::string& path) {
+void readWordList(const std::string& path, const io::DataFolder& data, io::Output& out) {
     // A player's list is found from the folder the game was started in; the
     // game's own lists, such as the default one, in its data folder.
     std::ifstream file;
-    if (!io::openTextFile(file, path) && !io::openTextFile(file, io::dataPath(path))) {
-        useBuiltInWords();
+    if (!io::openTextFile(file, path) && !io::openTextFile(file, data.path(path))) {
+        useBuiltInWords(out);
         return;
     }
     WordLines read = readWordLines(file);
     if (!read.leftOutLines.empty()) {
-        std::cout << "Word list " << path << ": left out " << read.leftOutLines.size()
-                  << (read.leftOutLines.size() == 1 ? " line" : " lines")
-                  << " that are not words of the letters A to Z (" << lineNumbers(read.leftOutLines) << ")"
-                  << std::endl;
+        out.line("Word list ", path, ": left out ", read.leftOutLines.size(),
+                 read.leftOutLines.size() == 1 ? " line" : " lines", " that are not words of the letters A to Z (",
+                 lineNumbers(read.leftOutLines), ")");
         if (read.words.empty()) {
-            useBuiltInWords();
+            useBuiltInWords(out);
             return;
         }
     }
     wordState.wordList = std::move(read.words);
 }
 
-void setWordChooser(WordChooser rule) { chooser() = std::move(rule); }
-
-std::string chooseWord() {
+std::string chooseWord(io::Output& out) {
     const std::vector<std::string>& words = wordState.wordList;
     if (words.empty()) {
-        setWord("DEFAULT");
+        setWord("DEFAULT", out);
         return "DEFAULT";
     }
     std::size_t index = 0;
-    if (chooser()) {
-        index = chooser()(words, wordState.lastWord) % words.size();
+    if (wordState.chooser) {
+        index = wordState.chooser(words, wordState.lastWord) % words.size();
     } else {
         index = static_cast<unsigned>(std::rand()) % words.size();
         // Step on to the next different word so the board never repeats itself;
@@ -109,14 +99,14 @@ std::string chooseWord() {
     // The list would have to exceed two billion words to leave the int range.
     wordState.lastWordIndex = static_cast<int>(index);
     wordState.lastWord = words[index];
-    setWord(words[index]);
+    setWord(words[index], out);
     return words[index];
 }
 
-void setWord(const std::string& word) {
+void setWord(const std::string& word, io::Output& out) {
     wordState.currentWord = word;
     wordState.typedCount = 0;
-    std::cout << "New word is: " << word << std::endl;
+    out.line("New word is: ", word);
 }
 
 void pressLetter(char letter) {
@@ -134,19 +124,19 @@ char pollLetter() {
     return letter;
 }
 
-LetterResult typeLetterResult(char c) {
+LetterResult applyLetter(char c, io::Output& out) {
     const std::string& word = wordState.currentWord;
     const std::size_t position = static_cast<std::size_t>(wordState.typedCount);
     // Past the end (after a completion) nothing matches, so the count restarts.
     const bool matches = position < word.size() && word[position] == c;
     wordState.typedCount = matches ? wordState.typedCount + 1 : 0;
     if (static_cast<std::size_t>(wordState.typedCount) == word.size()) {
-        std::cout << "Word '" << word << "' complete!" << std::endl;
+        out.line("Word '", word, "' complete!");
         return LetterResult::Completed;
     }
     return matches ? LetterResult::Correct : LetterResult::Wrong;
 }
 
-bool typeLetter(char c) { return typeLetterResult(c) == LetterResult::Completed; }
+bool typeLetter(char c, io::Output& out) { return applyLetter(c, out) == LetterResult::Completed; }
 
 }  // namespace brindlemoor::gameplay

@@ -8,7 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "io/DataFolder.h"
+#include "io/Output.h"
+
 namespace brindlemoor::gameplay {
+
+// A rule that picks the index of the next word from the list and the word
+// chosen last (the adaptive practice); without one the choice is at random.
+using WordChooser = std::function<std::size_t(const std::vector<std::string>& words, const std::string& lastWord)>;
 
 struct WordState {
     std::vector<std::string> wordList;  // this game's words, read afresh at every new game
@@ -17,6 +24,7 @@ struct WordState {
     int lastWordIndex = -1;             // entry of wordList chosen last
     std::string lastWord;               // the word chosen last (across games)
     std::deque<char> pressedLetters;    // letters pressed and not yet typed, in press order
+    WordChooser chooser;                // empty: the random choice
 };
 
 // Lives for the whole program, across games.
@@ -32,21 +40,17 @@ WordLines readWordLines(std::istream& in);
 
 // Makes the file's words this game's list (the five built-in words when it
 // cannot be opened, or when it holds lines but no word), saying how many
-// lines were left out.
-void readWordList(const std::string& path);
+// lines were left out. A name not found from the working folder is looked up
+// in the data folder (the game's own lists).
+void readWordList(const std::string& path, const io::DataFolder& data, io::Output& out);
 
-// A rule that picks the index of the next word from the list and the word
-// chosen last (the adaptive practice); without one the choice is at random.
-using WordChooser = std::function<std::size_t(const std::vector<std::string>& words, const std::string& lastWord)>;
-void setWordChooser(WordChooser chooser);
-
-// Picks a word at random (never the word chosen last, when the list has
-// another), makes it the current word and returns it; "DEFAULT" when the list
-// is empty.
-std::string chooseWord();
+// Picks a word with the chooser, or at random (never the word chosen last,
+// when the list has another), makes it the current word and returns it;
+// "DEFAULT" when the list is empty.
+std::string chooseWord(io::Output& out);
 
 // Makes `word` the word to type, from its first letter.
-void setWord(const std::string& word);
+void setWord(const std::string& word, io::Output& out);
 
 // Queues a letter 'A'..'Z' the player pressed (once per press, in press order).
 void pressLetter(char letter);
@@ -56,8 +60,8 @@ char pollLetter();
 // What one typed letter did: the word's next letter, the last one, or a
 // mistake, which starts the word over.
 enum class LetterResult { Correct, Completed, Wrong };
-LetterResult typeLetterResult(char c);
+LetterResult applyLetter(char c, io::Output& out);
 // The same as a yes or no: true when it completes the current word.
-bool typeLetter(char c);
+bool typeLetter(char c, io::Output& out);
 
 }  // namespace brindlemoor::gameplay

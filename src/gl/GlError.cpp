@@ -1,19 +1,17 @@
 #include "gl/GlError.h"
 
-#include <iostream>
-
 #include "gl/Gl.h"
 
 namespace brindlemoor::gl {
 
-unsigned int reportGlError(const std::string& suffix) {
+unsigned int reportGlError(io::Output& out, const std::string& suffix) {
     const GLenum error = glGetError();
     if (error != GL_NO_ERROR) {
-        std::cout << "GL ERROR DETECTED!!! " << static_cast<unsigned int>(error) << suffix << std::endl;
+        out.line("GL ERROR DETECTED!!! ", static_cast<unsigned int>(error), suffix);
     }
     return error;
 }
 
-void checkGlError(const std::string& place) { reportGlError(" @ Main in " + place); }
+void checkGlError(io::Output& out, const std::string& place) { reportGlError(out, " @ Main in " + place); }
 
 }  // namespace brindlemoor::gl

@@ -4,7 +4,6 @@
 #include <iterator>
 #include <vector>
 
-#include "io/DataPaths.h"
 
 namespace brindlemoor::gl {
 
@@ -23,31 +22,45 @@ std::string infoLog(GLuint name, GetLength getLength, GetLog getLog) {
 
 }  // namespace
 
-ShaderProgram::ShaderProgram(const std::string& vertexPath, const std::string& fragmentPath) {
-    program_ = Program::create();
-    if (!program_) {
+io::Result<ShaderProgram> ShaderProgram::load(const io::DataFolder& data, const std::string& vertexPath,
+                                               const std::string& fragmentPath) {
+    ShaderProgram built;
+    built.program_ = Program::create();
+    if (!built.program_) {
         // The message keeps the single byte 0xE4 players have always seen here.
-        throw ShaderError("Error while creating shader program h\xE4ndl!");
+        return io::fail("Error while creating shader program h\xE4ndl!");
     }
-    vertex_ = compileShader(vertexPath, GL_VERTEX_SHADER);
-    fragment_ = compileShader(fragmentPath, GL_FRAGMENT_SHADER);
-    link();
+    io::Result<Shader> vertex = compileShader(data, vertexPath, GL_VERTEX_SHADER);
+    if (!vertex) {
+        return vertex.failure();
+    }
+    built.vertex_ = std::move(vertex.value());
+    io::Result<Shader> fragment = compileShader(data, fragmentPath, GL_FRAGMENT_SHADER);
+    if (!fragment) {
+        return fragment.failure();
+    }
+    built.fragment_ = std::move(fragment.value());
+    const io::Result<void> linked = built.link();
+    if (!linked) {
+        return linked.failure();
+    }
+    return built;
 }
 
 void ShaderProgram::use() const { glUseProgram(program_.name()); }
 
-Shader ShaderProgram::compileShader(const std::string& path, GLenum type) {
+io::Result<Shader> ShaderProgram::compileShader(const io::DataFolder& data, const std::string& path, GLenum type) {
     // The file is read before any GL object exists for this stage.
-    std::ifstream file(io::dataPath(path));
+    std::ifstream file(data.path(path));
     if (!file.good()) {
-        throw ShaderError("Failed to open shader file: " + path);
+        return io::fail("Failed to open shader file: " + path);
     }
     const std::string source((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     file.close();
 
     Shader shader(glCreateShader(type));
     if (!shader) {
-        throw ShaderError("Failed to create shader");
+        return io::fail("Failed to create shader");
     }
     const char* text = source.c_str();
     glShaderSource(shader.name(), 1, &text, nullptr);
@@ -56,13 +69,12 @@ Shader ShaderProgram::compileShader(const std::string& path, GLenum type) {
     GLint status = GL_FALSE;
     glGetShaderiv(shader.name(), GL_COMPILE_STATUS, &status);
     if (status == GL_FALSE || glIsShader(shader.name()) != GL_TRUE) {
-        throw ShaderError("Failed to compile shader", true,
-                          infoLog(shader.name(), glGetShaderiv, glGetShaderInfoLog));
+        return io::fail("Failed to compile shader", infoLog(shader.name(), glGetShaderiv, glGetShaderInfoLog));
     }
     return shader;
 }
 
-void ShaderProgram::link() {
+io::Result<void> ShaderProgram::link() {
     glAttachShader(program_.name(), vertex_.name());
     glAttachShader(program_.name(), fragment_.name());
     glBindFragDataLocation(program_.name(), 0, "fragColor");
@@ -71,9 +83,9 @@ void ShaderProgram::link() {
     GLint status = GL_FALSE;
     glGetProgramiv(program_.name(), GL_LINK_STATUS, &status);
     if (status == GL_FALSE) {
-        throw ShaderError("Failed to link shader program", true,
-                          infoLog(program_.name(), glGetProgramiv, glGetProgramInfoLog));
+        return io::fail("Failed to link shader program", infoLog(program_.name(), glGetProgramiv, glGetProgramInfoLog));
     }
+    return {};
 }
 
 }  // namespace brindlemoor::gl

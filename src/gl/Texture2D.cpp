@@ -1,11 +1,10 @@
 #include "gl/Texture2D.h"
 
-#include "io/DataPaths.h"
 #include "gl/TextureUpload.h"
 
 namespace brindlemoor::gl {
 
-Texture loadTexture(const std::string& path) {
+Texture loadTexture(io::ImageCache& images, const std::string& file) {
     Texture texture = Texture::create();
     glBindTexture(GL_TEXTURE_2D, texture.name());
     // The filters come before the image: a texture whose minification filter
@@ -17,10 +16,10 @@ Texture loadTexture(const std::string& path) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
-    const std::string file = io::dataPath(path);
     // A texture without an image gets no mipmaps either.
-    if (gl::loadTexture2D(file, 0)) {
-        gl::loadMipmaps2D(file);
+    if (const io::CachedImage* image = images.imageWithLevels(file)) {
+        uploadImage(image->image);
+        uploadSmallerLevels(*image);
     }
     return texture;
 }

@@ -5,13 +5,14 @@
 #include <string>
 
 #include "gl/Handle.h"
+#include "io/ImageCache.h"
 
 namespace brindlemoor::gl {
 
-// A new texture holding the image of the TGA file at `path` (resolved against
-// the data folder), with mipmaps. A file that cannot be read gives a texture
-// without an image, which samples as incomplete; it is not reported.
-Texture loadTexture(const std::string& path);
+// A new texture holding the image of the TGA file at `file`, with mipmaps. A
+// file that cannot be read gives a texture without an image, which samples as
+// incomplete; it is not reported.
+Texture loadTexture(io::ImageCache& images, const std::string& file);
 
 // Sets the minification filter of the bound 2D texture: 0 nearest, 1 linear,
 // 2 to 5 the four mipmap filters; anything else linear-mipmap-linear.

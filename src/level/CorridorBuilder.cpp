@@ -1,6 +1,5 @@
 #include "level/CorridorBuilder.h"
 
-#include <iostream>
 
 #include "scene/QuarterTurns.h"
 
@@ -48,15 +47,15 @@ void CorridorBuilder::buildCorridor(const std::vector<std::string>& codes) {
     lightPositions.insert(lightPositions.end(), {first.x, first.y, first.z});
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const std::string& code = codes[i];
-        std::cout << "pushing block index: " << objectCount << std::endl;
+        out_.line("pushing block index: ", objectCount);
         if (code == "+") {
-            std::cout << "Stairs up" << std::endl;
+            out_.line("Stairs up");
             advanceCursor(place(TypeCode::StairsUp));
         } else if (code == "-") {
-            std::cout << "Stairs down" << std::endl;
+            out_.line("Stairs down");
             advanceCursor(place(TypeCode::StairsDown));
         } else if (code == "<") {
-            std::cout << "Corner left" << std::endl;
+            out_.line("Corner left");
             place(TypeCode::CornerLeftFloor);
             advanceCursor(place(TypeCode::CornerLeft));
         } else if (code == ">") {
@@ -67,19 +66,18 @@ void CorridorBuilder::buildCorridor(const std::vector<std::string>& codes) {
             place(TypeCode::Ceiling);
             placeWall(code.empty() ? '\0' : code[0], true);
             placeWall(code.size() > 1 ? code[1] : '\0', false);
-            std::cout << "blackboard" << std::endl;
+            out_.line("blackboard");
             placeBlackboard(sink_.add(TypeCode::Blackboard));
-            std::cout << "Finished building block: " << static_cast<int>(i) << std::endl;
+            out_.line("Finished building block: ", static_cast<int>(i));
         }
     }
     placeEndPiece(cursor, heading);
     placeBlackboard(sink_.add(TypeCode::Blackboard));  // the final board, for the score
 
-    std::cout << "Objects created: " << objectCount << std::endl;
-    std::cout << "Blackboards created: " << blackboards.size() << std::endl;
+    out_.line("Objects created: ", objectCount);
+    out_.line("Blackboards created: ", blackboards.size());
     for (std::size_t j = 0; j + 2 < lightPositions.size(); j += 3) {
-        std::cout << "Light" << j / 3 << ": " << lightPositions[j] << " " << lightPositions[j + 1] << " "
-                  << lightPositions[j + 2] << std::endl;
+        out_.line("Light", j / 3, ": ", lightPositions[j], " ", lightPositions[j + 1], " ", lightPositions[j + 2]);
     }
 }
 

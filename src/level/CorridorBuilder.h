@@ -11,6 +11,7 @@
 
 #include <glm/vec3.hpp>
 
+#include "io/Output.h"
 #include "scene/Placement.h"
 
 namespace brindlemoor::level {
@@ -29,7 +30,7 @@ public:
 
 class CorridorBuilder {
 public:
-    explicit CorridorBuilder(PieceSink& sink) : sink_(sink) {}
+    CorridorBuilder(PieceSink& sink, io::Output& out) : sink_(sink), out_(out) {}
 
     // Builds every block and the final board, printing the builder's messages,
     // and closes the corridor with an end piece behind its start and one
@@ -52,6 +53,7 @@ private:
     void placeEndPiece(const glm::vec3& at, int facing);
 
     PieceSink& sink_;
+    io::Output& out_;
 };
 
 }  // namespace brindlemoor::level

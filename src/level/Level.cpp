@@ -1,7 +1,6 @@
 #include "level/Level.h"
 
 #include <cstdlib>
-#include <iostream>
 
 #include <glm/common.hpp>
 
@@ -21,24 +20,25 @@ namespace {
 // The level's pieces: drawable objects made for the level's program.
 class ObjectSink : public PieceSink {
 public:
-    explicit ObjectSink(Level& level) : level_(level) {}
+    ObjectSink(Level& level, const scene::Assets& assets) : level_(level), assets_(assets) {}
     scene::Placement& add(scene::TypeCode code) override {
-        level_.objects.push_back(scene::makeObject(code, level_.shader));
+        level_.objects.push_back(scene::makeObject(assets_, code, level_.shader));
         return *level_.objects.back();
     }
     scene::Placement& addEndPiece(scene::TypeCode code) override {
-        level_.endPieces.push_back(scene::makeObject(code, level_.shader));
+        level_.endPieces.push_back(scene::makeObject(assets_, code, level_.shader));
         return *level_.endPieces.back();
     }
 
 private:
     Level& level_;
+    const scene::Assets& assets_;
 };
 
 }  // namespace
 
-Level::Level(const gl::ShaderProgram* shader_, const LevelSettings& settings)
-    : shader(shader_), levelLength(settings.levelLength), levelPath_(settings.levelPath) {
+Level::Level(const scene::Assets& assets, const gl::ShaderProgram* shader_, const LevelSettings& settings)
+    : shader(shader_), levelLength(settings.levelLength), assets_(assets), levelPath_(settings.levelPath) {
     std::srand(settings.seed);
     if (!levelPath_.empty()) {
         loadLevelFile(levelLength);
@@ -55,30 +55,30 @@ void Level::loadLevelFile(int length) {
     }
     std::vector<std::string> codes;
     if (!readLevelCodes(levelPath_, length, codes)) {
-        std::cout << "Cannot open specified level file. Creating a random one" << std::endl;
+        assets_.out.line("Cannot open specified level file. Creating a random one");
         generateRandomLevel(length);
         return;
     }
-    printReadLevel(codes);
+    printReadLevel(codes, assets_.out);
     buildCorridor(codes);
 }
 
 void Level::generateRandomLevel(int length) {
     const std::vector<std::string> codes = generateLayoutCodes(length, [] { return std::rand(); });
-    printRandomLayout(codes);
+    printRandomLayout(codes, assets_.out);
     buildCorridor(codes);
 }
 
 void Level::buildCorridor(const std::vector<std::string>& codes) {
     blockCount = static_cast<int>(codes.size());
     for (auto* text : {&evenText, &oddText}) {
-        *text = std::make_unique<scene::Text3D>(shader);
+        *text = std::make_unique<scene::Text3D>(assets_, shader);
         (*text)->buildMesh("text", 1.0f, 0.0f, 0.0f);
         const glm::vec3 parking = scene::toGlm(world::kChalkParking);  // below the floor until a word is shown
         (*text)->translate(parking.x, parking.y, parking.z);
     }
-    ObjectSink sink(*this);
-    CorridorBuilder builder(sink);
+    ObjectSink sink(*this, assets_);
+    CorridorBuilder builder(sink, assets_.out);
     builder.buildCorridor(codes);
     lightPositions = std::move(builder.lightPositions);
     for (std::size_t index : builder.blackboards) {

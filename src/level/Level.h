@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "scene/Assets.h"
 #include "scene/Placement.h"
 
 namespace brindlemoor::gl {
@@ -45,7 +46,7 @@ class Level {
 public:
     // Seeds the random generator, then reads the level file or generates a
     // random layout, and builds the corridor with pieces made for `shader`.
-    Level(const gl::ShaderProgram* shader, const LevelSettings& settings);
+    Level(const scene::Assets& assets, const gl::ShaderProgram* shader, const LevelSettings& settings);
     ~Level();
     Level(const Level&) = delete;
     Level& operator=(const Level&) = delete;
@@ -96,6 +97,7 @@ public:
     std::vector<std::unique_ptr<scene::SceneObject>> endPieces;
 
 private:
+    scene::Assets assets_;  // the session's, which outlives every level
     std::string levelPath_;
     scene::PlacementList placements_;
     std::vector<scene::Placement> endWalls_;

@@ -31,7 +31,7 @@ void Level::showStatistics(const std::string& text) {
     // Made when first needed and silently: it is not one of the level's
     // objects or texts, and the level's messages stay as they are.
     if (!statisticsText) {
-        statisticsText = std::make_unique<scene::Text3D>(shader, scene::ImportReport::Silent);
+        statisticsText = std::make_unique<scene::Text3D>(assets_, shader, scene::ImportReport::Silent);
     }
     statisticsText->setText(text);
     statisticsText->placeOn(*blackboards.back(), kStatisticsLineDrop);

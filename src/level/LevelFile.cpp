@@ -1,7 +1,6 @@
 #include "level/LevelFile.h"
 
 #include <fstream>
-#include <iostream>
 
 #include "io/TextLines.h"
 
@@ -34,12 +33,11 @@ bool readLevelCodes(const std::string& path, int length, std::vector<std::string
     return true;
 }
 
-void printReadLevel(const std::vector<std::string>& codes) {
-    std::cout << "Printing read level:" << std::endl;
+void printReadLevel(const std::vector<std::string>& codes, io::Output& out) {
+    out.line("Printing read level:");
     for (const std::string& code : codes) {
-        std::cout << code << " . ";
+        out.text(code, " . ");
     }
-    std::cout << std::flush;
 }
 
 }  // namespace brindlemoor::level

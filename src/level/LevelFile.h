@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "io/Output.h"
+
 namespace brindlemoor::level {
 
 // Fills `codes` with at most `length` block codes (0 means 99) from the file at
@@ -14,6 +16,6 @@ bool readLevelCodes(const std::string& path, int length, std::vector<std::string
 
 // "Printing read level:", then every code followed by " . " on one line, left
 // open for the corridor builder's first message.
-void printReadLevel(const std::vector<std::string>& codes);
+void printReadLevel(const std::vector<std::string>& codes, io::Output& out);
 
 }  // namespace brindlemoor::level

@@ -1,7 +1,5 @@
 // The window of five lights the scene shader receives; it moves along the
 // corridor one light at a time as the player reaches new floors.
-#include <iostream>
-
 #include "level/LightWindow.h"
 #include "level/Level.h"
 #include "gl/ShaderProgram.h"
@@ -24,7 +22,7 @@ std::array<float, 3 * kLightWindow> lightWindow(const std::vector<float>& lightP
 
 void Level::advanceLights() {
     lightIndex += 1;
-    std::cout << "lightIndex: " << static_cast<unsigned int>(lightIndex) << std::endl;
+    assets_.out.line("lightIndex: ", static_cast<unsigned int>(lightIndex));
     const GLuint programHandle = shader != nullptr ? shader->programHandle() : 0;
     glUseProgram(programHandle);
     const std::array<float, 3 * kLightWindow> window = lightWindow(lightPositions, lightIndex);

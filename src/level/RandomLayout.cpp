@@ -1,6 +1,5 @@
 #include "level/RandomLayout.h"
 
-#include <iostream>
 
 namespace brindlemoor::level {
 
@@ -64,12 +63,12 @@ std::vector<std::string> generateLayoutCodes(int length, const std::function<int
     return codes;
 }
 
-void printRandomLayout(const std::vector<std::string>& codes) {
-    std::cout << "Printing rand level:" << std::endl;
+void printRandomLayout(const std::vector<std::string>& codes, io::Output& out) {
+    out.line("Printing rand level:");
     for (const std::string& code : codes) {
-        std::cout << code << " - ";
+        out.text(code, " - ");
     }
-    std::cout << "Finished generating level!" << std::endl;
+    out.line("Finished generating level!");
 }
 
 }  // namespace brindlemoor::level

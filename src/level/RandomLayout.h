@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "io/Output.h"
+
 namespace brindlemoor::level {
 
 // Block codes of a random corridor of `length` blocks (0 means 2): "DD" first,
@@ -15,6 +17,6 @@ std::vector<std::string> generateLayoutCodes(int length, const std::function<int
 
 // "Printing rand level:", then the codes on one line, closed by
 // "Finished generating level!".
-void printRandomLayout(const std::vector<std::string>& codes);
+void printRandomLayout(const std::vector<std::string>& codes, io::Output& out);
 
 }  // namespace brindlemoor::level

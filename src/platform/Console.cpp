@@ -3,16 +3,16 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <iostream>
+
+#include "io/Output.h"
 
 namespace brindlemoor::platform {
 
-void pauseConsole() {
-    std::cout.flush();
+void pauseConsole(io::Output& out) {
     if (::isatty(STDIN_FILENO) == 0) {
         return;
     }
-    std::cout << "Press Enter to continue . . ." << std::flush;
+    out.text("Press Enter to continue . . .");
     int c = 0;
     while ((c = std::getchar()) != '\n' && c != EOF) {
     }

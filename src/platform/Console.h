@@ -2,10 +2,12 @@
 // waits for Enter itself, and only when a person can press it.
 #pragma once
 
+#include "io/Output.h"
+
 namespace brindlemoor::platform {
 
 // Waits for Enter when standard input is a terminal; returns at once otherwise
 // (pipes, CI, tests never hang).
-void pauseConsole();
+void pauseConsole(io::Output& out);
 
 }  // namespace brindlemoor::platform

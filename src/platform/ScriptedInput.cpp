@@ -6,16 +6,16 @@ namespace {
 char letterOf(int key) { return key >= 'A' && key <= 'Z' ? static_cast<char>(key) : 0; }
 }  // namespace
 
-void ScriptedKeyboard::press(int key) { latch_.press(key, letterOf(key), getTime()); }
+void ScriptedKeyboard::press(int key) { latch_.press(key, letterOf(key), clock_.now()); }
 
-void ScriptedKeyboard::release(int key) { latch_.release(key, getTime()); }
+void ScriptedKeyboard::release(int key) { latch_.release(key, clock_.now()); }
 
 void ScriptedKeyboard::tap(int key) {
     press(key);
     release(key);
 }
 
-void ScriptedKeyboard::focus(bool gained) { latch_.focus(gained, getTime()); }
+void ScriptedKeyboard::focus(bool gained) { latch_.focus(gained, clock_.now()); }
 
 void ScriptedKeyboard::replay(const KeyEvent& event) {
     if (event.key == key::Focus) {

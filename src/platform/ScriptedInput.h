@@ -9,10 +9,12 @@ namespace brindlemoor::platform {
 
 class ScriptedKeyboard : public Keyboard {
 public:
+    // Events happen at `clock`'s time.
+    explicit ScriptedKeyboard(Clock& clock) : clock_(clock) {}
     InputFrame take() override { return latch_.take(); }
     bool held(int key) override { return latch_.held(key); }
 
-    // Events happen now on the game clock. Letters 'A'..'Z' type themselves.
+    // Letters 'A'..'Z' type themselves.
     void press(int key);    // held until release()
     void release(int key);
     void tap(int key);      // pressed and released before the next frame: seen once
@@ -22,6 +24,7 @@ public:
     void replay(const KeyEvent& event);
 
 private:
+    Clock& clock_;
     KeyLatch latch_;
 };
 

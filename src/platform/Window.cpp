@@ -1,12 +1,14 @@
 #include "platform/Window.h"
 
 #include <cctype>
+#include <chrono>
+#include <thread>
 #include <map>
 
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 
-#include "platform/GlfwKeyboard.h"
+#include "platform/GlfwInput.h"
 #include "platform/Keys.h"
 
 namespace brindlemoor::platform {
@@ -24,12 +26,18 @@ static_assert(key::F1 == GLFW_KEY_F1 && key::F12 == GLFW_KEY_F12 && key::Count =
 
 namespace {
 
-GLFWwindow* window = nullptr;
-
-// Keys are tracked from GLFW's key events rather than polled, so that letters
-// can be named by the character they type and come in the order pressed.
-KeyLatch keys;
-std::map<int, int> letterOfScancode;  // the letter a held key reported on press
+// The one window and what its callbacks gather. GLFW calls back with nothing
+// of ours but the window, and the classic calls the game makes name no window
+// at all, so this record is the one place the window system reaches.
+struct WindowSystem {
+    GLFWwindow* window = nullptr;
+    // Keys are tracked from GLFW's key events rather than polled, so that
+    // letters can be named by the character they type and come in the order
+    // pressed, each with the time it went down.
+    KeyLatch keys;
+    std::map<int, int> letterOfScancode;  // the letter a held key reported on press
+};
+WindowSystem windowSystem;
 
 void onKey(GLFWwindow*, int glfwKey, int scancode, int action, int) {
     if (action == GLFW_REPEAT) {
@@ -40,13 +48,13 @@ void onKey(GLFWwindow*, int glfwKey, int scancode, int action, int) {
     if (pressed) {
         letter = letterFromKeyName(glfwGetKeyName(glfwKey, scancode), glfwKey);
         if (letter != 0) {
-            letterOfScancode[scancode] = letter;
+            windowSystem.letterOfScancode[scancode] = letter;
         }
     } else {
-        auto found = letterOfScancode.find(scancode);
-        if (found != letterOfScancode.end()) {
+        auto found = windowSystem.letterOfScancode.find(scancode);
+        if (found != windowSystem.letterOfScancode.end()) {
             letter = found->second;
-            letterOfScancode.erase(found);
+            windowSystem.letterOfScancode.erase(found);
         }
     }
     const int code = letter != 0 ? letter : glfwKey;
@@ -54,17 +62,17 @@ void onKey(GLFWwindow*, int glfwKey, int scancode, int action, int) {
         return;  // printable keys other than letters mean nothing to the game
     }
     if (pressed) {
-        keys.press(code, static_cast<char>(letter), glfwGetTime());
+        windowSystem.keys.press(code, static_cast<char>(letter), glfwGetTime());
     } else {
-        keys.release(code, glfwGetTime());
+        windowSystem.keys.release(code, glfwGetTime());
     }
 }
 
-void onFocus(GLFWwindow*, int focused) { keys.focus(focused == GLFW_TRUE, glfwGetTime()); }
+void onFocus(GLFWwindow*, int focused) { windowSystem.keys.focus(focused == GLFW_TRUE, glfwGetTime()); }
 
 void clearKeys() {
-    keys.clear();
-    letterOfScancode.clear();
+    windowSystem.keys.clear();
+    windowSystem.letterOfScancode.clear();
 }
 
 }  // namespace
@@ -80,15 +88,31 @@ int letterFromKeyName(const char* layoutName, int glfwKey) {
     return 0;
 }
 
-InputFrame GlfwKeyboard::take() { return keys.take(); }
-bool GlfwKeyboard::held(int code) { return keys.held(code); }
+InputFrame GlfwKeyboard::take() { return windowSystem.keys.take(); }
+bool GlfwKeyboard::held(int code) { return windowSystem.keys.held(code); }
+
+double GlfwClock::now() { return glfwGetTime(); }
+
+void GlfwClock::sleep(double seconds) {
+    if (seconds <= 0.0) {
+        return;
+    }
+    if (windowSystem.window == nullptr) {
+        std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+        return;
+    }
+    const double until = glfwGetTime() + seconds;
+    for (double left = seconds; left > 0.0; left = until - glfwGetTime()) {
+        glfwWaitEventsTimeout(left);
+    }
+}
 
 int init() { return glfwInit() == GLFW_TRUE ? 1 : 0; }
 
 void terminate() {
-    if (window != nullptr) {
-        glfwDestroyWindow(window);
-        window = nullptr;
+    if (windowSystem.window != nullptr) {
+        glfwDestroyWindow(windowSystem.window);
+        windowSystem.window = nullptr;
     }
     clearKeys();
     glfwTerminate();
@@ -109,7 +133,7 @@ void resolveWindowSize(int& width, int& height) {
 
 int openWindow(int width, int height, int redBits, int greenBits, int blueBits, int alphaBits,
                int depthBits, int stencilBits, WindowMode mode) {
-    if (window != nullptr) {
+    if (windowSystem.window != nullptr) {
         return 0;  // one window per process
     }
     resolveWindowSize(width, height);
@@ -122,43 +146,43 @@ int openWindow(int width, int height, int redBits, int greenBits, int blueBits, 
     // The frame loop follows the framebuffer's size, so the window may change it.
     glfwWindowHint(GLFW_RESIZABLE, GLFW_TRUE);
     GLFWmonitor* monitor = mode == WindowMode::Fullscreen ? glfwGetPrimaryMonitor() : nullptr;
-    window = glfwCreateWindow(width, height, "", monitor, nullptr);
-    if (window == nullptr) {
+    windowSystem.window = glfwCreateWindow(width, height, "", monitor, nullptr);
+    if (windowSystem.window == nullptr) {
         return 0;
     }
-    glfwMakeContextCurrent(window);
+    glfwMakeContextCurrent(windowSystem.window);
     clearKeys();
-    glfwSetKeyCallback(window, onKey);
-    glfwSetWindowFocusCallback(window, onFocus);
+    glfwSetKeyCallback(windowSystem.window, onKey);
+    glfwSetWindowFocusCallback(windowSystem.window, onFocus);
     return 1;
 }
 
 void setWindowTitle(const std::string& title) {
-    if (window != nullptr) {
-        glfwSetWindowTitle(window, title.c_str());
+    if (windowSystem.window != nullptr) {
+        glfwSetWindowTitle(windowSystem.window, title.c_str());
     }
 }
 
 void swapBuffers() {
-    if (window != nullptr) {
-        glfwSwapBuffers(window);
+    if (windowSystem.window != nullptr) {
+        glfwSwapBuffers(windowSystem.window);
     }
     glfwPollEvents();
 }
 
-bool windowOpened() { return window != nullptr && !glfwWindowShouldClose(window); }
+bool windowOpened() { return windowSystem.window != nullptr && !glfwWindowShouldClose(windowSystem.window); }
 
 void framebufferSize(int& width, int& height) {
     width = 0;
     height = 0;
-    if (window != nullptr) {
-        glfwGetFramebufferSize(window, &width, &height);
+    if (windowSystem.window != nullptr) {
+        glfwGetFramebufferSize(windowSystem.window, &width, &height);
     }
 }
 
 void setWindowSize(int width, int height) {
-    if (window != nullptr) {
-        glfwSetWindowSize(window, width, height);
+    if (windowSystem.window != nullptr) {
+        glfwSetWindowSize(windowSystem.window, width, height);
         glfwPollEvents();
     }
 }

@@ -10,12 +10,8 @@
 namespace brindlemoor::render {
 
 namespace {
-bool cullingOn = true;
 constexpr float kPlayerOutlineScale = 1.02f;
 }  // namespace
-
-void setObjectCulling(bool on) { cullingOn = on; }
-bool objectCulling() { return cullingOn; }
 
 glm::mat4 projectionFor(int width, int height, bool frustumCulling) {
     const float aspect = static_cast<float>(width) / static_cast<float>(height > 0 ? height : 1);
@@ -41,7 +37,7 @@ void renderScene(const gl::ShaderProgram& sceneProgram, scene::SceneObject* play
     gl::uploadVec4(program, "tint", glm::vec4(b, b, b, 1.0f));
 
     const scene::Frustum frustum(projectionFor(view.width, view.height, view.shortFarPlane) * view.viewMatrix);
-    const scene::Frustum* culling = cullingOn ? &frustum : nullptr;
+    const scene::Frustum* culling = view.cullObjects ? &frustum : nullptr;
     const bool outlines = !view.draw.shadowShading;
     if (player != nullptr &&
         (culling == nullptr || culling->mayShow(*player, 1.0f, outlines ? kPlayerOutlineScale : 1.0f))) {

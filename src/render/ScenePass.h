@@ -19,12 +19,10 @@ struct SceneView {
     glm::mat4 viewMatrix{1.0f};
     level::DrawSettings draw;    // shading mode, blending, brightness, the word in play
     bool shortFarPlane = false;  // the F8 toggle, as given to projectionFor
+    // Skip objects that cannot touch a pixel (only tests turn it off, to
+    // compare the pictures).
+    bool cullObjects = true;
 };
-
-// Whether the scene and shadow passes skip objects that cannot touch a pixel
-// (on unless turned off, which only tests do, to compare the pictures).
-void setObjectCulling(bool on);
-bool objectCulling();
 
 // The camera projection for a window size and the culling toggle (which only
 // brings the far plane in from 500 to 75).

@@ -1,7 +1,5 @@
 #include "render/ShadowMap.h"
 
-#include <iostream>
-
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "gl/GlError.h"
@@ -35,14 +33,14 @@ glm::vec3 shadowLight(const level::Level& level) {
     return glm::vec3(level.lightPositions[at], level.lightPositions[at + 1], level.lightPositions[at + 2]);
 }
 
-gl::ShaderProgram loadingDepthProgram() {
-    std::cout << "loading framebuffer" << std::endl;
-    return gl::ShaderProgram("Shader/depthShader.vert", "Shader/depthShader.frag");
-}
-
 }  // namespace
 
-ShadowMap::ShadowMap() : depthProgram_(loadingDepthProgram()) {
+io::Result<gl::ShaderProgram> loadDepthProgram(const io::DataFolder& data, io::Output& out) {
+    out.line("loading framebuffer");
+    return gl::ShaderProgram::load(data, "Shader/depthShader.vert", "Shader/depthShader.frag");
+}
+
+ShadowMap::ShadowMap(gl::ShaderProgram depthProgram) : depthProgram_(std::move(depthProgram)) {
     texture_ = gl::Texture::create();
     glBindTexture(GL_TEXTURE_2D, texture_.name());
     glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT16, kShadowMapSize, kShadowMapSize, 0, GL_DEPTH_COMPONENT,
@@ -76,7 +74,7 @@ glm::mat4 shadowBiasMatrix() {
 }
 
 void ShadowMap::renderShadowPass(const gl::ShaderProgram& sceneProgram, scene::SceneObject* player,
-                                 level::Level& level) {
+                                 level::Level& level, io::Output& out, bool cullObjects) {
     const GLuint depthProgram = depthProgram_.programHandle();
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_.name());
     glViewport(0, 0, kShadowMapSize, kShadowMapSize);
@@ -84,35 +82,35 @@ void ShadowMap::renderShadowPass(const gl::ShaderProgram& sceneProgram, scene::S
     glCullFace(GL_FRONT);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glUseProgram(depthProgram);
-    gl::checkGlError("drawBuffer");
+    gl::checkGlError(out, "drawBuffer");
 
     const glm::mat4 depthVP = lightViewProjection(shadowLight(level));
-    gl::checkGlError("matrix");
+    gl::checkGlError(out, "matrix");
     gl::uploadMatrix(depthProgram, "depthVP", depthVP);
-    gl::checkGlError("binding depthVP");
+    gl::checkGlError(out, "binding depthVP");
 
     // What lies outside the light's view leaves no depth in the map.
     const scene::Frustum frustum(depthVP);
-    const scene::Frustum* culling = objectCulling() ? &frustum : nullptr;
+    const scene::Frustum* culling = cullObjects ? &frustum : nullptr;
     if (player != nullptr && (culling == nullptr || culling->mayShow(*player))) {
         gl::uploadMatrix(depthProgram, "objectM", player->modelMatrix);
         player->drawForShadows();
     }
     level.drawObjectsForShadows(depthProgram_, culling);
-    gl::checkGlError("drawForShadows call");
+    gl::checkGlError(out, "drawForShadows call");
 
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    gl::checkGlError("unbind framebuffer");
+    gl::checkGlError(out, "unbind framebuffer");
 
     const glm::mat4 depthBiasVP = shadowBiasMatrix() * depthVP;
     sceneProgram.use();
     gl::uploadMatrix(sceneProgram.programHandle(), "depthBiasVP", depthBiasVP);
-    gl::checkGlError("binding depthBiasVP");
+    gl::checkGlError(out, "binding depthBiasVP");
 
     glActiveTexture(GL_TEXTURE2);
     glBindTexture(GL_TEXTURE_2D, texture_.name());
     gl::uploadInt(sceneProgram.programHandle(), "shadowMap", 2);
-    gl::checkGlError("shadowMap binding");
+    gl::checkGlError(out, "shadowMap binding");
 }
 
 void ShadowMap::bindForReading() const { glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_.name()); }

@@ -9,6 +9,7 @@
 
 #include "gl/Handle.h"
 #include "gl/ShaderProgram.h"
+#include "io/Output.h"
 
 namespace brindlemoor::scene {
 class SceneObject;
@@ -23,10 +24,9 @@ constexpr int kShadowMapSize = 1024;
 
 class ShadowMap {
 public:
-    // Prints "loading framebuffer", builds the depth program (throws
-    // gl::ShaderError when it cannot), the depth texture and its framebuffer,
-    // which is left bound.
-    ShadowMap();
+    // Takes the depth program and builds the depth texture and its
+    // framebuffer, which is left bound.
+    explicit ShadowMap(gl::ShaderProgram depthProgram);
 
     // Whether the framebuffer was complete when it was made.
     bool complete() const { return complete_; }
@@ -36,8 +36,10 @@ public:
 
     // The frame's depth pass of the player and the level's objects from the
     // shadow light, then hands `sceneProgram` the matrix and the texture (on
-    // unit 2) it needs to look shadows up. Leaves the window's framebuffer bound.
-    void renderShadowPass(const gl::ShaderProgram& sceneProgram, scene::SceneObject* player, level::Level& level);
+    // unit 2) it needs to look shadows up. Leaves the window's framebuffer
+    // bound. With `cullObjects`, what lies outside the light's view is skipped.
+    void renderShadowPass(const gl::ShaderProgram& sceneProgram, scene::SceneObject* player, level::Level& level,
+                          io::Output& out, bool cullObjects = true);
     // Binds the shadow framebuffer for reading, so a depth shot shows the map.
     void bindForReading() const;
 
@@ -47,6 +49,9 @@ private:
     gl::Framebuffer framebuffer_;
     bool complete_ = false;
 };
+
+// Prints "loading framebuffer" and builds the depth program of the shadow pass.
+io::Result<gl::ShaderProgram> loadDepthProgram(const io::DataFolder& data, io::Output& out);
 
 // The light's view-projection for a light position, and the bias matrix that
 // maps its -1..1 cube to 0..1 texture coordinates.

@@ -2,8 +2,7 @@
 
 namespace brindlemoor::scene {
 
-Blackboard::Blackboard(const gl::ShaderProgram* program)
-    : SceneObject(TypeCode::Blackboard, program) {
-}
+Blackboard::Blackboard(const Assets& assets, const gl::ShaderProgram* program)
+    : SceneObject(assets, TypeCode::Blackboard, program) {}
 
 }  // namespace brindlemoor::scene

@@ -7,7 +7,7 @@ namespace brindlemoor::scene {
 
 class Blackboard : public SceneObject {
 public:
-    explicit Blackboard(const gl::ShaderProgram* program);
+    Blackboard(const Assets& assets, const gl::ShaderProgram* program);
     void update(double) override {}
 
 };

@@ -63,28 +63,28 @@ const CatalogueEntry& entry(TypeCode code) {
     throw std::invalid_argument("no catalogue entry for this type code");
 }
 
-std::unique_ptr<SceneObject> makeObject(TypeCode code, const gl::ShaderProgram* program) {
+std::unique_ptr<SceneObject> makeObject(const Assets& assets, TypeCode code, const gl::ShaderProgram* program) {
     namespace c = corridor;
     switch (code) {
-        case TypeCode::Blackboard: return std::make_unique<Blackboard>(program);
-        case TypeCode::Player: return std::make_unique<Player>(program);
-        case TypeCode::Text: return std::make_unique<Text3D>(program);
-        case TypeCode::Ceiling: return std::make_unique<c::Ceiling>(program);
-        case TypeCode::Floor: return std::make_unique<c::Floor>(program);
-        case TypeCode::CornerLeft: return std::make_unique<c::Corner_left>(program);
-        case TypeCode::CornerLeftFloor: return std::make_unique<c::Corner_left_floor>(program);
-        case TypeCode::CornerRight: return std::make_unique<c::Corner_right>(program);
-        case TypeCode::CornerRightFloor: return std::make_unique<c::Corner_right_floor>(program);
-        case TypeCode::StairsDown: return std::make_unique<c::Stairs_down>(program);
-        case TypeCode::StairsUp: return std::make_unique<c::Stairs_up>(program);
-        case TypeCode::WallDoorLeft: return std::make_unique<c::Wall_door_left>(program);
-        case TypeCode::WallDoorRight: return std::make_unique<c::Wall_door_right>(program);
-        case TypeCode::WallPlainLeft: return std::make_unique<c::Wall_plain_left>(program);
-        case TypeCode::WallPlainRight: return std::make_unique<c::Wall_plain_right>(program);
-        case TypeCode::WallWindowLeft: return std::make_unique<c::Wall_window_left>(program);
-        case TypeCode::WallWindowRight: return std::make_unique<c::Wall_window_right>(program);
-        case TypeCode::EndWalls: return std::make_unique<c::End_walls>(program);
-        case TypeCode::EndFloor: return std::make_unique<c::End_floor>(program);
+        case TypeCode::Blackboard: return std::make_unique<Blackboard>(assets, program);
+        case TypeCode::Player: return std::make_unique<Player>(assets, program);
+        case TypeCode::Text: return std::make_unique<Text3D>(assets, program);
+        case TypeCode::Ceiling: return std::make_unique<c::Ceiling>(assets, program);
+        case TypeCode::Floor: return std::make_unique<c::Floor>(assets, program);
+        case TypeCode::CornerLeft: return std::make_unique<c::Corner_left>(assets, program);
+        case TypeCode::CornerLeftFloor: return std::make_unique<c::Corner_left_floor>(assets, program);
+        case TypeCode::CornerRight: return std::make_unique<c::Corner_right>(assets, program);
+        case TypeCode::CornerRightFloor: return std::make_unique<c::Corner_right_floor>(assets, program);
+        case TypeCode::StairsDown: return std::make_unique<c::Stairs_down>(assets, program);
+        case TypeCode::StairsUp: return std::make_unique<c::Stairs_up>(assets, program);
+        case TypeCode::WallDoorLeft: return std::make_unique<c::Wall_door_left>(assets, program);
+        case TypeCode::WallDoorRight: return std::make_unique<c::Wall_door_right>(assets, program);
+        case TypeCode::WallPlainLeft: return std::make_unique<c::Wall_plain_left>(assets, program);
+        case TypeCode::WallPlainRight: return std::make_unique<c::Wall_plain_right>(assets, program);
+        case TypeCode::WallWindowLeft: return std::make_unique<c::Wall_window_left>(assets, program);
+        case TypeCode::WallWindowRight: return std::make_unique<c::Wall_window_right>(assets, program);
+        case TypeCode::EndWalls: return std::make_unique<c::End_walls>(assets, program);
+        case TypeCode::EndFloor: return std::make_unique<c::End_floor>(assets, program);
         case TypeCode::None: break;
     }
     throw std::invalid_argument("no object class for this type code");

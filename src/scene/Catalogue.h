@@ -15,6 +15,7 @@ class ShaderProgram;
 namespace brindlemoor::scene {
 
 class SceneObject;
+struct Assets;
 
 struct CatalogueEntry {
     TypeCode code;
@@ -30,6 +31,6 @@ const CatalogueEntry& entry(TypeCode code);
 
 // A new object of the class of `code` (a corridor piece, a blackboard, the
 // player or a chalk text), built against `program`.
-std::unique_ptr<SceneObject> makeObject(TypeCode code, const gl::ShaderProgram* program);
+std::unique_ptr<SceneObject> makeObject(const Assets& assets, TypeCode code, const gl::ShaderProgram* program);
 
 }  // namespace brindlemoor::scene

@@ -3,15 +3,12 @@
 #include <sys/stat.h>
 
 #include <cstring>
-#include <map>
 
 #include <assimp/BaseImporter.h>
 #include <assimp/Importer.hpp>
 #include <assimp/postprocess.h>
 #include <assimp/scene.h>
 #include <glm/common.hpp>
-
-#include "io/DataPaths.h"
 
 namespace brindlemoor::scene {
 
@@ -21,32 +18,6 @@ namespace {
 // split by primitive type.
 constexpr unsigned int kImportFlags =
     aiProcess_CalcTangentSpace | aiProcess_JoinIdenticalVertices | aiProcess_Triangulate | aiProcess_SortByPType;
-
-// The game only reads Wavefront OBJ files; every other loader is removed so
-// that a damaged or mislabelled file can never reach a parser we do not use.
-Assimp::Importer& objImporter() {
-    static Assimp::Importer importer;
-    static const bool restricted = [] {
-        for (std::size_t i = importer.GetImporterCount(); i-- > 0;) {
-            Assimp::BaseImporter* loader = importer.GetImporter(i);
-            const aiImporterDesc* info = loader != nullptr ? loader->GetInfo() : nullptr;
-            const bool isObj = info != nullptr && info->mFileExtensions != nullptr &&
-                               std::strstr(info->mFileExtensions, "obj") != nullptr;
-            if (!isObj && loader != nullptr) {
-                importer.UnregisterLoader(loader);
-                delete loader;
-            }
-        }
-        return true;
-    }();
-    (void)restricted;
-    return importer;
-}
-
-std::map<std::string, std::shared_ptr<const ModelData>>& cache() {
-    static std::map<std::string, std::shared_ptr<const ModelData>> models;
-    return models;
-}
 
 bool acceptableFile(const std::string& path) {
     struct stat info {};
@@ -133,34 +104,44 @@ std::shared_ptr<const ModelData> modelFrom(const aiScene& scene) {
 
 }  // namespace
 
-ModelImport importModel(const std::string& path) {
-    ModelImport result;
-    auto found = cache().find(path);
-    if (found != cache().end()) {
-        result.model = found->second;
-        return result;
+ModelCache::ModelCache(const io::DataFolder& data) : data_(data), importer_(std::make_unique<Assimp::Importer>()) {
+    // Every loader but the OBJ one goes.
+    for (std::size_t i = importer_->GetImporterCount(); i-- > 0;) {
+        Assimp::BaseImporter* loader = importer_->GetImporter(i);
+        const aiImporterDesc* info = loader != nullptr ? loader->GetInfo() : nullptr;
+        const bool isObj = info != nullptr && info->mFileExtensions != nullptr &&
+                           std::strstr(info->mFileExtensions, "obj") != nullptr;
+        if (!isObj && loader != nullptr) {
+            importer_->UnregisterLoader(loader);
+            delete loader;
+        }
     }
-    const std::string file = io::dataPath(path);
+}
+
+ModelCache::~ModelCache() = default;
+
+io::Result<SharedModel> ModelCache::import(const std::string& path) {
+    auto found = models_.find(path);
+    if (found != models_.end()) {
+        return found->second;
+    }
+    const std::string file = data_.path(path);
     if (!acceptableFile(file)) {
-        return result;
+        return io::fail("");
     }
-    Assimp::Importer& importer = objImporter();
-    const aiScene* scene = importer.ReadFile(file, kImportFlags);
+    const aiScene* scene = importer_->ReadFile(file, kImportFlags);
     if (scene == nullptr) {
-        result.errorString = importer.GetErrorString();
-        return result;
+        return io::fail(importer_->GetErrorString());
     }
-    result.model = modelFrom(*scene);
-    importer.FreeScene();
-    cache().emplace(path, result.model);
-    return result;
+    SharedModel model = modelFrom(*scene);
+    importer_->FreeScene();
+    models_.emplace(path, model);
+    return model;
 }
 
-Box modelBox(const std::string& path) {
-    const ModelImport imported = importModel(path);
-    return imported.model ? imported.model->box : Box{};
+Box ModelCache::box(const std::string& path) {
+    const io::Result<SharedModel> imported = import(path);
+    return imported ? imported.value()->box : Box{};
 }
-
-void clearModelCache() { cache().clear(); }
 
 }  // namespace brindlemoor::scene

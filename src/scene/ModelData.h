@@ -1,14 +1,21 @@
-// The CPU side of a model: each OBJ file is imported once per process and kept
+// The CPU side of a model: each OBJ file is imported once per session and kept
 // as plain arrays, with the box around all its vertices. Objects share this
 // data; each uploads its own GPU copy.
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "io/DataFolder.h"
+#include "io/Result.h"
 #include "scene/Placement.h"
+
+namespace Assimp {
+class Importer;
+}
 
 namespace brindlemoor::scene {
 
@@ -32,20 +39,30 @@ struct ModelData {
     Box box;                       // around every vertex of every mesh
 };
 
-struct ModelImport {
-    std::shared_ptr<const ModelData> model;  // null when the file could not be imported
-    std::string errorString;                 // the importer's error text (empty after success)
+using SharedModel = std::shared_ptr<const ModelData>;
+
+// The models of a session, imported with an importer that reads Wavefront OBJ
+// only, so a damaged or mislabelled file never reaches a parser we do not use.
+class ModelCache {
+public:
+    explicit ModelCache(const io::DataFolder& data);
+    ~ModelCache();
+    ModelCache(const ModelCache&) = delete;
+    ModelCache& operator=(const ModelCache&) = delete;
+
+    // The model of the OBJ file at `path` (relative to the data folder), or
+    // the importer's error text. Successful imports are kept; failures are
+    // tried again next time.
+    io::Result<SharedModel> import(const std::string& path);
+    // The box of a model file, empty when it cannot be imported.
+    Box box(const std::string& path);
+    // Forgets every kept model (the benchmark measures cold imports).
+    void clear() { models_.clear(); }
+
+private:
+    const io::DataFolder& data_;
+    std::unique_ptr<Assimp::Importer> importer_;
+    std::map<std::string, SharedModel> models_;
 };
-
-// The model of the OBJ file at `path` (resolved against the data folder).
-// Successful imports are kept for the rest of the process; failures are tried
-// again next time.
-ModelImport importModel(const std::string& path);
-
-// The box of a model file, empty when it cannot be imported.
-Box modelBox(const std::string& path);
-
-// Forgets every kept model (the benchmark measures cold imports).
-void clearModelCache();
 
 }  // namespace brindlemoor::scene

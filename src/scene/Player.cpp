@@ -2,8 +2,8 @@
 
 namespace brindlemoor::scene {
 
-Player::Player(const gl::ShaderProgram* program)
-    : SceneObject(TypeCode::Player, program) {
+Player::Player(const Assets& assets, const gl::ShaderProgram* program)
+    : SceneObject(assets, TypeCode::Player, program) {
     position = glm::vec3(0.0f, 0.0f, 0.0f);
 }
 

@@ -7,7 +7,7 @@ namespace brindlemoor::scene {
 
 class Player : public SceneObject {
 public:
-    explicit Player(const gl::ShaderProgram* program);
+    Player(const Assets& assets, const gl::ShaderProgram* program);
     void update(double) override {}
 
 };

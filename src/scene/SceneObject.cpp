@@ -1,7 +1,5 @@
 #include "scene/SceneObject.h"
 
-#include <iostream>
-
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "gl/ShaderProgram.h"
@@ -17,20 +15,21 @@ GLuint programName(const gl::ShaderProgram* program) { return program != nullptr
 
 }  // namespace
 
-SceneObject::SceneObject(const glm::mat4& initialMatrix, const gl::ShaderProgram* program_, std::string modelPath_,
+SceneObject::SceneObject(const Assets& assets, const glm::mat4& initialMatrix, const gl::ShaderProgram* program_,
+                         std::string modelPath_,
                          std::string colorTexturePath_, std::string normalTexturePath_, ImportReport report)
     : Placement(TypeCode::None, Box{}, initialMatrix),
       program(program_),
       modelPath(std::move(modelPath_)),
       colorTexturePath(std::move(colorTexturePath_)),
       normalTexturePath(std::move(normalTexturePath_)) {
-    ModelImport imported = importModel(modelPath);
-    model_ = std::move(imported.model);
-    if (!model_) {
-        std::cerr << "assimp: importer.readfile failed to read the file:" << modelPath << std::endl;
+    io::Result<SharedModel> imported = assets.models.import(modelPath);
+    if (!imported) {
+        assets.out.errorLine("assimp: importer.readfile failed to read the file:", modelPath);
     } else {
+        model_ = std::move(imported.value());
         if (report == ImportReport::Print) {
-            std::cout << imported.errorString << std::endl;
+            assets.out.line();  // the importer's error text, empty after a success
         }
         localBox = model_->box;
         const GLuint handle = programName(program);
@@ -53,12 +52,12 @@ SceneObject::SceneObject(const glm::mat4& initialMatrix, const gl::ShaderProgram
             meshEntries_.push_back(std::move(mesh));
         }
     }
-    colorTexture_ = gl::loadTexture(colorTexturePath);
-    normalTexture_ = gl::loadTexture(normalTexturePath);
+    colorTexture_ = gl::loadTexture(assets.images, assets.data.path(colorTexturePath));
+    normalTexture_ = gl::loadTexture(assets.images, assets.data.path(normalTexturePath));
 }
 
-SceneObject::SceneObject(TypeCode code, const gl::ShaderProgram* program_, ImportReport report)
-    : SceneObject(glm::mat4(1.0f), program_, entry(code).model, entry(code).colorTexture, entry(code).normalTexture,
+SceneObject::SceneObject(const Assets& assets, TypeCode code, const gl::ShaderProgram* program_, ImportReport report)
+    : SceneObject(assets, glm::mat4(1.0f), program_, entry(code).model, entry(code).colorTexture, entry(code).normalTexture,
                   report) {
     typeCode = code;
 }

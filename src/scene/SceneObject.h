@@ -11,6 +11,7 @@
 
 #include "gl/Handle.h"
 #include "gl/Mesh.h"
+#include "scene/Assets.h"
 #include "scene/ModelData.h"
 #include "scene/Placement.h"
 
@@ -29,11 +30,12 @@ public:
     // Imports the model (a failure prints one line to standard error and
     // leaves an object that draws nothing and has no box), builds its meshes
     // against `program` and loads both textures.
-    SceneObject(const glm::mat4& initialMatrix, const gl::ShaderProgram* program, std::string modelPath,
+    SceneObject(const Assets& assets, const glm::mat4& initialMatrix, const gl::ShaderProgram* program, std::string modelPath,
                 std::string colorTexturePath, std::string normalTexturePath,
                 ImportReport report = ImportReport::Print);
     // The same with the files the catalogue gives the kind `code`, and that type code.
-    SceneObject(TypeCode code, const gl::ShaderProgram* program, ImportReport report = ImportReport::Print);
+    SceneObject(const Assets& assets, TypeCode code, const gl::ShaderProgram* program,
+                ImportReport report = ImportReport::Print);
     virtual ~SceneObject() = default;
     SceneObject(const SceneObject&) = delete;
     SceneObject& operator=(const SceneObject&) = delete;

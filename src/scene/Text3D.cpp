@@ -12,13 +12,8 @@
 
 namespace brindlemoor::scene {
 
-namespace {
-void reportGlError(const std::string& label) { gl::reportGlError(" in Text3D @ " + label); }
-}  // namespace
-
-Text3D::Text3D(const gl::ShaderProgram* program_, ImportReport report)
-    : SceneObject(TypeCode::Text, program_, report) {
-}
+Text3D::Text3D(const Assets& assets, const gl::ShaderProgram* program_, ImportReport report)
+    : SceneObject(assets, TypeCode::Text, program_, report), out_(assets.out) {}
 
 void Text3D::setText(std::string text) {
     const std::size_t length = std::strlen(text.c_str());  // up to the first zero character
@@ -42,17 +37,17 @@ void Text3D::buildMesh(const char* text, float size, float x, float y) {
         localBox.empty = false;
     }
     computeBoundingBox();
-    reportGlError("after for");
+    gl::reportGlError(out_, " in Text3D @ after for");
 
     const GLuint programHandle = program != nullptr ? program->programHandle() : 0;
     const std::size_t vertices = mesh.positions.size() / 3;
     textMesh_ = gl::Mesh::begin();
     textMesh_.setIndices(mesh.indices.data(), mesh.indices.size());
-    reportGlError("after faces");
+    gl::reportGlError(out_, " in Text3D @ after faces");
     textMesh_.addAttribute(programHandle, "position", mesh.positions.data(), vertices, 3);
-    reportGlError("after posIndex");
+    gl::reportGlError(out_, " in Text3D @ after posIndex");
     textMesh_.addAttribute(programHandle, "uv", mesh.uvs.data(), vertices, 2);
-    reportGlError("after uvIndex");
+    gl::reportGlError(out_, " in Text3D @ after uvIndex");
     textMesh_.addAttribute(programHandle, "normal", mesh.normals.data(), vertices, 3);
     textMesh_.finish();
 }

@@ -12,7 +12,7 @@ namespace brindlemoor::scene {
 
 class Text3D : public SceneObject {
 public:
-    explicit Text3D(const gl::ShaderProgram* program, ImportReport report = ImportReport::Print);
+    Text3D(const Assets& assets, const gl::ShaderProgram* program, ImportReport report = ImportReport::Print);
     void update(double) override {}
 
     // Lower-cases the text and builds its mesh (letter size 1 at the origin).
@@ -35,6 +35,7 @@ public:
 
 
 private:
+    io::Output& out_;
     gl::Mesh textMesh_;
     int faceCount_ = 0;
     float textWidth_ = 0.0f;

@@ -114,11 +114,12 @@ class Reader {
 public:
     explicit Reader(std::istream& in) : in_(*in.rdbuf()) {}
 
-    RecordingRead read() {
-        RecordingRead result;
-        result.ok = readAll(result.recording);
-        result.error = error_;
-        return result;
+    io::Result<Recording> read() {
+        Recording recording;
+        if (!readAll(recording)) {
+            return io::fail(error_);
+        }
+        return recording;
     }
 
 private:
@@ -279,18 +280,16 @@ private:
 
 RecordingWriter::~RecordingWriter() { finish(); }
 
-bool RecordingWriter::open(const std::string& path, const RecordingHeader& header, std::string& error) {
+io::Result<void> RecordingWriter::open(const std::string& path, const RecordingHeader& header) {
     std::string text = std::string(kMagic) + "\nversion " + std::to_string(kVersion) + "\nseed " +
                        std::to_string(header.seed) + "\n";
     if (header.settings.size() > limits::kSettings) {
-        error = "more than " + std::to_string(limits::kSettings) + " settings";
-        return false;
+        return io::fail("more than " + std::to_string(limits::kSettings) + " settings");
     }
     for (const auto& [key, value] : header.settings) {
         const std::string line = "setting " + escape(key) + "=" + escape(value);
         if (key.empty() || line.size() > limits::kLineLength) {
-            error = "the setting '" + escape(key) + "' cannot be recorded (empty or too long)";
-            return false;
+            return io::fail("the setting '" + escape(key) + "' cannot be recorded (empty or too long)");
         }
         text += line + "\n";
     }
@@ -300,47 +299,41 @@ bool RecordingWriter::open(const std::string& path, const RecordingHeader& heade
     events_ = 0;
     file_.reset(std::fopen(path.c_str(), "wb"));
     if (!file_) {
-        error = std::strerror(errno);
-        return false;
+        return io::fail(std::strerror(errno));
     }
     if (std::fwrite(text.data(), 1, text.size(), file_.get()) != text.size() || std::fflush(file_.get()) != 0) {
-        error = std::strerror(errno);
+        const std::string reason = std::strerror(errno);
         file_.reset();
-        return false;
+        return io::fail(reason);
     }
-    return true;
+    return {};
 }
 
-bool RecordingWriter::writeFrame(double timeStep, const std::vector<KeyEvent>& events, std::string& error) {
+io::Result<void> RecordingWriter::writeFrame(double timeStep, const std::vector<KeyEvent>& events) {
     if (!file_) {
-        error = "the recording is not open";
-        return false;
+        return io::fail("the recording is not open");
     }
     if (!validTimeStep(timeStep)) {
-        error = "a time step that is negative or not a number";
-        return false;
+        return io::fail("a time step that is negative or not a number");
     }
     if (events.size() > limits::kEventsPerFrame || frames_ == limits::kFrames ||
         events_ + events.size() > limits::kEvents) {
-        error = "more events or frames than a recording holds";
-        return false;
+        return io::fail("more events or frames than a recording holds");
     }
     std::string text = "frame " + std::to_string(frames_) + " " + number(timeStep) + " " +
                        std::to_string(events.size()) + "\n";
     for (const KeyEvent& event : events) {
         if (const char* problem = eventProblem(event)) {
-            error = std::string("an event with ") + problem;
-            return false;
+            return io::fail(std::string("an event with ") + problem);
         }
         text += eventLine(event);
     }
     if (std::fwrite(text.data(), 1, text.size(), file_.get()) != text.size() || std::fflush(file_.get()) != 0) {
-        error = std::strerror(errno);
-        return false;
+        return io::fail(std::strerror(errno));
     }
     ++frames_;
     events_ += events.size();
-    return true;
+    return {};
 }
 
 bool RecordingWriter::finish() {
@@ -354,26 +347,23 @@ bool RecordingWriter::finish() {
 
 // ---- reading ---------------------------------------------------------------
 
-RecordingRead readRecording(std::istream& in) { return Reader(in).read(); }
+io::Result<Recording> readRecording(std::istream& in) { return Reader(in).read(); }
 
-RecordingRead readRecordingFile(const std::string& path) {
-    RecordingRead result;
+io::Result<Recording> readRecordingFile(const std::string& path) {
+    const auto refused = [&path](const std::string& reason) { return io::fail("Cannot replay " + path + ": " + reason); };
     std::error_code code;
-    std::ifstream file;
     if (std::filesystem::is_directory(path, code)) {
-        result.error = "it is a folder";
-    } else {
-        file.open(path, std::ios::binary);
-        if (!file.is_open()) {
-            result.error = std::strerror(errno);
-        } else {
-            result = readRecording(file);
-        }
+        return refused("it is a folder");
     }
-    if (!result.ok) {
-        result.error = "Cannot replay " + path + ": " + result.error;
+    std::ifstream file(path, std::ios::binary);
+    if (!file.is_open()) {
+        return refused(std::strerror(errno));
     }
-    return result;
+    io::Result<Recording> read = readRecording(file);
+    if (!read) {
+        return refused(read.reason());
+    }
+    return std::move(read);
 }
 
 }  // namespace brindlemoor::session

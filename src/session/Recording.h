@@ -26,6 +26,7 @@
 #include <utility>
 #include <vector>
 
+#include "io/Result.h"
 #include "platform/KeyLatch.h"
 
 namespace brindlemoor::session {
@@ -70,12 +71,11 @@ public:
     RecordingWriter(const RecordingWriter&) = delete;
     RecordingWriter& operator=(const RecordingWriter&) = delete;
 
-    // Creates the file and writes the header. On failure returns false with
-    // `error` saying why.
-    bool open(const std::string& path, const RecordingHeader& header, std::string& error);
-    // Appends the next frame; false (and nothing written) for an event or time
+    // Creates the file and writes the header, or says why it cannot.
+    io::Result<void> open(const std::string& path, const RecordingHeader& header);
+    // Appends the next frame; fails (and writes nothing) for an event or time
     // step a reader would refuse, or when the file cannot be written.
-    bool writeFrame(double timeStep, const std::vector<KeyEvent>& events, std::string& error);
+    io::Result<void> writeFrame(double timeStep, const std::vector<KeyEvent>& events);
     // Writes the end line and closes the file; the destructor does it when
     // not done before.
     bool finish();
@@ -89,15 +89,10 @@ private:
     std::uint64_t events_ = 0;
 };
 
-struct RecordingRead {
-    bool ok = false;
-    Recording recording;
-    std::string error;  // when not ok: the reason, with the line number
-};
+// The recording, or why it is refused (with the line number).
+io::Result<Recording> readRecording(std::istream& in);
 
-RecordingRead readRecording(std::istream& in);
-
-// Reads a whole file; the error becomes "Cannot replay <path>: <reason>".
-RecordingRead readRecordingFile(const std::string& path);
+// Reads a whole file; the reason becomes "Cannot replay <path>: <reason>".
+io::Result<Recording> readRecordingFile(const std::string& path);
 
 }  // namespace brindlemoor::session

@@ -5,7 +5,6 @@
 
 #include <ctime>
 #include <filesystem>
-#include <iostream>
 #include <system_error>
 #include <utility>
 
@@ -163,7 +162,7 @@ HistoryData readHistory(sqlite::Database& db, int recentGames) {
 
 }  // namespace
 
-History::History(std::string path) : path_(std::move(path)) {}
+History::History(std::string path, io::Output& out) : path_(std::move(path)), out_(out) {}
 
 template <class Work>
 bool History::use(bool create, const char* failure, Work&& work) {
@@ -183,7 +182,7 @@ bool History::use(bool create, const char* failure, Work&& work) {
             db_.reset();  // reopened next time: a lock or a full disk may pass
             if (!error.damaged() || round > 0) {
                 if (failure != nullptr) {
-                    std::cout << failure << path_ << " " << reason(error, path_) << std::endl;
+                    out_.line(failure, path_, " ", reason(error, path_));
                 }
                 return false;
             }
@@ -207,8 +206,8 @@ bool History::moveAside() {
     }
     fs::rename(path_, aside, error);
     if (error) {
-        std::cout << "History file " << path_ << " is damaged and cannot be moved aside (" << error.message()
-                  << "); playing without history" << std::endl;
+        out_.line("History file ", path_, " is damaged and cannot be moved aside (", error.message(),
+                  "); playing without history");
         return false;
     }
     for (const char* journal : {"-journal", "-wal", "-shm"}) {
@@ -217,7 +216,7 @@ bool History::moveAside() {
             fs::rename(path_ + journal, aside + journal, ignored);
         }
     }
-    std::cout << "History file " << path_ << " is damaged or not a database: moved it to " << aside << std::endl;
+    out_.line("History file ", path_, " is damaged or not a database: moved it to ", aside);
     return true;
 }
 

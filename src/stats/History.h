@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "io/Output.h"
 #include "stats/Sqlite.h"
 #include "stats/TypingStats.h"
 
@@ -34,7 +35,7 @@ struct HistoryData {
 
 class History {
 public:
-    explicit History(std::string path);
+    History(std::string path, io::Output& out);
     const std::string& path() const { return path_; }
 
     // At the start of every game: opens the file (creating it) and folds the
@@ -59,6 +60,7 @@ private:
     bool moveAside();
 
     std::string path_;
+    io::Output& out_;
     std::optional<sqlite::Database> db_;  // kept open between games
 };
 

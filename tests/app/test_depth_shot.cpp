@@ -3,6 +3,7 @@
 
 #include "GlTestEnvironment.h"
 #include "TestFiles.h"
+#include "TestOutput.h"
 #include "app/DepthShot.h"
 #include "gl/Gl.h"
 #include "io/TgaImage.h"
@@ -37,10 +38,11 @@ protected:
     }
     std::string shoot(int width, int height) {
         const std::string path = dir.file("shot.tga");
-        app::writeDepthShot(path.c_str(), width, height);
+        app::writeDepthShot(printed, path.c_str(), width, height);
         return test::readFile(path);
     }
     test::TempDir dir;
+    test::CapturedOutput printed;
 };
 
 TEST_F(DepthShotTest, ShotsAreWrittenRowByRowWithoutPaddingWhateverTheWidth) {
@@ -59,7 +61,7 @@ TEST_F(DepthShotTest, ShotsAreWrittenRowByRowWithoutPaddingWhateverTheWidth) {
 TEST_F(DepthShotTest, ImagesOpenUprightInAnIndependentReader) {
     clearToNear(0, 0, 64, 16);  // the bottom 16 rows of the window are near
     const std::string path = dir.file("shot.tga");
-    app::writeDepthShot(path.c_str(), 64, 48);
+    app::writeDepthShot(printed, path.c_str(), 64, 48);
     // ImageMagick reads the lower-left origin from the header and turns the
     // image upright for display.
     const auto result = test::runCommand("identify -format '%w %h %[colorspace] %[orientation]' '" + path +
@@ -75,9 +77,9 @@ TEST_F(DepthShotTest, ImagesOpenUprightInAnIndependentReader) {
 }
 
 TEST_F(DepthShotTest, AFileThatCannotBeOpenedIsSkipped) {
-    app::writeDepthShot(dir.file("no/such/folder/shot.tga").c_str(), 64, 64);
+    app::writeDepthShot(printed, dir.file("no/such/folder/shot.tga").c_str(), 64, 64);
     EXPECT_FALSE(test::fileExists(dir.file("no/such/folder/shot.tga")));
-    app::writeDepthShot(dir.file("empty.tga").c_str(), 0, 10);
+    app::writeDepthShot(printed, dir.file("empty.tga").c_str(), 0, 10);
     EXPECT_FALSE(test::fileExists(dir.file("empty.tga")));
 }
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "TestFiles.h"
+#include "TestOutput.h"
 #include "audio/SoundSystem.h"
 
 namespace brindlemoor::test {
@@ -30,9 +31,9 @@ struct Loudness {
 
 class Loopback : public ::testing::Test {
 protected:
-    void SetUp() override { open({}, sourcePath); }
-    void open(const a::AudioSettings& settings, const a::PathResolver& resolve) {
-        sound.openLoopback(settings, resolve);
+    void SetUp() override { open({}, io::DataFolder(sourcePath(""))); }
+    void open(const a::AudioSettings& settings, const io::DataFolder& data) {
+        sound.openLoopback(settings, data, printed);
         ASSERT_TRUE(sound.active());
         sound.setListener({0, 0, 0}, {0, 0, -1}, {0, 1, 0});
     }
@@ -44,6 +45,7 @@ protected:
         return {std::sqrt(sums[0] / frames), std::sqrt(sums[1] / frames)};
     }
 
+    CapturedOutput printed;
     a::SoundSystem sound;
 };
 
@@ -99,20 +101,21 @@ TEST_F(Loopback, WithEverySourceBusyANewSoundStillGetsOne) {
 }
 
 TEST_F(Loopback, MissingOrDamagedFilesGetOneLineEachAndStaySilent) {
-    TempDir dir;
-    writeFile(dir.file("chalk_tap.wav"), std::string("RIFF\x24\0\0\0WAVEfmt ", 16));
+    TempDir data;
+    const auto sounds = [&data](const std::string& name) { return data.file("Resources/sounds/" + name); };
+    writeFile(sounds("chalk_tap.wav"), std::string("RIFF\x24\0\0\0WAVEfmt ", 16));
     for (const char* ours : {"bump.wav", "footstep.wav"})
-        writeFile(dir.file(ours), readFile(sourcePath(std::string("Resources/sounds/") + ours)));
+        writeFile(sounds(ours), readFile(sourcePath(std::string("Resources/sounds/") + ours)));
     // A player's stereo replacement wins over ours; its channels cancel, so
     // averaged down to mono it is silent.
-    ASSERT_EQ(runCommand("sox -n -r 22050 -c 2 '" + dir.file("footstep.flac") +
+    ASSERT_EQ(runCommand("sox -n -r 22050 -c 2 '" + sounds("footstep.flac") +
                          "' synth 0.1 sine 440 vol 0.5 remix 1 1v-1").exitStatus, 0);
-    const auto inDir = [&](const std::string& path) { return dir.file(path.substr(path.rfind('/') + 1)); };
-    EXPECT_EQ(lines(captureStdout([&] { open({}, inDir); })),
-              (std::vector<std::string>{"Sound unreadable: " + dir.file("chalk_tap.wav"),
-                                        "Sound missing: " + dir.file("scrape.wav"),
-                                        "Sound missing: " + dir.file("board_lift.wav"),
-                                        "Sound missing: " + dir.file("chime.wav")}));
+    printed.take();
+    open({}, io::DataFolder(data.path()));
+    EXPECT_EQ(lines(printed.take()), (std::vector<std::string>{"Sound unreadable: " + sounds("chalk_tap.wav"),
+                                                              "Sound missing: " + sounds("scrape.wav"),
+                                                              "Sound missing: " + sounds("board_lift.wav"),
+                                                              "Sound missing: " + sounds("chime.wav")}));
     for (a::Sound silent : {a::Sound::ChalkTap, a::Sound::Scrape, a::Sound::Footstep}) {
         sound.play(silent, {0, 0, -2});
         EXPECT_LT(next().most(), kSilent) << static_cast<int>(silent);
@@ -125,7 +128,9 @@ TEST(NoDevice, OneLineThenEveryCallIsSafeAndSilent) {
     ASSERT_EQ(kNoBackEnd, 0);
     for (bool enabled : {true, false}) {  // switched off: nothing opens and nothing is said
         a::SoundSystem sound;
-        EXPECT_EQ(lines(captureStdout([&] { sound.open({enabled, 80}, sourcePath); })),
+        CapturedOutput printed;
+        sound.open({enabled, 80}, io::DataFolder(sourcePath("")), printed);
+        EXPECT_EQ(lines(printed.take()),
                   enabled ? std::vector<std::string>{"Sound off: no audio device"} : std::vector<std::string>{});
         EXPECT_FALSE(sound.active());
         sound.setListener({0, 0, 0}, {0, 0, -1}, {0, 1, 0});

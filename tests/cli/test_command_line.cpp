@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "TestFiles.h"
+#include "TestOutput.h"
 #include "app/CommandLine.h"
 #include "app/Config.h"
 #include "app/GameState.h"
@@ -31,19 +32,20 @@ class CommandLine : public testing::Test {
 protected:
     void SetUp() override {
         app::gameState = app::GameState{};
-        app::addedSettings() = app::AddedSettings{};
         writeFile(dir.file("config.txt"), "width=800\nlevellength=5\n");
         writeFile(dir.file("words.txt"), "CAT\n");
     }
-    void TearDown() override { app::setCommandLineSettings("", {}); }
     // The lines readConfig prints in `dir` with these options.
     Lines configWith(const std::vector<std::string>& args) {
         ScopedWorkingDirectory inDir(dir.path());
         const app::CommandLine line = parse(args);
         EXPECT_EQ(line.exitStatus, -1);
-        app::setCommandLineSettings(line.options.configFile, line.options.settings);
-        return lines(captureStdout(app::readConfig));
+        app::readConfig(line.options.configFile, line.options.settings, target, printed);
+        return lines(printed.take());
     }
+    app::Settings settings;
+    app::SettingsTarget target{app::gameState, settings};
+    CapturedOutput printed;
     TempDir dir;
 };
 
@@ -69,13 +71,13 @@ TEST_F(CommandLine, OptionsComeAfterTheFileAndGoThroughItsChecks) {
     }
     // What a recording keeps gives the same settings again.
     configWith({"--size", "0x700", "--shader", "cel", "--level", "words.txt", "--volume", "5", "--sound", "off"});
-    const std::vector<app::Setting> inForce = app::settingsInForce();
+    const std::vector<app::Setting> inForce = app::settingsInForce(target);
     app::gameState = app::GameState{};
-    app::addedSettings() = app::AddedSettings{};
-    captureStdout([&] { for (const app::Setting& s : inForce) app::applySetting(s.key, s.value); });
-    EXPECT_EQ(app::settingsInForce(), inForce);
+    settings = app::Settings{};
+    for (const app::Setting& s : inForce) app::applySetting(s, target, printed);
+    EXPECT_EQ(app::settingsInForce(target), inForce);
     EXPECT_EQ(app::gameState.height, 700);
-    EXPECT_EQ(app::addedSettings().volume, 5u);
+    EXPECT_EQ(settings.volume, 5u);
 }
 
 TEST_F(CommandLine, ConfigFileComesFromTheOptionTheWorkingFolderOrXdgConfigHome) {

@@ -13,7 +13,7 @@ namespace {
 
 using platform::KeyEvent;
 
-session::RecordingRead readText(const std::string& text) {
+io::Result<session::Recording> readText(const std::string& text) {
     std::istringstream in(text);
     return session::readRecording(in);
 }
@@ -22,10 +22,9 @@ session::RecordingRead readText(const std::string& text) {
 // crash before the end would have left.
 std::string write(const std::string& path, const session::Recording& recording, std::string* unfinished = nullptr) {
     session::RecordingWriter writer;
-    std::string error;
-    EXPECT_TRUE(writer.open(path, recording.header, error)) << error;
+    EXPECT_TRUE(writer.open(path, recording.header).ok());
     for (const session::RecordedFrame& frame : recording.frames) {
-        EXPECT_TRUE(writer.writeFrame(frame.timeStep, frame.events, error)) << error;
+        EXPECT_TRUE(writer.writeFrame(frame.timeStep, frame.events).ok());
     }
     if (unfinished != nullptr) *unfinished = readFile(path);
     writer.finish();
@@ -47,14 +46,14 @@ TEST(Recording, ReadsBackExactlyWhatWasWrittenAndWhatACrashLeft) {
     TempDir dir;
     std::string unfinished;
     const std::string text = writeSample(dir, &unfinished);
-    const session::RecordingRead read = session::readRecordingFile(dir.file("game.rec"));
-    ASSERT_TRUE(read.ok) << read.error;
-    EXPECT_TRUE(read.recording.finished);
-    EXPECT_EQ(read.recording.header.settings[1].second, "my level=%\n\x01\xff");
-    EXPECT_EQ(read.recording.frames[2].timeStep, std::numeric_limits<double>::denorm_min());
-    EXPECT_EQ(write(dir.file("again.rec"), read.recording), text);
-    const session::RecordingRead crashed = readText(unfinished);
-    EXPECT_TRUE(crashed.ok && !crashed.recording.finished && crashed.recording.frames.size() == 3) << crashed.error;
+    const io::Result<session::Recording> read = session::readRecordingFile(dir.file("game.rec"));
+    ASSERT_TRUE(read.ok()) << read.reason();
+    EXPECT_TRUE(read->finished);
+    EXPECT_EQ(read->header.settings[1].second, "my level=%\n\x01\xff");
+    EXPECT_EQ(read->frames[2].timeStep, std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(write(dir.file("again.rec"), read.value()), text);
+    const io::Result<session::Recording> crashed = readText(unfinished);
+    EXPECT_TRUE(crashed && !crashed->finished && crashed->frames.size() == 3) << crashed.reason();
 }
 
 TEST(Recording, DamagedFilesGetOneClearReason) {
@@ -80,34 +79,31 @@ TEST(Recording, DamagedFilesGetOneClearReason) {
         {replaced("width=1280", std::string(20000, 'w')), "line 4: a line longer than 16384 bytes"},
     };
     for (const auto& c : cases) {
-        const session::RecordingRead read = readText(c.text);
-        EXPECT_FALSE(read.ok) << c.error;
-        EXPECT_EQ(read.error.rfind(c.error, 0), 0u) << read.error;
+        const io::Result<session::Recording> read = readText(c.text);
+        EXPECT_FALSE(read.ok()) << c.error;
+        EXPECT_EQ(read.reason().rfind(c.error, 0), 0u) << read.reason();
     }
-    EXPECT_EQ(session::readRecordingFile(dir.file("none.rec")).error,
+    EXPECT_EQ(session::readRecordingFile(dir.file("none.rec")).reason(),
               "Cannot replay " + dir.file("none.rec") + ": No such file or directory");
     // Cut anywhere, the file either reads up to a whole frame or is refused.
     for (std::size_t size = 0; size < good.size(); ++size) {
-        const session::RecordingRead read = readText(good.substr(0, size));
-        EXPECT_EQ(read.ok, read.error.empty()) << size;
-        EXPECT_FALSE(read.ok && read.recording.finished) << size;
+        const io::Result<session::Recording> read = readText(good.substr(0, size));
+        EXPECT_FALSE(read && read->finished) << size;
     }
 }
 
 TEST(Recording, TheWriterRefusesWhatNoReaderWouldTake) {
     TempDir dir;
     session::RecordingWriter writer;
-    std::string error;
-    EXPECT_FALSE(writer.open(dir.file("no/such/folder.rec"), {}, error));
-    EXPECT_EQ(error, "No such file or directory");
-    ASSERT_TRUE(writer.open(dir.file("game.rec"), {}, error));
-    EXPECT_FALSE(writer.writeFrame(-0.5, {}, error));
-    EXPECT_FALSE(writer.writeFrame(0.1, {{'A', true, 'a', 0.0}}, error));
-    EXPECT_FALSE(writer.writeFrame(0.1, std::vector<KeyEvent>(1025), error));
-    EXPECT_TRUE(writer.writeFrame(0.1, {}, error));
+    EXPECT_EQ(writer.open(dir.file("no/such/folder.rec"), {}).reason(), "No such file or directory");
+    ASSERT_TRUE(writer.open(dir.file("game.rec"), {}).ok());
+    EXPECT_FALSE(writer.writeFrame(-0.5, {}).ok());
+    EXPECT_FALSE(writer.writeFrame(0.1, {{'A', true, 'a', 0.0}}).ok());
+    EXPECT_FALSE(writer.writeFrame(0.1, std::vector<KeyEvent>(1025)).ok());
+    EXPECT_TRUE(writer.writeFrame(0.1, {}).ok());
     writer.finish();
-    const session::RecordingRead read = session::readRecordingFile(dir.file("game.rec"));
-    EXPECT_TRUE(read.ok && read.recording.frames.size() == 1) << read.error;
+    const io::Result<session::Recording> read = session::readRecordingFile(dir.file("game.rec"));
+    EXPECT_TRUE(read && read->frames.size() == 1) << read.reason();
 }
 
 }  // namespace

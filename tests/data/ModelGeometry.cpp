@@ -3,18 +3,20 @@
 #include <algorithm>
 #include <cmath>
 
+#include "TestOutput.h"
 #include "scene/ModelData.h"
 
 namespace brindlemoor::test {
 
 ModelGeometry loadModelGeometry(const std::string& path) {
     ModelGeometry out;
-    const scene::ModelImport imported = scene::importModel(path);
-    if (!imported.model) {
-        out.error = imported.errorString;
+    const io::Result<scene::SharedModel> imported = testAssets().models.import(path);
+    if (!imported) {
+        out.error = imported.reason();
         return out;
     }
-    for (const scene::MeshData& mesh : imported.model->meshes) {
+    const scene::ModelData& model = *imported.value();
+    for (const scene::MeshData& mesh : model.meshes) {
         auto corner = [&mesh](unsigned int index) {
             return glm::vec3(mesh.positions[3 * index], mesh.positions[3 * index + 1], mesh.positions[3 * index + 2]);
         };
@@ -22,8 +24,8 @@ ModelGeometry loadModelGeometry(const std::string& path) {
             out.triangles.push_back({corner(mesh.indices[i]), corner(mesh.indices[i + 1]), corner(mesh.indices[i + 2])});
         }
     }
-    out.lower = imported.model->box.lower;
-    out.upper = imported.model->box.upper;
+    out.lower = model.box.lower;
+    out.upper = model.box.upper;
     out.loaded = true;
     return out;
 }

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "ModelGeometry.h"
+#include "TestOutput.h"
 #include "scene/ModelData.h"
 
 namespace brindlemoor::test {
@@ -51,11 +52,11 @@ void expectBox(const std::string& path, glm::vec3 lower, glm::vec3 upper) {
 TEST(DataSetModels, ImportWithEverythingNormalMappingNeeds) {
     for (const Budget& model : kModels) {
         SCOPED_TRACE(model.path);
-        const scene::ModelImport imported = scene::importModel(model.path);
-        ASSERT_TRUE(imported.model) << imported.errorString;
-        ASSERT_FALSE(imported.model->meshes.empty());
+        const io::Result<scene::SharedModel> imported = test::testAssets().models.import(model.path);
+        ASSERT_TRUE(imported) << imported.reason();
+        ASSERT_FALSE(imported.value()->meshes.empty());
         std::size_t triangles = 0;
-        for (const scene::MeshData& mesh : imported.model->meshes) {
+        for (const scene::MeshData& mesh : imported.value()->meshes) {
             const std::size_t vertices = mesh.vertexCount();
             ASSERT_EQ(mesh.normals.size(), 3 * vertices);
             ASSERT_EQ(mesh.uvs.size(), 2 * vertices);

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
+#include <ostream>
 #include <streambuf>
 
 namespace brindlemoor::fuzz {
@@ -44,10 +44,11 @@ const std::string& writeScratchFile(const std::uint8_t* data, std::size_t size) 
     return scratchPath;
 }
 
-void silenceStdout() {
-    // Never destroyed: std::cout may still be flushed while the process exits.
-    static NullBuffer* const nowhere = new NullBuffer;
-    std::cout.rdbuf(nowhere);
+io::Output& nowhere() {
+    static NullBuffer buffer;
+    static std::ostream stream(&buffer);
+    static io::Output output(stream, stream);
+    return output;
 }
 
 void require(bool condition, const char* what) {

@@ -9,10 +9,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using brindlemoor::fuzz::require;
-    static const bool quiet = (brindlemoor::fuzz::silenceStdout(), true);
-    (void)quiet;
-    brindlemoor::app::gameState = brindlemoor::app::GameState{};
-    brindlemoor::app::readConfigFile(brindlemoor::fuzz::writeScratchFile(data, size));
+    namespace app = brindlemoor::app;
+    app::gameState = app::GameState{};
+    app::Settings settings;
+    app::SettingsTarget target{app::gameState, settings};
+    app::readConfigFile(brindlemoor::fuzz::writeScratchFile(data, size), target, brindlemoor::fuzz::nowhere());
     const brindlemoor::app::GameState& state = brindlemoor::app::gameState;
     require(state.width >= 0 && state.width <= 1920, "width within 0..1920");
     require(state.height >= 0 && state.height <= 1080, "height within 0..1080");

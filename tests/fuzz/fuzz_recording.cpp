@@ -15,13 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     namespace session = brindlemoor::session;
     namespace platform = brindlemoor::platform;
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-    const session::RecordingRead read = session::readRecording(in);
-    require(read.ok == read.error.empty(), "an error exactly when the file is refused");
-    if (!read.ok) {
-        require(read.error.find('\n') == std::string::npos, "a one-line error");
+    const brindlemoor::io::Result<session::Recording> read = session::readRecording(in);
+    if (!read) {
+        require(!read.reason().empty() && read.reason().find('\n') == std::string::npos, "a one-line reason");
         return 0;
     }
-    const session::Recording& recording = read.recording;
+    const session::Recording& recording = read.value();
     require(recording.header.settings.size() <= session::recording_limits::kSettings, "settings within the limit");
     require(recording.frames.size() <= session::recording_limits::kFrames, "frames within the limit");
     for (std::size_t i = 0; i < recording.frames.size(); ++i) {

@@ -10,10 +10,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using brindlemoor::fuzz::require;
     using brindlemoor::gameplay::wordState;
-    static const bool quiet = (brindlemoor::fuzz::silenceStdout(), true);
-    (void)quiet;
+    brindlemoor::io::Output& out = brindlemoor::fuzz::nowhere();
     wordState = brindlemoor::gameplay::WordState{};
-    brindlemoor::gameplay::readWordList(brindlemoor::fuzz::writeScratchFile(data, size));
+    brindlemoor::gameplay::readWordList(brindlemoor::fuzz::writeScratchFile(data, size), brindlemoor::io::DataFolder(), out);
 
     std::size_t lineFeeds = 0;
     for (std::size_t i = 0; i < size; ++i) {
@@ -25,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(word.find('\n') == std::string::npos, "no line feed inside a word");
     }
     for (int pick = 0; pick < 3; ++pick) {
-        const std::string word = brindlemoor::gameplay::chooseWord();
+        const std::string word = brindlemoor::gameplay::chooseWord(out);
         const int index = wordState.lastWordIndex;
         if (wordState.wordList.empty()) {
             require(word == "DEFAULT", "an empty list gives DEFAULT");

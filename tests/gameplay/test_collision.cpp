@@ -21,16 +21,18 @@ protected:
     }
     unsigned int collide(std::string* printed = nullptr) {
         unsigned int result = 0;
-        const gameplay::MovementWorld world{player, objects.list, eye, centre, 5.0f};
-        const std::string out = test::captureStdout([&] { result = gameplay::testCollision(1.0f / 60.0f, world); });
+        const gameplay::MovementWorld world{player, objects.list, eye, centre, 5.0f, out};
+        result = gameplay::testCollision(1.0f / 60.0f, world);
+        const std::string text = out.take();
         if (printed != nullptr) {
-            *printed = out;
+            *printed = text;
         }
         return result;
     }
     scene::Placement player;
     test::PlacedObjects objects;
     glm::vec3 eye{0.0f}, centre{0.0f};
+    test::CapturedOutput out;
 };
 
 TEST_F(Collision, BoxesThatOnlyTouchDoNotCollideAndAHitIsReported) {
@@ -71,9 +73,9 @@ TEST_F(Collision, TheRegionIsRebuiltOnlyWhenThePlayerLeavesItsShiftedWindow) {
         gameplay::resetMovement();
         collide();
         player.translate(0, 0, first);  // -9..+7 around the centre on z
-        EXPECT_FALSE(gameplay::refreshCollidables(player, objects.list));
+        EXPECT_FALSE(gameplay::refreshCollidables(player, objects.list, out));
         player.translate(0, 0, second);
-        test::captureStdout([&] { EXPECT_TRUE(gameplay::refreshCollidables(player, objects.list)); });
+        EXPECT_TRUE(gameplay::refreshCollidables(player, objects.list, out));
         EXPECT_NEAR(movementState.regionCentre.z, player.boxCentre.z, 1e-4f);
     }
 }

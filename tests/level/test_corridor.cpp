@@ -26,13 +26,15 @@ struct Built {
     std::vector<std::string> codes;  // the pieces' printed type codes, in order
     std::vector<std::string> printed;
     PlacementSink sink;
-    level::CorridorBuilder builder{sink};
+    test::CapturedOutput out;
+    level::CorridorBuilder builder{sink, out};
     const scene::Placement& operator[](std::size_t i) const { return *sink.objects.list.at(i); }
 };
 
 std::unique_ptr<Built> build(const std::vector<std::string>& layout) {
     auto built = std::make_unique<Built>();
-    built->printed = test::lines(test::captureStdout([&] { built->builder.buildCorridor(layout); }));
+    built->builder.buildCorridor(layout);
+    built->printed = test::lines(built->out.take());
     for (const scene::Placement* p : built->sink.objects.list) {
         built->codes.push_back(scene::codeText(p->typeCode));
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "TestOutput.h"
+
 #include <cstdlib>
 #include <set>
 
@@ -54,6 +56,7 @@ TEST(RandomLayout, EverySeedKeepsTheCorridorSound) {
 }
 
 TEST(RandomLayout, PrintsTheCodesOnOneLine) {
-    EXPECT_EQ(brindlemoor::test::captureStdout([] { brindlemoor::level::printRandomLayout({"DD", "<", "PP"}); }),
-              "Printing rand level:\nDD - < - PP - Finished generating level!\n");
+    brindlemoor::test::CapturedOutput out;
+    brindlemoor::level::printRandomLayout({"DD", "<", "PP"}, out);
+    EXPECT_EQ(out.take(), "Printing rand level:\nDD - < - PP - Finished generating level!\n");
 }

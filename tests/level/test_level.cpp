@@ -7,6 +7,7 @@
 
 #include "GlTestEnvironment.h"
 #include "TestFiles.h"
+#include "TestOutput.h"
 #include "gl/ShaderProgram.h"
 #include "level/Level.h"
 #include "level/LightWindow.h"
@@ -32,8 +33,9 @@ protected:
             test::writeFile(path, text);
         }
         const level::LevelSettings settings{path, length, 1u};
-        std::vector<std::string> printed = test::lines(test::captureStdout(
-            [&] { level = std::make_unique<level::Level>(test::sharedSceneProgram(), settings); }));
+        test::testAssets().printed.take();
+        level = std::make_unique<level::Level>(test::testAssets().assets(), test::sharedSceneProgram(), settings);
+        std::vector<std::string> printed = test::lines(test::testAssets().printed.take());
         printed.erase(std::remove(printed.begin(), printed.end(), ""), printed.end());  // one per model import
         return printed;
     }
@@ -76,10 +78,11 @@ TEST_F(LevelTest, TheLayoutComesFromTheFileOrAtRandom) {
 
 TEST_F(LevelTest, TheLightWindowMovesOnAndParksLightsPastTheEnd) {
     build({"DD", "PP", "PP", "PP", "PP"});
-    EXPECT_EQ(test::captureStdout([&] { level->advanceLights(); }), "lightIndex: 0\n");
+    level->advanceLights();
+    EXPECT_EQ(test::testAssets().printed.take(), "lightIndex: 0\n");
     EXPECT_EQ(uploadedLights(), (std::vector<float>{0, 9, 16, 0, 9, -8, 0, 9, -32, 0, 9, -56, 0, 9, -80}));
     for (int i = 0; i < 6; ++i) {
-        test::captureStdout([&] { level->advanceLights(); });
+        level->advanceLights();
     }
     for (int k = 1; k < 5; ++k) {
         EXPECT_EQ(uploadedLights()[3 * k + 1], level::kUnusedLight[1]);
@@ -94,14 +97,14 @@ TEST_F(LevelTest, FinishedBoardsRiseWithTheirTextAndTheFinalBoardShowsTheScore) 
     level->showWord("CAT");
     const float textY = level->evenText->modelMatrix[3].y;
     bool finished = true;
-    test::captureStdout([&] { finished = level->nextBlackboard("HORSE"); });
+    finished = level->nextBlackboard("HORSE");
     EXPECT_FALSE(finished);
     EXPECT_NEAR(level->blackboards[0]->position.y, 4.0f, 1e-4f);
     EXPECT_NEAR(level->evenText->modelMatrix[3].y, textY + 4.0f, 1e-4f);
     EXPECT_FLOAT_EQ(level->oddText->textWidth(), 5.0f);  // the next board has the next word
     EXPECT_EQ(level->score, 1);
     level->score = -3;  // bounces
-    test::captureStdout([&] { finished = level->nextBlackboard("DOG"); });
+    finished = level->nextBlackboard("DOG");
     EXPECT_TRUE(finished);
     EXPECT_EQ(level->currentBlackboard, 2);
     EXPECT_FLOAT_EQ(level->evenText->textWidth(), 8.0f);  // "score -2"
@@ -116,7 +119,7 @@ TEST_F(LevelTest, FinishedBoardsRiseWithTheirTextAndTheFinalBoardShowsTheScore) 
 
     build({"Q"});  // no wall letters: one board before the final one
     level->currentBlackboard = 1;  // a corridor that has only its final board left
-    test::captureStdout([&] { finished = level->nextBlackboard("ANT"); });
+    finished = level->nextBlackboard("ANT");
     EXPECT_TRUE(finished);
     EXPECT_NEAR(level->blackboards[1]->position.y, 0.0f, 1e-4f);  // still there to walk into
 }

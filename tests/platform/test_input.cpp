@@ -1,9 +1,8 @@
 // The platform layer: letters by the character they type, key events in the
-// order they happened, taps between frames, the manual clock, window sizes of
-// 0, and TGA images decoded whole or refused.
+// order they happened, taps between frames, window sizes of 0, and TGA images
+// decoded whole or refused.
 #include <gtest/gtest.h>
 
-#include "platform/Input.h"
 #include "platform/KeyLatch.h"
 #include "platform/ScriptedInput.h"
 #include "io/TgaImage.h"
@@ -45,16 +44,6 @@ TEST(KeyLatch, EventsComeInOrderAndTapsAndHeldKeysAreSeen) {
     EXPECT_TRUE(frame.events.empty());
     EXPECT_FALSE(frame.held(-1));
     EXPECT_FALSE(frame.held(key::Count));
-}
-
-TEST(ManualTime, SleepsAdvanceTheClockInsteadOfWaiting) {
-    ManualClock clock(10.0);
-    setClock(&clock);
-    sleep(0.2);
-    sleep(-1.0);
-    EXPECT_DOUBLE_EQ(getTime(), 10.2);
-    EXPECT_DOUBLE_EQ(clock.slept(), 0.2);
-    setClock(nullptr);
 }
 
 TEST(WindowSize, ZerosFollowTheClassicRules) {

@@ -36,9 +36,7 @@ test::GameOptions firstFrameGame(bool shadowShading) {
 }
 
 void expectTheSamePicture(const char* where) {
-    render::setObjectCulling(false);
-    const test::Frame everything = test::redrawAndCapture();
-    render::setObjectCulling(true);
+    const test::Frame everything = test::redrawAndCapture(false);
     EXPECT_EQ(test::differingShare(everything, test::redrawAndCapture(), 12), 0.0) << where;
 }
 

@@ -19,6 +19,12 @@ struct Active {
 };
 using Names = std::map<std::string, Active>;
 
+gl::ShaderProgram load(const std::string& vertex, const std::string& fragment) {
+    io::Result<gl::ShaderProgram> program = gl::ShaderProgram::load(io::DataFolder(), vertex, fragment);
+    EXPECT_TRUE(program.ok()) << program.reason();
+    return std::move(program.value());
+}
+
 Names activeNames(GLuint program, bool attributes) {
     Names names;
     GLint count = 0;
@@ -66,7 +72,7 @@ TEST_F(ShaderProgramTest, EveryPairExposesTheNamesTheGameBinds) {
     for (const Pair& pair : pairs) {
         SCOPED_TRACE(pair.name);
         const std::string base = std::string("Shader/") + pair.name;
-        const gl::ShaderProgram program(base + ".vert", base + ".frag");
+        const gl::ShaderProgram program = load(base + ".vert", base + ".frag");
         for (bool attributes : {true, false}) {
             const Names actual = activeNames(program.programHandle(), attributes);
             for (const auto& [name, wanted] : attributes ? pair.attributes : pair.uniforms) {
@@ -83,7 +89,7 @@ TEST_F(ShaderProgramTest, EveryPairExposesTheNamesTheGameBinds) {
 TEST_F(ShaderProgramTest, DestroyingAProgramDeletesItAndItsTwoShaders) {
     GLuint names[3] = {0, 0, 0};
     {
-        const gl::ShaderProgram built("Shader/depthShader.vert", "Shader/depthShader.frag");
+        const gl::ShaderProgram built = load("Shader/depthShader.vert", "Shader/depthShader.frag");
         names[0] = built.programHandle();
         names[1] = built.vertexHandle();
         names[2] = built.fragmentHandle();
@@ -115,14 +121,12 @@ TEST_F(ShaderProgramTest, APairThatCannotBeBuiltSaysWhyAndLeavesNothingBehind) {
     const test::GlObjectCounts before = test::countGlObjects();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
-        try {
-            gl::ShaderProgram program(c.vertex, c.fragment);
-            ADD_FAILURE() << "built";
-        } catch (const gl::ShaderError& error) {
-            EXPECT_EQ(error.what(), c.message);
-            EXPECT_EQ(error.hasLog(), c.hasLog);
-            EXPECT_EQ(!error.log().empty(), c.hasLog);  // the driver's log follows compile and link failures
-        }
+        const io::Result<gl::ShaderProgram> program = gl::ShaderProgram::load(io::DataFolder(), c.vertex, c.fragment);
+        ASSERT_FALSE(program.ok());
+        EXPECT_EQ(program.reason(), c.message);
+        // The driver's log follows compile and link failures.
+        EXPECT_EQ(program.failure().detail.has_value(), c.hasLog);
+        EXPECT_EQ(program.failure().detail.value_or("").empty(), !c.hasLog);
     }
     EXPECT_TRUE(test::countGlObjects() == before);
 }

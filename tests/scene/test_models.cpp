@@ -50,11 +50,11 @@ TEST(Placement, TranslateMovesAlongTheOwnAxesAndTurnsAddUpModuloFour) {
 TEST(Placement, TheWorldBoxCoversEveryMeshOfTheModelThroughTheMatrix) {
     test::TempDir dir;
     test::writeFile(dir.file("two.obj"), kTwoMeshes);
-    const scene::ModelImport imported = scene::importModel(dir.file("two.obj"));
-    ASSERT_TRUE(imported.model);
-    ASSERT_EQ(imported.model->meshes.size(), 2u);
-    EXPECT_EQ(imported.model->meshes[0].indices.size(), 6u);
-    scene::Placement p(scene::TypeCode::Floor, imported.model->box);
+    const io::Result<scene::SharedModel> imported = test::testAssets().models.import(dir.file("two.obj"));
+    ASSERT_TRUE(imported);
+    ASSERT_EQ(imported.value()->meshes.size(), 2u);
+    EXPECT_EQ(imported.value()->meshes[0].indices.size(), 6u);
+    scene::Placement p(scene::TypeCode::Floor, imported.value()->box);
     EXPECT_EQ(p.boxLower, glm::vec4(0.0f));  // not computed before the first placement
     p.translate(2, 0, -3);
     p.rotate(1);  // x -> -z, z -> x about the object's origin
@@ -78,12 +78,12 @@ TEST(ModelData, FilesThatCannotBeImportedGiveNoModel) {
 #if defined(__SANITIZE_ADDRESS__)
         __lsan_disable();  // Assimp 5.2 loses the mesh it was building on a bad index: its loss, not ours
 #endif
-        const scene::ModelImport imported = scene::importModel(path);
-        EXPECT_TRUE(scene::modelBox(path).empty);  // a failure is tried again
+        const io::Result<scene::SharedModel> imported = test::testAssets().models.import(path);
+        EXPECT_TRUE(test::testAssets().models.box(path).empty);  // a failure is tried again
 #if defined(__SANITIZE_ADDRESS__)
         __lsan_enable();
 #endif
-        EXPECT_TRUE(!imported.model || imported.model->meshes.empty());
+        EXPECT_TRUE(!imported || imported.value()->meshes.empty());
     }
 }
 
@@ -91,11 +91,12 @@ TEST(ModelData, BrokenMeshesAreLeftOutAndTheSoundTriangleKept) {
     // Both hold the unit triangle first, then lines and points, or a cut-off face.
     for (const char* name : {"lines_and_points.obj", "truncated.obj"}) {
         SCOPED_TRACE(name);
-        const scene::ModelImport imported = scene::importModel(damaged(name));
-        ASSERT_TRUE(imported.model);
-        ASSERT_EQ(imported.model->meshes.size(), 1u);
-        EXPECT_EQ(imported.model->meshes[0].indices.size(), 3u);
-        expectNear(imported.model->box.upper - imported.model->box.lower, glm::vec3(1, 1, 0));
+        const io::Result<scene::SharedModel> imported = test::testAssets().models.import(damaged(name));
+        ASSERT_TRUE(imported);
+        const scene::ModelData& model = *imported.value();
+        ASSERT_EQ(model.meshes.size(), 1u);
+        EXPECT_EQ(model.meshes[0].indices.size(), 3u);
+        expectNear(model.box.upper - model.box.lower, glm::vec3(1, 1, 0));
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "GlTestEnvironment.h"
 #include "TestFiles.h"
+#include "TestOutput.h"
 #include "gl/ShaderProgram.h"
 #include "io/TgaImage.h"
 #include "scene/Catalogue.h"
@@ -19,7 +20,7 @@ using namespace brindlemoor;
 class TestObject : public scene::SceneObject {
 public:
     TestObject(const std::string& model, const std::string& colour = "Resources/corridor/images/floor.tga")
-        : SceneObject(glm::mat4(1.0f), test::sharedSceneProgram(), model, colour,
+        : SceneObject(test::testAssets().assets(), glm::mat4(1.0f), test::sharedSceneProgram(), model, colour,
                       "Resources/corridor/images/floor_normal.tga") {}
     void update(double) override {}
 };
@@ -32,9 +33,12 @@ struct Built {
 template <class Make>
 Built build(Make make) {
     Built built;
-    testing::internal::CaptureStderr();
-    built.out = test::captureStdout([&] { built.object = make(); });
-    built.err = testing::internal::GetCapturedStderr();
+    test::CapturedOutput& printed = test::testAssets().printed;
+    printed.take();
+    printed.takeErrors();
+    built.object = make();
+    built.out = printed.take();
+    built.err = printed.takeErrors();
     return built;
 }
 
@@ -67,8 +71,8 @@ TEST_F(SceneObjectTest, EveryKindBuildsWithItsFilesAndOwnsItsGlObjects) {
     for (const scene::CatalogueEntry& entry : scene::catalogue()) {
         SCOPED_TRACE(entry.className);
         const auto program = test::sharedSceneProgram();
-        Built a = build([&] { return scene::makeObject(entry.code, program); });
-        Built b = build([&] { return scene::makeObject(entry.code, program); });
+        Built a = build([&] { return scene::makeObject(test::testAssets().assets(), entry.code, program); });
+        Built b = build([&] { return scene::makeObject(test::testAssets().assets(), entry.code, program); });
         // The importer's (empty) error string, but not for the end pieces,
         // which are not among the level's objects.
         const bool endPiece = entry.code == scene::TypeCode::EndWalls || entry.code == scene::TypeCode::EndFloor;

@@ -8,6 +8,7 @@
 
 #include "GlTestEnvironment.h"
 #include "TestFiles.h"
+#include "TestOutput.h"
 #include "scene/Blackboard.h"
 #include "scene/Text3D.h"
 #include "scene/TextMesh.h"
@@ -54,10 +55,8 @@ TEST(Text3D, PlacedTextIsEightUnitsWideWithOneMiddleLineForAnyLength) {
     test::ensureGlContext();
     std::unique_ptr<scene::Blackboard> board;
     std::unique_ptr<scene::Text3D> text;
-    test::captureStdout([&] {
-        board = std::make_unique<scene::Blackboard>(test::sharedSceneProgram());
-        text = std::make_unique<scene::Text3D>(test::sharedSceneProgram());
-    });
+    board = std::make_unique<scene::Blackboard>(test::testAssets().assets(), test::sharedSceneProgram());
+    text = std::make_unique<scene::Text3D>(test::testAssets().assets(), test::sharedSceneProgram());
     board->translate(-29.4f, 0.0f, -41.4f);
     board->rotate(1);
     const glm::mat4 boardInverse = glm::inverse(board->modelMatrix);

@@ -90,7 +90,7 @@ TEST(Soak, HundredsOfNewGamesGiveBackEveryGlObjectAndKeepMemoryFlat) {
         EXPECT_TRUE(playing == during[mode]) << describe(playing) << " instead of " << describe(during[mode]);
 
         game.newGamePending = false;
-        test::captureStdout([] { app::endGame(); });
+        app::endGame(session.session);
         const test::GlObjectCounts ended = test::countGlObjects();
         if (played == 0) {
             between = ended;
@@ -99,7 +99,8 @@ TEST(Soak, HundredsOfNewGamesGiveBackEveryGlObjectAndKeepMemoryFlat) {
 
         // Half the games in each shading mode, alternating.
         game.shadowShading = !game.shadowShading;
-        test::captureStdout([] { app::setUpNewGame(); });
+        app::setUpNewGame(session.session);
+        session.printed.take();
         if (played == 9) {
             // Freed memory the allocator keeps for later is not a leak: it is
             // handed back before each reading, so only memory in use counts.

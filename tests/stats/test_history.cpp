@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include <iostream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +10,7 @@
 #include <tuple>
 
 #include "TestFiles.h"
+#include "TestOutput.h"
 #include "stats/History.h"
 #include "stats/HistorySchema.h"
 #include "stats/StatsReport.h"
@@ -43,13 +46,16 @@ protected:
     }
     Lines report() {
         std::ostringstream out;
-        History history(path);
+        t::CapturedOutput printed;
+        History history(path, printed);
         printStatsReport(out, history);
         return t::lines(out.str());
     }
     Lines record(History& history, const GameStats& played, bool recorded) {
-        return t::lines(t::captureStdout([&] { EXPECT_EQ(history.record(played, 86400), recorded); }));
+        EXPECT_EQ(history.record(played, 86400), recorded);
+        return t::lines(printed.take());
     }
+    t::CapturedOutput printed;
     t::TempDir dir;
     const std::string path = dir.file("share/brindlemoor/history.sqlite3");  // folders made on the first write
 };
@@ -59,7 +65,7 @@ protected:
 TEST_F(HistoryFile, GamesComeBackInTheReport) {
     EXPECT_EQ(report(), Lines{"No history yet: finish a game to start one (" + path + ")"});
     EXPECT_FALSE(t::fileExists(path));
-    History history(path);
+    History history(path, printed);
     EXPECT_TRUE(history.record(game(40.0, 1), 86400));
     EXPECT_TRUE(history.record(game(50.0, 3), 90000));
     EXPECT_TRUE(history.record(game(45.0, 0), 93600));
@@ -87,7 +93,7 @@ TEST_F(HistoryFile, AnOldFileIsUpgradedWithItsGames) {
         upgradeSchema(old, 1);
         old.exec("INSERT INTO games VALUES (1, 86400, 7, 6, 33.5, 40.0, 98.5, 30.0, 2)");
     }
-    History history(path);
+    History history(path, printed);
     EXPECT_TRUE(history.record(game(40.0, 1), 90000));
     const HistoryData data = history.load();
     ASSERT_EQ(data.games.size(), 2u);
@@ -100,7 +106,7 @@ TEST_F(HistoryFile, AnOldFileIsUpgradedWithItsGames) {
 }
 
 TEST_F(HistoryFile, ALockedOrNewerFileCostsOneLineAndOnlyThatGame) {
-    History history(path);
+    History history(path, printed);
     ASSERT_TRUE(history.record(game(40.0, 1), 86400));
     {
         sqlite::Database otherGame(path, false);
@@ -111,13 +117,13 @@ TEST_F(HistoryFile, ALockedOrNewerFileCostsOneLineAndOnlyThatGame) {
     EXPECT_EQ(history.load().games.size(), 2u);
 
     sqlite::Database(path, false).exec("PRAGMA user_version = 9");
-    History older(path);
+    History older(path, printed);
     EXPECT_EQ(record(older, game(45.0, 0), false),
               Lines{"Game not recorded: " + path + " cannot be used (written by a newer version of the game)"});
 }
 
 TEST_F(HistoryFile, AReadOnlyFileCostsOneLine) {
-    ASSERT_TRUE(History(path).record(game(40.0, 1), 86400));
+    ASSERT_TRUE(History(path, printed).record(game(40.0, 1), 86400));
     ASSERT_EQ(chmod(path.c_str(), 0444), 0);
     for (const std::string& folder : {dir.path(), dir.file("share"), dir.file("share/brindlemoor")}) {
         ASSERT_EQ(chmod(folder.c_str(), 0755), 0);
@@ -126,16 +132,16 @@ TEST_F(HistoryFile, AReadOnlyFileCostsOneLine) {
         {
             // Root writes any file: play as nobody to meet the file as a player does.
             if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) std::_Exit(2);
-            dup2(2, 1);  // the line goes to standard output; the check reads standard error
-            History history(path);
+            brindlemoor::io::Output toStderr(std::cerr, std::cerr);  // the check reads standard error
+            History history(path, toStderr);
             std::exit(history.record(game(50.0, 0), 90000) ? 1 : 0);
         },
         testing::ExitedWithCode(0), "^Game not recorded: " + path + " is read-only\n$");
-    EXPECT_EQ(History(path).load().games.size(), 1u);
+    EXPECT_EQ(History(path, printed).load().games.size(), 1u);
 }
 
 TEST_F(HistoryFile, ADamagedFileIsMovedAsideByteForByteAndANewOneStarted) {
-    ASSERT_TRUE(History(path).record(game(40.0, 1), 86400));
+    ASSERT_TRUE(History(path, printed).record(game(40.0, 1), 86400));
     std::string brokenTables = t::readFile(path);
     ASSERT_GT(brokenTables.size(), 8192u);
     brokenTables.replace(4096, 4096, 4096, '\xff');  // the second page
@@ -147,7 +153,7 @@ TEST_F(HistoryFile, ADamagedFileIsMovedAsideByteForByteAndANewOneStarted) {
     const std::string first = path + ".damaged-" + date;
     for (const auto& [content, aside] : {std::pair{garbage, first}, std::pair{brokenTables, first + "-2"}}) {
         t::writeFile(path, content);
-        History history(path);
+        History history(path, printed);
         EXPECT_EQ(record(history, game(45.0, 0), true),
                   Lines{"History file " + path + " is damaged or not a database: moved it to " + aside});
         EXPECT_EQ(history.load().games.size(), 1u);

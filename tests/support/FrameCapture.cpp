@@ -1,5 +1,7 @@
 #include "FrameCapture.h"
 
+#include "TestOutput.h"
+
 #include <cstdlib>
 #include <fstream>
 
@@ -23,12 +25,15 @@ Rgb Frame::at(int x, int y) const {
     return Rgb{rgb[i], rgb[i + 1], rgb[i + 2]};
 }
 
-Frame redrawAndCapture() {
+Frame redrawAndCapture(bool cullObjects) {
     const app::GameState& game = app::gameState;
+    CapturedOutput ignored;
     if (game.shadowMap) {
-        game.shadowMap->renderShadowPass(*game.sceneProgram, game.player.get(), *game.level);
+        game.shadowMap->renderShadowPass(*game.sceneProgram, game.player.get(), *game.level, ignored, cullObjects);
     }
-    render::renderScene(*game.sceneProgram, game.player.get(), game.level.get(), app::currentSceneView());
+    render::SceneView view = app::currentSceneView();
+    view.cullObjects = cullObjects;
+    render::renderScene(*game.sceneProgram, game.player.get(), game.level.get(), view);
     Frame frame;
     frame.width = game.width;
     frame.height = game.height;

@@ -22,8 +22,8 @@ struct Frame {
 };
 
 // Draws the current game's frame again (shadow pass and scene pass) and reads
-// the back buffer before any swap.
-Frame redrawAndCapture();
+// the back buffer before any swap; `cullObjects` false draws every object.
+Frame redrawAndCapture(bool cullObjects = true);
 
 // Window pixel (x from the left, y from the bottom) where the game's camera
 // sees a world point.

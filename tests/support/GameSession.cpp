@@ -4,10 +4,8 @@
 
 #include "GlTestEnvironment.h"
 #include "app/GameState.h"
+#include "app/FrameLoop.h"
 #include "app/NewGame.h"
-#include "gameplay/MovementState.h"
-#include "gameplay/WordState.h"
-#include "platform/Input.h"
 #include "platform/Window.h"
 
 namespace brindlemoor::test {
@@ -22,11 +20,8 @@ std::string joinLines(const std::vector<std::string>& lines) {
 }
 }  // namespace
 
-GameSession::GameSession(const GameOptions& options) {
+GameSession::GameSession(const GameOptions& options) : session(printed, io::DataFolder()) {
     ensureGlContext(options.width, options.height);
-    app::gameState = app::GameState{};
-    gameplay::wordState = gameplay::WordState{};
-    gameplay::movementState = gameplay::MovementState{};
     writeFile(dir.file("level.txt"), joinLines(options.levelCodes));
     writeFile(dir.file("words.txt"), joinLines(options.words));
     if (options.ownWorkingDirectory) {
@@ -40,31 +35,30 @@ GameSession::GameSession(const GameOptions& options) {
     game.wordListPath = dir.file("words.txt");
     game.shadowShading = options.shadowShading;
     platform::framebufferSize(game.width, game.height);  // the test window's, as the game would take it
-    platform::setClock(&clock);
-    platform::setKeyboard(&keyboard);
-    app::beginFrameLoop(loop);
-    setUpOutput = captureStdout([] { app::setUpNewGame(); });
+    session.statistics.openHistory(options.history.empty() ? "off" : options.history);
+    session.input.useClock(&clock);
+    session.input.useKeyboard(&keyboard);
+    app::beginFrameLoop(session);
+    app::setUpNewGame(session);
+    setUpOutput = printed.take();
 }
 
 GameSession::~GameSession() {
-    captureStdout([] { app::endGame(); });
-    platform::setClock(nullptr);
-    platform::setKeyboard(nullptr);
+    app::endGame(session);
     app::gameState = app::GameState{};
     workingDirectory_.reset();
 }
 
 void GameSession::step() {
     clock.advance(1.0 / 60.0);
-    app::runFramePass(loop);
+    app::runFramePass(session);
 }
 
 std::string GameSession::frames(int count) {
-    return captureStdout([&] {
-        for (int i = 0; i < count; ++i) {
-            step();
-        }
-    });
+    for (int i = 0; i < count; ++i) {
+        step();
+    }
+    return printed.take();
 }
 
 }  // namespace brindlemoor::test

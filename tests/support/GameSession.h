@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "TestFiles.h"
-#include "app/FrameLoop.h"
+#include "TestOutput.h"
+#include "app/Session.h"
 #include "gameplay/ScriptedTypist.h"
 #include "platform/ScriptedInput.h"
 
@@ -22,6 +23,7 @@ struct GameOptions {
     // Run in a fresh directory (with links to Resources/ and Shader/), so that
     // depth shots and other files land there.
     bool ownWorkingDirectory = false;
+    std::string history;                          // the history file; empty: none
 
     // A small game in a 320 x 180 window in a directory of its own.
     static GameOptions small(std::vector<std::string> codes, bool shadowShading = true) {
@@ -62,24 +64,24 @@ public:
     // Runs frames until `done` holds or `limit` frames have run; returns whether it held.
     template <class Predicate>
     bool runUntil(Predicate done, int limit, std::string* printed = nullptr) {
-        std::string out = captureStdout([&] {
-            for (int i = 0; i < limit && !done(); ++i) {
-                step();
-            }
-        });
+        for (int i = 0; i < limit && !done(); ++i) {
+            step();
+        }
+        const std::string out = this->printed.take();
         if (printed != nullptr) {
             *printed += out;
         }
         return done();
     }
-    // One frame without capturing output.
+    // One frame; what it prints stays in `printed`.
     void step();
 
-    platform::ManualClock clock{1000.0};
-    platform::ScriptedKeyboard keyboard;
-    app::FrameLoop loop;
-    std::string setUpOutput;
     TempDir dir;
+    CapturedOutput printed;
+    platform::ManualClock clock{1000.0};
+    platform::ScriptedKeyboard keyboard{clock};
+    app::Session session;
+    std::string setUpOutput;
 
 private:
     std::unique_ptr<ScopedWorkingDirectory> workingDirectory_;

@@ -51,8 +51,11 @@ void ensureGlContext(int width, int height) {
 
 const gl::ShaderProgram* sharedSceneProgram() {
     ensureGlContext();
-    static const gl::ShaderProgram* program =
-        new gl::ShaderProgram("Shader/LightsNormalShadowShader.vert", "Shader/LightsNormalShadowShader.frag");
+    static const gl::ShaderProgram* program = [] {
+        io::Result<gl::ShaderProgram> loaded = gl::ShaderProgram::load(
+            io::DataFolder(), "Shader/LightsNormalShadowShader.vert", "Shader/LightsNormalShadowShader.frag");
+        return new gl::ShaderProgram(std::move(loaded.value()));
+    }();
     return program;
 }
 

@@ -6,6 +6,7 @@
 
 #include <deque>
 
+#include "TestOutput.h"
 #include "scene/Catalogue.h"
 #include "scene/ModelData.h"
 #include "scene/Placement.h"
@@ -22,7 +23,7 @@ struct PlacedObjects {
     }
     // A real piece of the catalogue, moved to `at` and turned by `turns`.
     scene::Placement& piece(scene::TypeCode code, const glm::vec3& at = glm::vec3(0.0f), int turns = 0) {
-        scene::Placement& p = add(scene::Placement(code, scene::modelBox(scene::entry(code).model)));
+        scene::Placement& p = add(scene::Placement(code, testAssets().models.box(scene::entry(code).model)));
         p.translate(at.x, at.y, at.z);
         p.rotate(turns);
         return p;

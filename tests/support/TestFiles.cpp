@@ -117,10 +117,10 @@ void writeTypedRecording(const TempDir& dir, const std::string& typed, int frame
     writeFile(dir.file("level.txt"), "PP\n");
     writeFile(dir.file("words.txt"), "CAT\n");
     session::RecordingWriter writer;
-    std::string error;
     const session::RecordingHeader header{seed, {{"width", "320"}, {"height", "180"}, {"level", dir.file("level.txt")},
                                              {"wordlist", dir.file("words.txt")}, {"sound", "off"}}};
-    EXPECT_TRUE(writer.open(dir.file("game.rec"), header, error)) << error;
+    const io::Result<void> opened = writer.open(dir.file("game.rec"), header);
+    EXPECT_TRUE(opened.ok()) << opened.reason();
     for (int f = 0; f < frames; ++f) {
         std::vector<platform::KeyEvent> events;
         const auto letter = static_cast<std::size_t>((f - 30) / 6);
@@ -129,7 +129,8 @@ void writeTypedRecording(const TempDir& dir, const std::string& typed, int frame
             const double time = 1.0 + f / 60.0;
             events = {{c, true, c, time}, {c, false, c, time + 0.01}};
         }
-        EXPECT_TRUE(writer.writeFrame(1.0 / 60.0, events, error)) << error;
+        const io::Result<void> written = writer.writeFrame(1.0 / 60.0, events);
+        EXPECT_TRUE(written.ok()) << written.reason();
     }
     writer.finish();
 }

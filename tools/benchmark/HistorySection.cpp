@@ -36,7 +36,7 @@ std::vector<Row> historySection(const Settings& settings) {
     const stats::GameStats game = ninetyNineBoards();
     std::vector<double> writes;
     {
-        stats::History history(folder + "/history.sqlite3");
+        stats::History history(folder + "/history.sqlite3", benchSession().out);
         for (int i = 0; i < settings.newGames * 10; ++i) {
             history.prepare();
             const double start = nowSeconds();

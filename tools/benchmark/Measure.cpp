@@ -51,8 +51,6 @@ double statusFieldMiB(const char* field) {
 double residentMiB() { return statusFieldMiB("VmRSS:"); }
 double peakResidentMiB() { return statusFieldMiB("VmHWM:"); }
 
-QuietOutput::QuietOutput() : previous_(std::cout.rdbuf(&null_)) {}
-QuietOutput::~QuietOutput() { std::cout.rdbuf(previous_); }
 
 void printTable(std::ostream& out, const std::vector<Row>& rows) {
     std::size_t width = 6;

@@ -3,7 +3,6 @@
 
 #include <chrono>
 #include <ostream>
-#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -23,21 +22,6 @@ double percentile(std::vector<double> values, double p);  // p in 0..100
 // Resident memory of this process in MiB: now, and the peak so far.
 double residentMiB();
 double peakResidentMiB();
-
-// Silences std::cout (the game's progress lines) while it lives.
-class QuietOutput {
-public:
-    QuietOutput();
-    ~QuietOutput();
-    QuietOutput(const QuietOutput&) = delete;
-    QuietOutput& operator=(const QuietOutput&) = delete;
-
-private:
-    struct NullBuffer : std::streambuf {
-        int overflow(int c) override { return c; }
-    } null_;
-    std::streambuf* previous_;
-};
 
 // One row of the result table.
 struct Row {

@@ -5,6 +5,7 @@
 #include <utility>
 #include <fstream>
 #include <set>
+#include <streambuf>
 #include <string>
 
 #include "app/FrameLoop.h"
@@ -15,7 +16,6 @@
 #include "gameplay/WordState.h"
 #include "level/RandomLayout.h"
 #include "gl/Gl.h"
-#include "platform/Input.h"
 #include "platform/ScriptedInput.h"
 #include "gl/TextureUpload.h"
 #include "platform/Window.h"
@@ -30,7 +30,11 @@ namespace brindlemoor::bench {
 namespace {
 
 platform::ManualClock gameClock(1000.0);
-platform::ScriptedKeyboard keyboard;
+platform::ScriptedKeyboard keyboard(gameClock);
+
+struct NullBuffer : std::streambuf {
+    int overflow(int c) override { return c; }
+};
 
 // A fixed corridor of 99 blocks, the same on every run.
 std::string writeFixedLevel() {
@@ -48,8 +52,8 @@ std::string writeFixedLevel() {
 }
 
 void configure(bool shadowShading, const std::string& levelPath, int length) {
-    platform::setClock(&gameClock);
-    platform::setKeyboard(&keyboard);
+    benchSession().input.useClock(&gameClock);
+    benchSession().input.useKeyboard(&keyboard);
     app::GameState& game = app::gameState;
     game.shadowShading = shadowShading;
     game.levelPath = levelPath;
@@ -57,28 +61,22 @@ void configure(bool shadowShading, const std::string& levelPath, int length) {
     gameplay::wordState = gameplay::WordState{};  // no growth from earlier sections
 }
 
-app::FrameLoop loop;
-
 void frame() {
     gameClock.advance(1.0 / 60.0);
-    app::runFramePass(loop);
+    app::runFramePass(benchSession());
 }
 
 // Seconds from the start of set-up until the first frame has been drawn.
 double timedSetUp() {
-    QuietOutput quiet;
     const double start = nowSeconds();
-    app::setUpNewGame();
-    app::beginFrameLoop(loop);
+    app::setUpNewGame(benchSession());
+    app::beginFrameLoop(benchSession());
     frame();
     glFinish();
     return nowSeconds() - start;
 }
 
-void endQuietly() {
-    QuietOutput quiet;
-    app::endGame();
-}
+void endQuietly() { app::endGame(benchSession()); }
 
 const char* modeName(bool shadowShading) { return shadowShading ? "shadow" : "cel"; }
 
@@ -93,6 +91,14 @@ void recordStage(app::FrameStage stage) {
 
 }  // namespace
 
+app::Session& benchSession() {
+    static NullBuffer nowhere;
+    static std::ostream quiet(&nowhere);
+    static io::Output out(quiet, quiet);
+    static app::Session session(out, io::DataFolder());
+    return session;
+}
+
 std::vector<Row> memorySection(const Settings& settings) {
     std::vector<Row> rows;
     // The same corridor every game, so that growth is the process's own and
@@ -100,11 +106,8 @@ std::vector<Row> memorySection(const Settings& settings) {
     const std::string level = writeFixedLevel();
     configure(true, level, 99);
     timedSetUp();
-    {
-        QuietOutput quiet;
-        for (int i = 0; i < 100; ++i) {
-            frame();
-        }
+    for (int i = 0; i < 100; ++i) {
+        frame();
     }
     rows.push_back({"peak resident memory, 99-block level (shadow)", peakResidentMiB(), "MiB", "<= 200"});
     const double afterFirst = residentMiB();
@@ -124,11 +127,11 @@ std::vector<Row> memorySection(const Settings& settings) {
 namespace {
 
 double secondsPerPiece(scene::TypeCode code, gl::ShaderProgram* program, int count) {
-    QuietOutput quiet;
     std::vector<std::unique_ptr<scene::SceneObject>> pieces;
+    const scene::Assets assets = benchSession().assets();
     const double start = nowSeconds();
     for (int i = 0; i < count; ++i) {
-        pieces.push_back(scene::makeObject(code, program));
+        pieces.push_back(scene::makeObject(assets, code, program));
     }
     glFinish();
     return (nowSeconds() - start) / count;
@@ -137,8 +140,9 @@ double secondsPerPiece(scene::TypeCode code, gl::ShaderProgram* program, int cou
 }  // namespace
 
 std::vector<Row> pieceSection(const Settings& settings) {
-    auto sceneProgram = std::make_unique<gl::ShaderProgram>(app::kShadowVertexShader, app::kShadowFragmentShader);
-    gl::ShaderProgram* program = sceneProgram.get();
+    io::Result<gl::ShaderProgram> loaded =
+        gl::ShaderProgram::load(benchSession().data, app::kShadowVertexShader, app::kShadowFragmentShader);
+    gl::ShaderProgram* program = &loaded.value();
     const int count = settings.runs * 10;
     std::vector<Row> rows;
     std::vector<double> all;
@@ -147,8 +151,8 @@ std::vector<Row> pieceSection(const Settings& settings) {
             continue;  // chalk texts are built per word, not loaded per piece
         }
         const std::string name = entry.className;
-        scene::clearModelCache();
-        gl::clearImageCache();
+        benchSession().models.clear();
+        benchSession().images.clear();
         const double first = secondsPerPiece(entry.code, program, 1);  // parses the model and decodes its images
         const double next = secondsPerPiece(entry.code, program, count);
         all.push_back(next);
@@ -190,10 +194,9 @@ struct Walk {
 Walk walk(const Settings& settings, bool split) {
     Walk result;
     timedSetUp();
-    app::setFrameStageListener(split ? recordStage : nullptr);
+    benchSession().stageListener = split ? recordStage : nullptr;
     const double processorStart = processorSeconds();
     {
-        QuietOutput quiet;
         gameplay::ScriptedTypist typist(12);  // five letters a second keep the boy walking
         for (int i = 0; i < settings.walkFrames; ++i) {
             typist.act(keyboard);
@@ -211,7 +214,7 @@ Walk walk(const Settings& settings, bool split) {
         }
     }
     result.processorPerFrame = (processorSeconds() - processorStart) / settings.walkFrames;
-    app::setFrameStageListener(nullptr);
+    benchSession().stageListener = nullptr;
     endQuietly();
     return result;
 }
@@ -268,17 +271,18 @@ std::vector<Row> baselineSection(const Settings& settings) {
 
     std::vector<double> loads;
     for (int run = 0; run < settings.runs; ++run) {
-        scene::clearModelCache();
-        gl::clearImageCache();
+        app::Session& session = benchSession();
+        session.models.clear();
+        session.images.clear();
         const double start = nowSeconds();
         std::set<std::string> textures;
         for (const scene::CatalogueEntry& entry : scene::catalogue()) {
-            scene::importModel(entry.model);
+            (void)session.models.import(entry.model);
             textures.insert(entry.colorTexture);
             textures.insert(entry.normalTexture);
         }
         for (const std::string& path : textures) {
-            gl::loadTexture(path);  // decoded, its levels built, uploaded, and deleted again
+            gl::loadTexture(session.images, session.data.path(path));  // decoded, its levels built, uploaded, and deleted again
         }
         glFinish();
         loads.push_back(nowSeconds() - start);

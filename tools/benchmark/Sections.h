@@ -4,8 +4,13 @@
 #include <vector>
 
 #include "Measure.h"
+#include "app/Session.h"
 
 namespace brindlemoor::bench {
+
+// The benchmark's session: its lines go nowhere; each section installs the
+// scripted keyboard and the clock that moves 1/60 s a frame.
+app::Session& benchSession();
 
 struct Settings {
     int runs = 5;           // repetitions for medians

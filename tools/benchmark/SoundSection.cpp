@@ -8,24 +8,30 @@
 #include <string>
 
 #include "Sections.h"
-#include "app/GameSound.h"
 
 namespace brindlemoor::bench {
 
+namespace {
+void openSound() {
+    app::Session& session = benchSession();
+    session.sound.open(audio::AudioSettings{}, session.data, session.out);
+}
+}  // namespace
+
 std::vector<Row> soundSection(const Settings& settings) {
+    audio::SoundSystem& sound = benchSession().sound;
     setenv("ALSOFT_DRIVERS", "null", 0);  // read by OpenAL Soft when it first opens a device
     const std::string backEnd = std::string(" (OpenAL back end ") + std::getenv("ALSOFT_DRIVERS") + ")";
     std::vector<double> opens;
     for (int run = 0; run < settings.runs; ++run) {
-        QuietOutput quiet;
         const double start = nowSeconds();
-        app::openGameSound();
+        openSound();
         opens.push_back(nowSeconds() - start);
         if (run + 1 < settings.runs) {
-            app::gameSound().close();
+            sound.close();
         }
     }
-    if (!app::gameSound().active()) {
+    if (!sound.active()) {
         return {{"sound: no device opened" + backEnd, 0.0, "", ""}};
     }
     // With, without, without, with: a machine that speeds up or slows down
@@ -34,19 +40,18 @@ std::vector<Row> soundSection(const Settings& settings) {
     std::vector<double> without;
     double processorWith = 0.0;
     double processorWithout = 0.0;
-    for (bool sound : {true, false, false, true}) {
-        if (sound && !app::gameSound().active()) {
-            QuietOutput quiet;
-            app::openGameSound();
-        } else if (!sound) {
-            app::gameSound().close();
+    for (bool withSound : {true, false, false, true}) {
+        if (withSound && !sound.active()) {
+            openSound();
+        } else if (!withSound) {
+            sound.close();
         }
         const WalkTimes walk = walkTimes(settings, true);
-        std::vector<double>& frames = sound ? with : without;
+        std::vector<double>& frames = withSound ? with : without;
         frames.insert(frames.end(), walk.frames.begin(), walk.frames.end());
-        (sound ? processorWith : processorWithout) += walk.processorPerFrame / 2.0;  // two walks each
+        (withSound ? processorWith : processorWithout) += walk.processorPerFrame / 2.0;  // two walks each
     }
-    app::gameSound().close();
+    sound.close();
     // The game opens once: the first opening, which also starts the library, is its start-up.
     const double first = opens.front();
     opens.erase(opens.begin());

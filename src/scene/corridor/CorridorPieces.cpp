@@ -3,11 +3,11 @@
 namespace brindlemoor::scene::corridor {
 
 template <TypeCode Code>
-Piece<Code>::Piece(const gl::ShaderProgram* program)
-    : SceneObject(Code, program) {}
+Piece<Code>::Piece(const Assets& assets, const gl::ShaderProgram* program) : SceneObject(assets, Code, program) {}
 
 template <TypeCode Code>
-QuietPiece<Code>::QuietPiece(const gl::ShaderProgram* program) : SceneObject(Code, program, ImportReport::Silent) {}
+QuietPiece<Code>::QuietPiece(const Assets& assets, const gl::ShaderProgram* program)
+    : SceneObject(assets, Code, program, ImportReport::Silent) {}
 
 template class QuietPiece<TypeCode::EndWalls>;
 template class QuietPiece<TypeCode::EndFloor>;

@@ -12,7 +12,7 @@ namespace brindlemoor::scene::corridor {
 template <TypeCode Code>
 class Piece : public SceneObject {
 public:
-    explicit Piece(const gl::ShaderProgram* program);
+    Piece(const Assets& assets, const gl::ShaderProgram* program);
     void update(double) override {}
 };
 
@@ -21,7 +21,7 @@ public:
 template <TypeCode Code>
 class QuietPiece : public SceneObject {
 public:
-    explicit QuietPiece(const gl::ShaderProgram* program);
+    QuietPiece(const Assets& assets, const gl::ShaderProgram* program);
     void update(double) override {}
 };
 

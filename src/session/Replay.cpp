@@ -1,0 +1,39 @@
+#include "session/Replay.h"
+
+namespace brindlemoor::session {
+
+io::Result<void> Recorder::open(const std::string& path, const RecordingHeader& header) {
+    io::Result<void> opened = writer_.open(path, header);
+    writing_ = opened.ok();
+    path_ = path;
+    return opened;
+}
+
+void Recorder::frame(double timeStep, const std::vector<KeyEvent>& events, io::Output& out) {
+    if (!writing_) {
+        return;
+    }
+    const io::Result<void> written = writer_.writeFrame(timeStep, events);
+    if (!written) {
+        out.line("Recording stopped: ", path_, ": ", written.reason());
+        writing_ = false;
+    }
+}
+
+void replayFrames(const Recording& recording, platform::ScriptedKeyboard& keyboard, platform::ManualClock& clock,
+                  const std::function<bool(double step)>& runFrame, io::Output& out) {
+    for (const RecordedFrame& frame : recording.frames) {
+        for (const KeyEvent& event : frame.events) {
+            keyboard.replay(event);
+        }
+        clock.advance(frame.timeStep);
+        if (!runFrame(frame.timeStep)) {
+            return;
+        }
+    }
+    if (!recording.finished) {
+        out.line("The recording ends here: the game that made it stopped before its end");
+    }
+}
+
+}  // namespace brindlemoor::session
