@@ -84,7 +84,7 @@ TEST_F(Install, TheManualAndTheCompletionOfferWhatHelpShows) {
                                            "COMP_WORDS=(brindlemoor \"$@\"); COMP_CWORD=$#\n"
                                            "COMP_LINE=\"${COMP_WORDS[*]}\"; COMP_POINT=${#COMP_LINE}\n"
                                            "_brindlemoor brindlemoor \"${COMP_WORDS[-1]}\" \"${COMP_WORDS[-2]}\"\n"
-                                           "printf '%s\\n' \"${COMPREPLY[@]}\" | sort\n");
+                                           "printf '%s\\n' \"${COMPREPLY[@]}\" | LC_ALL=C sort\n");
     const struct {
         const char* words;
         std::vector<std::string> offered;
