@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri
   xdotool imagemagick sox desktop-file-utils dpkg-dev file
+  lintian appstream bash-completion man-db groff-base
   clang libclang-rt-14-dev
   linux-perf heaptrack valgrind
 )

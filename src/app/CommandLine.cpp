@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/OptionDocs.h"
+
 #include <algorithm>
 #include <charconv>
 #include <functional>
@@ -89,8 +91,11 @@ std::vector<OptionSpec> optionSpecs() {
     specs.push_back(sessionOption("--config", "FILE", "read FILE in place of config.txt", Completion::File, existingFile));
     for (const SettingRow& row : settingsTable()) {
         if (std::string(row.key) == "width") {
-            specs.push_back(sessionOption("--size", "WxH", "window size, at most 1920x1080 (0: from the other)",
-                                          Completion::None, windowSize));
+            OptionSpec size = sessionOption("--size", "WxH", "window size, at most 1920x1080 (0: from the other)",
+                                            Completion::Choices, windowSize);
+            size.doc.choices = {"640x480", "1280x720", "1920x1080"};  // offered; any size is taken
+            size.doc.configKey = "width,height";
+            specs.push_back(std::move(size));
         }
         if (row.option[0] == '\0') {
             continue;
@@ -120,10 +125,20 @@ bool changesARecordedGame(const OptionSpec& spec) {
 
 }  // namespace
 
-std::vector<OptionDoc> commandLineOptions() {
-    std::vector<OptionDoc> docs;
+std::vector<OptionDoc> optionDocs() {
+    std::vector<OptionDoc> docs = {
+        {"--help", "", "Print this help message and exit", {}, Completion::None, ""},
+        {"--version", "", "Display program version information and exit", {}, Completion::None, ""}};
     for (OptionSpec& spec : optionSpecs()) {
         docs.push_back(std::move(spec.doc));
+    }
+    return docs;
+}
+
+std::vector<ConfigKeyDoc> configKeyDocs() {
+    std::vector<ConfigKeyDoc> docs;
+    for (const SettingRow& row : settingsTable()) {
+        docs.push_back({row.key, row.byDefault, row.meaning});
     }
     return docs;
 }

@@ -33,16 +33,4 @@ struct CommandLine {
 // gets one line and the usage on `err`. Nothing else is printed.
 CommandLine parseCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
-// Every option as --help shows it, in its order (for the manual page and the
-// shell completion, which are made from this list).
-struct OptionDoc {
-    std::string name;                  // "--shader"
-    std::string valueName;             // "cel|normal", "FILE"; "" for a flag
-    std::string help;                  // --help's line
-    std::vector<std::string> choices;  // the values a shell offers
-    Completion completion = Completion::None;
-    std::string configKey;             // the config.txt key it sets, "" when none
-};
-std::vector<OptionDoc> commandLineOptions();
-
 }  // namespace brindlemoor::app

@@ -53,8 +53,10 @@ DataLookup findDataFolder(const DataSearch& search) {
     }
     candidates.emplace_back();  // the working folder
     if (!search.executable.empty()) {
+        // bin/ and share/brindlemoor, or Debian's games/ and share/games/brindlemoor
         const fs::path prefix = fs::path(search.executable).parent_path().parent_path();
         candidates.push_back((prefix / "share" / "brindlemoor").lexically_normal().string());
+        candidates.push_back((prefix / "share" / "games" / "brindlemoor").lexically_normal().string());
     }
     if (!search.installed.empty()) {
         candidates.push_back(search.installed);

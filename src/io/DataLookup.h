@@ -12,7 +12,8 @@ struct DataSearch {
     std::string option;       // --data-dir
     std::string environment;  // $BRINDLEMOOR_DATA
     // The working folder comes next (as "", so paths stay relative).
-    std::string executable;   // the running program; ../share/brindlemoor beside its folder
+    std::string executable;   // the running program; ../share/brindlemoor, then
+                              // ../share/games/brindlemoor beside its folder
     std::string installed;    // the data folder compiled in at install time
 };
 

@@ -1,6 +1,7 @@
 // The data folder is found wherever the game is started: --data-dir, then
-// $BRINDLEMOOR_DATA, the working folder, ../share/brindlemoor beside the
-// executable, and the folder compiled in at install time.
+// $BRINDLEMOOR_DATA, the working folder, ../share/brindlemoor and
+// ../share/games/brindlemoor beside the executable, and the folder compiled in
+// at install time.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -21,7 +22,8 @@ TEST(DataLookup, TakesTheFirstFolderHoldingTheDataAndNamesEveryFolderTriedWhenNo
     search.executable = dir.file("prefix/bin/brindlemoor");
     search.installed = dir.file("installed");
     const std::string candidates[] = {search.option, search.environment, dir.file("work"),
-                                      dir.file("prefix/share/brindlemoor"), search.installed};
+                                      dir.file("prefix/share/brindlemoor"), dir.file("prefix/share/games/brindlemoor"),
+                                      search.installed};
     for (const std::string& folder : candidates) {
         fs::create_directories(folder + "/Resources");
         fs::create_directories(folder + "/Shader");
@@ -39,7 +41,8 @@ TEST(DataLookup, TakesTheFirstFolderHoldingTheDataAndNamesEveryFolderTriedWhenNo
     EXPECT_FALSE(none.found);
     EXPECT_EQ(io::dataNotFoundMessage(none),
               "Cannot find the game's data (Resources/ and Shader/); looked in: " + search.option + ", " +
-                  search.environment + ", " + dir.file("work") + ", " + search.installed);
+                  search.environment + ", " + dir.file("work") + ", " + search.installed + ", " +
+                  dir.file("prefix/share/games/brindlemoor"));
 }
 
 }  // namespace
