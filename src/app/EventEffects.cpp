@@ -24,7 +24,7 @@ bool applyEvents(Session& session) {
             case Kind::LetterWrong: {
                 const bool wrong = event.kind == Kind::LetterWrong;
                 if (event.inPlay) {
-                    session.statistics.letterTyped(event.time, event.expected, event.typed);
+                    session.statistics.letterTyped(event.time, event.timed, event.expected, event.typed);
                     session.sound.play(wrong ? audio::Sound::Scrape : audio::Sound::ChalkTap, event.where);
                 }
                 if (wrong) {

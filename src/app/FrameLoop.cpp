@@ -13,6 +13,7 @@
 #include "gameplay/Rules.h"
 #include "gameplay/Walking.h"
 #include "gameplay/WordState.h"
+#include "gl/FinishWhile.h"
 #include "gl/GlError.h"
 #include "gl/ShaderProgram.h"
 #include "level/Level.h"
@@ -99,7 +100,7 @@ void typeLetters(Session& session, const platform::InputFrame& input) {
         gameplay::pressLetter(event.letter);
         for (char c = gameplay::pollLetter(); c != '#'; c = gameplay::pollLetter()) {
             gameplay::Play play = playOf(session);
-            gameplay::takeLetter(c, event.time, play, session.events);
+            gameplay::takeLetter(c, event.time, event.timeKnown, play, session.events);
             applyEvents(session);  // a letter never starts a new game
         }
     }
@@ -211,18 +212,21 @@ void runFramePass(Session& session) {
         game.player->update(dtf);
     }
     pushLights(session);
+    platform::pollEvents();
     session.markStage(FrameStage::UpdateDone);
 
     render::SceneView view = currentSceneView();
     if (game.shadowMap && game.sceneProgram && game.level) {
         game.shadowMap->renderShadowPass(*game.sceneProgram, game.player.get(), *game.level, session.out);
     }
+    platform::pollEvents();
     session.markStage(FrameStage::ShadowPassDone);
     if (game.sceneProgram) {
         render::renderScene(*game.sceneProgram, game.player.get(), game.level.get(), view);
     }
     session.markStage(FrameStage::ScenePassDone);
     handleFunctionKeys(session, input);
+    gl::finishWhile(platform::pollEvents);  // keys pressed while the picture is drawn keep their time
     platform::swapBuffers();
     session.markStage(FrameStage::FrameDone);
     followWindowSize();

@@ -31,7 +31,9 @@ public:
     void startGame(bool adaptiveWords);
     // What the word game did; times are seconds on the game clock.
     void wordShown(const std::string& word) { game_.wordShown(word); }
-    void letterTyped(double time, char expected, char typed) { game_.letterTyped(time, expected, typed); }
+    void letterTyped(double time, bool timed, char expected, char typed) {
+        game_.letterTyped(time, expected, typed, timed);
+    }
     void wordCompleted(double time) { game_.wordCompleted(time); }
     void boardBumped() { game_.boardBumped(); }
     void pauseChanged(double time, bool paused) { paused ? game_.paused(time) : game_.resumed(time); }
