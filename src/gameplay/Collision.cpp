@@ -43,9 +43,9 @@ unsigned int testCollision(float dt, const MovementWorld& world) {
 }
 
 bool collidesWith(const scene::Placement& player, const scene::Placement& o, io::Output& out) {
-    const bool hit = o.boxUpper.z > player.boxLower.z && player.boxUpper.y > o.boxLower.y &&
-                     o.boxUpper.y > player.boxLower.y && player.boxUpper.x > o.boxLower.x &&
-                     o.boxUpper.x > player.boxLower.x;
+    // The caller has tested the far side (player.boxUpper.z > o.boxLower.z)
+    // already, to pass over the pieces wholly ahead cheaply.
+    const bool hit = scene::overlaps(player.boxLower, player.boxUpper, o.boxLower, o.boxUpper);
     if (hit) {
         out.line("collide with: ", scene::codeText(o.typeCode), " ", o.position.x, " ", o.position.y, " ", o.position.z);
         out.line("p: ", scene::codeText(player.typeCode), " ", player.position.x, " ", player.position.y, " ",
@@ -88,11 +88,7 @@ void rebuildCollidables(const scene::PlacementList& objects, io::Output& out) {
         if (o.typeCode == scene::TypeCode::Ceiling) {
             continue;
         }
-        bool overlaps = true;
-        for (int a = 0; a < 3; ++a) {
-            overlaps = overlaps && o.boxLower[a] < c[a] + h[a] && o.boxUpper[a] > c[a] - h[a];
-        }
-        if (!overlaps) {
+        if (!scene::overlaps(o.boxLower, o.boxUpper, c - h, c + h)) {
             continue;
         }
         if (o.typeCode == scene::TypeCode::Floor) {

@@ -93,10 +93,7 @@ std::shared_ptr<const ModelData> modelFrom(const aiScene& scene) {
         }
         model->meshes.push_back(meshData(*mesh, indices));
         for (unsigned int v = 0; v < mesh->mNumVertices; ++v) {
-            const glm::vec3 p(mesh->mVertices[v].x, mesh->mVertices[v].y, mesh->mVertices[v].z);
-            model->box.lower = model->box.empty ? p : glm::min(model->box.lower, p);
-            model->box.upper = model->box.empty ? p : glm::max(model->box.upper, p);
-            model->box.empty = false;
+            model->box.include(glm::vec3(mesh->mVertices[v].x, mesh->mVertices[v].y, mesh->mVertices[v].z));
         }
     }
     return model;
