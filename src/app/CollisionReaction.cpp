@@ -60,6 +60,7 @@ bool reactToCollision() {
             player.rotate(0);
             followCamera(glm::vec3(0.0f, 0.0f, push));
             game.walking = false;
+            player.cue.bumped = true;
             if (game.level) {
                 game.level->score -= 1;
             }
@@ -76,6 +77,7 @@ bool reactToCollision() {
             printDebugLine("stairs up!!!", player);
             player.translate(0.0f, static_cast<float>(world::kStoreyHeight), static_cast<float>(world::kStairsUpStep));
             player.rotate(2);
+            player.cue.hopUp = true;
             // Up one storey and turned round: the camera goes back to where it
             // stands at the start of a game, behind the turned player.
             gameplay::placeCameraBehind(player.position, player.orientation, game.eye, game.centre);

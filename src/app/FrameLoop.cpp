@@ -1,6 +1,7 @@
 #include "app/FrameLoop.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iostream>
 
 #include <glm/geometric.hpp>
@@ -181,6 +182,9 @@ void typeLetter(char c, double time) {
     }
     if (finalBoard) {
         std::cout << "setting up a new game" << std::endl;
+        if (game.player) {
+            game.player->cue.cheer = true;
+        }
         game.newGamePending = true;
         finishGameStatistics();
         gameSound().play(audio::Sound::Chime, boardCentre(game.level->currentBlackboard));
@@ -199,6 +203,39 @@ void typeLetters(const platform::InputFrame& input) {
         for (char c = gameplay::pollLetter(); c != '#'; c = gameplay::pollLetter()) {
             typeLetter(c, event.time);
         }
+    }
+}
+
+// What the boy did this frame, for his animation (how far he walked, whether
+// he waits at a board, the walk that carries him); then his footsteps, where
+// a foot of his meets the floor.
+void animatePlayer(const glm::vec3& before, float dtf) {
+    GameState& game = gameState;
+    if (!game.player) {
+        return;
+    }
+    scene::Player& player = *game.player;
+    const gameplay::MovementState& movement = gameplay::movementState;
+    const glm::vec3 moved = player.position - before;
+    scene::BoyCue& cue = player.cue;
+    cue.walked = std::sqrt(moved.x * moved.x + moved.z * moved.z);
+    cue.climbed = moved.y;
+    cue.walking = game.walking || movement.transitionPhase != 0;
+    const scene::TypeCode walk =
+        movement.transitionPhase >= 2 && movement.transitionObject ? movement.transitionObject->typeCode
+                                                                   : scene::TypeCode::None;
+    cue.walk = walk == scene::TypeCode::StairsDown ? scene::BoyCue::Walk::StairsDown
+               : scene::isCorner(walk)             ? scene::BoyCue::Walk::Corner
+                                                   : scene::BoyCue::Walk::None;
+    cue.walkSegment = movement.transitionPhase - 1;
+    cue.walkProgress = movement.curveT;
+    cue.turn = walk == scene::TypeCode::CornerLeft ? 1 : -1;
+    const int board = game.level ? game.level->currentBlackboard : -1;
+    cue.waiting = !game.walking && board >= 0 && board < static_cast<int>(game.level->blackboards.size());
+    cue.board = boardCentre(board);
+    player.update(dtf);
+    if (player.animator().footContacts() > 0) {
+        gameSound().play(audio::Sound::Footstep, player.position);
     }
 }
 
@@ -272,16 +309,14 @@ void runFramePass(FrameLoop& loop) {
     updatePause(input, now);
     const float dtf = motionStep(loop, dt);
 
+    const glm::vec3 before = game.player ? game.player->position : glm::vec3(0.0f);
     if (!game.paused) {
-        const glm::vec3 before = game.player ? game.player->position : glm::vec3(0.0f);
         moveByKeys(input, dtf);
         game.collidedIndex = gameplay::kNoCollision;
         if (game.player && game.level) {
             const gameplay::MovementWorld world{*game.player, game.level->placements(), game.eye, game.centre,
                                                 game.moveSpeed};
             game.collidedIndex = gameplay::testCollision(dtf, world);
-            // Footsteps in time with the way he walked, straight on or along a walk.
-            gameSound().walked(glm::length(game.player->position - before), game.player->position);
         }
         if (game.collidedIndex == gameplay::kNoCollision || !game.level ||
             game.collidedIndex >= game.level->objects.size()) {
@@ -297,9 +332,7 @@ void runFramePass(FrameLoop& loop) {
     }
     game.viewMatrix = glm::lookAt(game.eye, game.centre, glm::vec3(0.0f, 1.0f, 0.0f));
     gameSound().setListener(game.eye, game.centre, glm::vec3(0.0f, 1.0f, 0.0f));
-    if (game.player) {
-        game.player->update(dtf);
-    }
+    animatePlayer(before, dtf);
     pushLights();
     markFrameStage(FrameStage::UpdateDone);
 
