@@ -22,6 +22,8 @@ constexpr float kBlendTime = 0.2f;
 constexpr float kBumpTime = 1.1f;
 constexpr float kHopTime = 0.7f;
 constexpr float kCheerTime = 2.6f;
+// The fastest he turns after a snap of his placement, in radians a second.
+constexpr float kTurnRate = 10.0f;
 
 constexpr float kThigh = static_cast<float>(boy::kThighLength);
 constexpr float kShin = static_cast<float>(boy::kShinLength);
@@ -61,15 +63,25 @@ void blendInto(Joints& into, const Joints& other, float w) {
     }
 }
 
+// Within this distance from hip to ankle a leg reaches exactly; beyond it,
+// it stretches ever less toward straight, so the knee never flicks straight
+// and back (standing feet are always kept within it).
+constexpr float kExactReach = 0.985f * kLeg;
+
 // A leg reaching from its hip to an ankle at `v` (hip to ankle, in the hips'
 // frame): the thigh's pitch and roll, and the knee's bend (negative: the shin
-// folds back). Out of reach, the leg points at the target, straight.
+// folds back).
 struct LegAngles {
     float thighPitch, thighRoll, knee;
 };
 LegAngles reach(const glm::vec3& v) {
     const float q = std::sqrt(v.x * v.x + v.y * v.y);
-    const float d = std::clamp(std::sqrt(q * q + v.z * v.z), 0.1f, kLeg);
+    float d = std::sqrt(q * q + v.z * v.z);
+    if (d > kExactReach) {
+        const float give = kLeg - kExactReach;
+        d = kExactReach + give * (1.0f - std::exp(-(d - kExactReach) / give));
+    }
+    d = std::max(d, 0.1f);
     const float atHip = std::acos(std::clamp((kThigh * kThigh + d * d - kShin * kShin) / (2.0f * kThigh * d), -1.0f, 1.0f));
     const float atKnee = std::acos(std::clamp((kThigh * kThigh + kShin * kShin - d * d) / (2.0f * kThigh * kShin), -1.0f, 1.0f));
     return {std::atan2(-v.z, q) + atHip, std::atan2(v.x, -v.y), -(kPi - atKnee)};
@@ -90,7 +102,7 @@ void placeLeg(Joints& j, bool left, const glm::vec3& ankle, float footPitch) {
 
 // The highest a hip joint at `hipX` may be for its leg to reach `ankle`.
 float hipReaching(const glm::vec3& ankle, float hipX) {
-    const float r = 0.995f * kLeg;
+    const float r = kExactReach;
     const float flat = (ankle.x - hipX) * (ankle.x - hipX) + ankle.z * ankle.z;
     return ankle.y + std::sqrt(std::max(r * r - flat, 0.0f));
 }
@@ -116,7 +128,8 @@ void BoyAnimator::update(const BoyCue& cue, float dt, const glm::mat4& placement
         if (std::fabs(turned) > 0.5f) yawLag_ += turned;
     }
     lastForward_ = forward;
-    yawLag_ = follow(yawLag_, 0.0f, dt, 0.08f);
+    const float unwound = follow(yawLag_, 0.0f, dt, 0.08f) - yawLag_;
+    yawLag_ += std::clamp(unwound, -kTurnRate * dt, kTurnRate * dt);
 
     // Events restart their clocks; a teleport is not walked.
     sinceBump_ = cue.bumped ? 0.0f : sinceBump_ + dt;
@@ -180,15 +193,17 @@ void BoyAnimator::update(const BoyCue& cue, float dt, const glm::mat4& placement
 void BoyAnimator::standLayer(Joints& j) const {
     const float t = time_;
     const float settle = smoothstep(0.0f, 1.0f, t);
+    // The glance runs a quarter period behind the weight shift, so one of
+    // them is always under way.
     const float breathe = std::sin(kTwoPi * t / 3.1f) * settle;
     const float shift = std::sin(kTwoPi * t / 4.3f) * settle;
-    const float glance = std::sin(kTwoPi * t / 5.7f) * settle;
+    const float glance = std::cos(kTwoPi * t / 4.3f) * settle;
 
-    j[boy::Hips].shift = {0.035f * shift, -0.012f * std::fabs(shift), 0.0f};
+    j[boy::Hips].shift = {0.04f * shift, -0.013f * settle - 0.012f * std::fabs(shift), 0.0f};
     j[boy::Hips].angles = {0.0f, 0.05f * glance, 0.04f * shift};
     j[boy::Torso].angles = {-0.015f * breathe, 0.25f * look_.x * waiting_ - 0.05f * glance, -0.06f * shift};
     j[boy::Torso].shift = {0.0f, 0.004f * breathe, 0.0f};
-    j[boy::Head].angles = {look_.y * waiting_ + 0.02f * breathe, 0.75f * look_.x * waiting_ + 0.12f * glance,
+    j[boy::Head].angles = {look_.y * waiting_ + 0.02f * breathe, 0.75f * look_.x * waiting_ + 0.15f * glance,
                            0.03f * shift};
     for (bool left : {true, false}) {
         const float side = left ? -1.0f : 1.0f;
@@ -215,10 +230,18 @@ void BoyAnimator::walkLayer(Joints& j) const {
     const float cycle = kTwoPi * phase_;
     const float midStance = kTwoPi * (phase_ - stance_ * 0.5f);
 
-    // Hips: lower when running, lowest when a foot is under him, never so
-    // high that a standing foot would leave the floor.
-    float hipsY = -std::min(0.015f * v, 0.08f) - std::min(0.01f + 0.006f * v, 0.06f) * std::cos(2.0f * midStance);
-    j[boy::Hips].shift = {-0.02f * std::cos(midStance) / (1.0f + 0.2f * v), 0.0f, 0.0f};
+    // Hips: lower when running, lowest when a foot is under him. A foot
+    // stands farthest from under the hips where it lands and where it lifts,
+    // so the hips are kept low enough there for the leg to reach (it reaches
+    // all the more in between, where the bob is lower).
+    const float hipX = static_cast<float>(boy::kHipX);
+    const float reachable = std::min(hipReaching({hipX, kAnkleY + slope_ * span * 0.5f, -span * 0.5f}, hipX),
+                                     hipReaching({hipX, kAnkleY - slope_ * span * 0.5f, span * 0.5f}, hipX)) -
+                            static_cast<float>(boy::kHipY);
+    const float bob = std::min(0.01f + 0.006f * v, 0.06f);
+    const float edge = std::max(-std::cos(kTwoPi * stance_), -1.0f);
+    const float hipsY = std::min(-std::min(0.015f * v, 0.08f), reachable - bob * edge) - bob * std::cos(2.0f * midStance);
+    j[boy::Hips].shift = {-0.02f * std::cos(midStance) / (1.0f + 0.2f * v), hipsY, 0.0f};
     j[boy::Hips].angles = {0.0f, -0.12f * std::cos(cycle), 0.04f * std::cos(midStance)};
 
     glm::vec3 ankles[2];
@@ -232,20 +255,19 @@ void BoyAnimator::walkLayer(Joints& j) const {
         if (u < stance_) {
             z = -span * 0.5f + u * stride_;
         } else {
+            // Forward through the air, leaving and meeting the floor at the
+            // floor's own speed, so a foot neither jerks off it nor stamps.
             const float s = (u - stance_) / (1.0f - stance_);
-            const float along = s * s * (3.0f - 2.0f * s);
-            z = span * 0.5f - span * along + std::min(0.02f * v, 0.25f) * std::sin(kPi * s) * (1.0f - s);
+            const float s2 = s * s, s3 = s2 * s;
+            const float carried = std::min((1.0f - stance_) * stride_, 1.5f * span);
+            z = (2.0f * s3 - 3.0f * s2 + 1.0f) * span * 0.5f - (-2.0f * s3 + 3.0f * s2) * span * 0.5f +
+                (s3 - 2.0f * s2 + s) * carried + (s3 - s2) * carried;
             y = lift * std::sin(kPi * s);
             pitch = 0.8f * std::sin(kPi * s) * (s - 0.55f);
         }
-        ankles[foot] = {side * static_cast<float>(boy::kHipX), kAnkleY + y - slope_ * z, z};
+        ankles[foot] = {side * hipX, kAnkleY + y - slope_ * z, z};
         pitches[foot] = pitch;
-        if (u < stance_) {
-            const float x = side * static_cast<float>(boy::kHipX) + j[boy::Hips].shift.x;
-            hipsY = std::min(hipsY, hipReaching(ankles[foot], x) - static_cast<float>(boy::kHipY));
-        }
     }
-    j[boy::Hips].shift.y = hipsY;
     placeLeg(j, true, ankles[0], pitches[0]);
     placeLeg(j, false, ankles[1], pitches[1]);
 
@@ -268,11 +290,11 @@ void BoyAnimator::walkLayer(Joints& j) const {
 void BoyAnimator::overlays(Joints& j, JointMotion& root) const {
     root.angles.z += 0.22f * lean_;
     j[boy::Torso].angles.z += 0.06f * lean_;
-    root.angles.y += -yawLag_;
+    root.angles.y += yawLag_;
 
     if (sinceBump_ < kBumpTime) {
         const float t = sinceBump_;
-        const float e = smoothstep(0.0f, 0.06f, t) * (1.0f - smoothstep(0.55f, kBumpTime, t));
+        const float e = smoothstep(0.0f, 0.15f, t) * (1.0f - smoothstep(0.6f, kBumpTime, t));
         root.angles.x += e * (0.2f + 0.07f * std::sin(kTwoPi * 2.5f * t));
         root.shift.z += 0.1f * e;
         j[boy::Head].angles.x -= 0.3f * e;
@@ -290,7 +312,8 @@ void BoyAnimator::overlays(Joints& j, JointMotion& root) const {
         const float t = sinceHop_;
         const float e = smoothstep(0.0f, 0.05f, t) * (1.0f - smoothstep(0.55f, kHopTime, t));
         const float crouch = e * (std::exp(-std::pow((t - 0.08f) / 0.07f, 2.0f)) + std::exp(-std::pow((t - 0.5f) / 0.1f, 2.0f)));
-        const float flight = t > 0.12f && t < 0.45f ? std::sin(kPi * (t - 0.12f) / 0.33f) : 0.0f;
+        const float rise = t > 0.1f && t < 0.48f ? std::sin(kPi * (t - 0.1f) / 0.38f) : 0.0f;
+        const float flight = rise * rise;
         root.shift.y += 0.45f * flight;
         j[boy::Hips].shift.y -= 0.15f * crouch;
         j[boy::Torso].angles.x -= 0.3f * crouch;
@@ -305,7 +328,7 @@ void BoyAnimator::overlays(Joints& j, JointMotion& root) const {
     }
     if (sinceCheer_ < kCheerTime) {
         const float t = sinceCheer_;
-        const float e = smoothstep(0.0f, 0.15f, t) * (1.0f - smoothstep(2.2f, kCheerTime, t));
+        const float e = smoothstep(0.0f, 0.25f, t) * (1.0f - smoothstep(2.2f, kCheerTime, t));
         const float wave = std::sin(kTwoPi * 2.2f * t);
         for (bool left : {true, false}) {
             const float side = left ? -1.0f : 1.0f;
