@@ -293,16 +293,20 @@ void BoyAnimator::overlays(Joints& j, JointMotion& root) const {
     root.angles.y += yawLag_;
 
     if (sinceBump_ < kBumpTime) {
+        // Knocked back off balance: leaning back and wobbling from side to
+        // side, arms flung out, one foot stepping back to catch himself.
         const float t = sinceBump_;
         const float e = smoothstep(0.0f, 0.15f, t) * (1.0f - smoothstep(0.6f, kBumpTime, t));
-        root.angles.x += e * (0.2f + 0.07f * std::sin(kTwoPi * 2.5f * t));
+        const float wobble = std::sin(kTwoPi * 2.0f * t);
+        root.angles += e * glm::vec3(0.18f + 0.05f * wobble, 0.12f * wobble, 0.09f * wobble);
         root.shift.z += 0.1f * e;
-        j[boy::Head].angles.x -= 0.3f * e;
+        j[boy::Torso].angles.y -= 0.2f * wobble * e;
+        j[boy::Head].angles += e * glm::vec3(-0.3f, 0.15f * wobble, -0.1f * wobble);
         for (bool left : {true, false}) {
             const float side = left ? -1.0f : 1.0f;
             const int arm = left ? boy::UpperArmLeft : boy::UpperArmRight;
-            j[arm].angles += glm::vec3(1.1f, 0.0f, 0.5f * side) * e;
-            j[arm + 1].angles.x += 0.5f * e;
+            j[arm].angles += glm::vec3(0.7f, 0.0f, (0.9f + 0.2f * side * wobble) * side) * e;
+            j[arm + 1].angles.x += 0.6f * e;
             const int leg = left ? boy::UpperLegLeft : boy::UpperLegRight;
             j[leg].angles.x += (left ? 0.15f : -0.35f) * e;
             j[leg + 1].angles.x -= (left ? 0.3f : 0.5f) * e;

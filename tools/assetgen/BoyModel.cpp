@@ -14,6 +14,10 @@ namespace rig = brindlemoor::boy;
 
 FaceUv areaRect(const UvArea& a) { return FaceUv::rect(a.u0, a.v0, a.u1, a.v1); }
 
+// The stretch of an area's v from `from` to `to` (0 its bottom edge, 1 its
+// top): a limb made of two tubes keeps the texture of the one it replaces.
+UvArea band(const UvArea& a, double from, double to) { return {a.u0, lerp(a.v0, a.v1, from), a.u1, lerp(a.v0, a.v1, to)}; }
+
 Mesh& part(std::vector<NamedMesh>& parts, rig::Part which) {
     return parts[static_cast<std::size_t>(which)].mesh;
 }
@@ -27,14 +31,13 @@ void addLeg(std::vector<NamedMesh>& parts, double side) {
     thigh.rings = {{{x, 0.46, 0.0}, 0.066, 0.066},
                    {{x * 0.95, 0.86, 0.005}, 0.088, 0.09},
                    {{x * 0.8, 0.96, 0.0}, 0.095, 0.1}};
-    thigh.slices = 10;
-    thigh.capEnd = false;
-    addTube(part(parts, side < 0 ? rig::UpperLegLeft : rig::UpperLegRight), thigh, kTrousers);
+    thigh.slices = 10;  // capped at the top too: a swung thigh shows its top below the jumper
+    addTube(part(parts, side < 0 ? rig::UpperLegLeft : rig::UpperLegRight), thigh, band(kTrousers, 0.4, 1.0));
 
     TubeShape shin;
     shin.rings = {{{x, 0.12, 0.0}, 0.058, 0.058}, {{x, 0.46, 0.0}, 0.066, 0.066}, {{x, 0.52, 0.0}, 0.058, 0.058}};
     shin.slices = 10;
-    addTube(part(parts, side < 0 ? rig::LowerLegLeft : rig::LowerLegRight), shin, kTrousers);
+    addTube(part(parts, side < 0 ? rig::LowerLegLeft : rig::LowerLegRight), shin, band(kTrousers, 0.0, 0.47));
 
     Mesh& foot = part(parts, side < 0 ? rig::FootLeft : rig::FootRight);
     addTube(foot, {{{{x, 0.0, -0.045}, 0.074, 0.158}, {{x, 0.035, -0.045}, 0.074, 0.158}}, 12}, kSole);
@@ -49,7 +52,7 @@ void addArm(std::vector<NamedMesh>& parts, double side) {
     TubeShape upper;
     upper.rings = {{{0.205 * side, 1.395, 0.0}, 0.055, 0.058}, {{0.245 * side, 1.12, 0.012}, 0.046, 0.048}};
     upper.slices = 8;
-    addTube(part(parts, side < 0 ? rig::UpperArmLeft : rig::UpperArmRight), upper, kSleeve);
+    addTube(part(parts, side < 0 ? rig::UpperArmLeft : rig::UpperArmRight), upper, band(kSleeve, 0.0, 0.525));
 
     Mesh& lower = part(parts, side < 0 ? rig::LowerArmLeft : rig::LowerArmRight);
     TubeShape forearm;
@@ -57,7 +60,7 @@ void addArm(std::vector<NamedMesh>& parts, double side) {
                      {{0.245 * side, 1.12, 0.012}, 0.046, 0.048},
                      {{0.262 * side, 0.87, -0.01}, 0.04, 0.042}};
     forearm.slices = 8;
-    addTube(lower, forearm, kSleeve);
+    addTube(lower, forearm, band(kSleeve, 0.45, 1.0));
     addEllipsoid(lower, {0.265 * side, 0.81, -0.012}, {0.032, 0.062, 0.045}, 8, 5, -90.0, 90.0, kSkin, 90.0);
 }
 
@@ -118,7 +121,7 @@ std::vector<NamedMesh> boyModel() {
     waist.rings = {{{0.0, 0.9, 0.0}, 0.185, 0.12}, {{0.0, 1.0, 0.0}, 0.1805, 0.1164}, {{0.0, 1.05, 0.0}, 0.165, 0.105}};
     waist.slices = 12;
     waist.capEnd = false;
-    addTube(part(parts, rig::Hips), waist, kJumper);
+    addTube(part(parts, rig::Hips), waist, band(kJumper, 0.0, 0.27));
 
     Mesh& torsoMesh = part(parts, rig::Torso);
     TubeShape torso;
@@ -129,7 +132,7 @@ std::vector<NamedMesh> boyModel() {
                    {{0.0, 1.45, 0.0}, 0.075, 0.062}};
     torso.slices = 12;
     torso.capEnd = false;
-    addTube(torsoMesh, torso, kJumper);
+    addTube(torsoMesh, torso, band(kJumper, 0.18, 1.0));
     addBackpack(torsoMesh);
     addArm(parts, -1.0);
     addArm(parts, 1.0);
