@@ -229,10 +229,10 @@ void animatePlayer(const glm::vec3& before, float dtf) {
                                                    : scene::BoyCue::Walk::None;
     cue.walkSegment = movement.transitionPhase - 1;
     cue.walkProgress = movement.curveT;
-    cue.turn = walk == scene::TypeCode::CornerLeft ? 1 : -1;
+    cue.turn = walk == scene::TypeCode::CornerLeft ? 1 : walk == scene::TypeCode::CornerRight ? -1 : 0;
     const int board = game.level ? game.level->currentBlackboard : -1;
     cue.waiting = !game.walking && board >= 0 && board < static_cast<int>(game.level->blackboards.size());
-    cue.board = boardCentre(board);
+    cue.board = cue.waiting ? boardCentre(board) : glm::vec3(0.0f);
     player.update(dtf);
     if (player.animator().footContacts() > 0) {
         gameSound().play(audio::Sound::Footstep, player.position);

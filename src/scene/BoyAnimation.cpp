@@ -16,6 +16,7 @@ using Joints = std::array<JointMotion, boy::kPartCount>;
 
 constexpr float kPi = 3.14159265f;
 constexpr float kTwoPi = 2.0f * kPi;
+constexpr double kTurnOfCircle = 6.283185307179586;
 // How long a change of what he does takes to blend in, in seconds.
 constexpr float kBlendTime = 0.2f;
 // Short events, in seconds.
@@ -191,13 +192,13 @@ void BoyAnimator::update(const BoyCue& cue, float dt, const glm::mat4& placement
 // and looks at the board he waits at. It all grows from nothing in his first
 // second, so a new game starts from the rest pose.
 void BoyAnimator::standLayer(Joints& j) const {
-    const float t = time_;
-    const float settle = smoothstep(0.0f, 1.0f, t);
+    const double t = time_;  // in double: a game may be left standing for hours
+    const float settle = smoothstep(0.0f, 1.0f, static_cast<float>(std::min(t, 1.0)));
     // The glance runs a quarter period behind the weight shift, so one of
     // them is always under way.
-    const float breathe = std::sin(kTwoPi * t / 3.1f) * settle;
-    const float shift = std::sin(kTwoPi * t / 4.3f) * settle;
-    const float glance = std::cos(kTwoPi * t / 4.3f) * settle;
+    const float breathe = static_cast<float>(std::sin(kTurnOfCircle * t / 3.1)) * settle;
+    const float shift = static_cast<float>(std::sin(kTurnOfCircle * t / 4.3)) * settle;
+    const float glance = static_cast<float>(std::cos(kTurnOfCircle * t / 4.3)) * settle;
 
     j[boy::Hips].shift = {0.04f * shift, -0.013f * settle - 0.012f * std::fabs(shift), 0.0f};
     j[boy::Hips].angles = {0.0f, 0.05f * glance, 0.04f * shift};

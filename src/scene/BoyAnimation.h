@@ -69,7 +69,7 @@ private:
     void compose(const std::array<JointMotion, boy::kPartCount>& joints, const JointMotion& root);
 
     BoyPose pose_;
-    float time_ = 0.0f;
+    double time_ = 0.0;
     int contacts_ = 0;
     // The walk: the left foot's place in the cycle (0 it lands, then stance,
     // then swing), the cycle's length and the share of it a foot stands.

@@ -69,17 +69,15 @@ public:
     // The name of mesh i in the model file (its object); empty past the meshes.
     const std::string& meshName(std::size_t i) const;
 
-protected:
-    // Binds and draws mesh i of the scene pass (or of the shadow pass, once
-    // prepared); nothing past the meshes.
-    void drawMesh(std::size_t i, bool shadowMeshes) const;
-
-public:
-
     const gl::ShaderProgram* program = nullptr;  // not owned
     std::string modelPath;
     std::string colorTexturePath;
     std::string normalTexturePath;
+
+protected:
+    // Binds and draws mesh i of the scene pass (or of the shadow pass, once
+    // prepared); nothing past the meshes.
+    void drawMesh(std::size_t i, bool shadowMeshes) const;
 
 private:
     void bindTextures(GLuint program, bool withNormalMap);

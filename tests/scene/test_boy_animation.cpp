@@ -68,7 +68,7 @@ TEST(BoyAnimation, AFootOnTheFloorStaysPutAndStepsFollowTheDistanceWalked) {
                 }
             }
             EXPECT_LT(worstSlide, 0.01f);
-            if (standsAFrame) EXPECT_GT(planted, 20) << "no foot ever stood on the floor";
+            EXPECT_TRUE(planted > 20 || !standsAFrame) << "no foot ever stood on the floor";
             if (expectedSteps < 0) expectedSteps = steps;
             EXPECT_NEAR(steps, expectedSteps, 1) << "steps depend on the frame rate";
             EXPECT_NEAR(steps, 2.0f * 50.0f / scene::BoyAnimator::strideFor(speed), 1.5f);
