@@ -1,6 +1,7 @@
 #include "app/FrameLoop.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <glm/geometric.hpp>
 #include <glm/gtc/matrix_transform.hpp>
@@ -20,6 +21,7 @@
 #include "platform/Window.h"
 #include "render/ScenePass.h"
 #include "render/ShadowMap.h"
+#include "scene/Blackboard.h"
 #include "scene/Player.h"
 
 namespace brindlemoor::app {
@@ -106,6 +108,39 @@ void typeLetters(Session& session, const platform::InputFrame& input) {
     }
 }
 
+// What the boy did this frame, for his animation (how far he walked, whether
+// he waits at a board, the walk that carries him); then his footsteps, where
+// a foot of his meets the floor.
+void animatePlayer(Session& session, const glm::vec3& before, float dtf) {
+    GameState& game = gameState;
+    if (!game.player) {
+        return;
+    }
+    scene::Player& player = *game.player;
+    const gameplay::MovementState& movement = gameplay::movementState;
+    const glm::vec3 moved = player.position - before;
+    scene::BoyCue& cue = player.cue;
+    cue.walked = std::sqrt(moved.x * moved.x + moved.z * moved.z);
+    cue.climbed = moved.y;
+    cue.walking = game.walking || movement.transitionPhase != 0;
+    const scene::TypeCode walk =
+        movement.transitionPhase >= 2 && movement.transitionObject ? movement.transitionObject->typeCode
+                                                                   : scene::TypeCode::None;
+    cue.walk = walk == scene::TypeCode::StairsDown ? scene::BoyCue::Walk::StairsDown
+               : scene::isCorner(walk)             ? scene::BoyCue::Walk::Corner
+                                                   : scene::BoyCue::Walk::None;
+    cue.walkSegment = movement.transitionPhase - 1;
+    cue.walkProgress = movement.curveT;
+    cue.turn = walk == scene::TypeCode::CornerLeft ? 1 : walk == scene::TypeCode::CornerRight ? -1 : 0;
+    const int board = game.level ? game.level->currentBlackboard : -1;
+    cue.waiting = !game.walking && board >= 0 && board < static_cast<int>(game.level->blackboards.size());
+    cue.board = cue.waiting ? game.level->blackboards[static_cast<std::size_t>(board)]->boxCentre : glm::vec3(0.0f);
+    player.update(dtf);
+    if (player.animator().footContacts() > 0) {
+        session.sound.play(audio::Sound::Footstep, player.position);
+    }
+}
+
 void pushLights(Session& session) {
     GameState& game = gameState;
     const int floor = gameplay::movementState.currentFloor;
@@ -143,13 +178,10 @@ bool updateGame(Session& session, const platform::InputFrame& input, float dtf) 
         return true;
     }
     gameplay::Play play = playOf(session);
-    const glm::vec3 before = game.player->position;
     gameplay::moveByKeys(input, dtf, game.collidedTypeCode, play);  // the previous frame's collision
     const gameplay::MovementWorld world{*game.player, game.level->placements(), game.eye, game.centre,
                                         game.moveSpeed, session.out};
     game.collidedIndex = gameplay::testCollision(dtf, world);
-    // Footsteps in time with the way he walked, straight on or along a walk.
-    session.sound.walked(glm::length(game.player->position - before), game.player->position);
     const bool hit = game.collidedIndex != gameplay::kNoCollision && game.collidedIndex < game.level->objects.size();
     const scene::Placement* object = hit ? game.level->placements()[game.collidedIndex] : nullptr;
     game.collidedTypeCode = hit ? object->getTypeCode() : scene::TypeCode::None;
@@ -203,14 +235,13 @@ void runFramePass(Session& session) {
     updatePause(session, input, now);
     const float dtf = motionStep(session, dt);
 
+    const glm::vec3 before = game.player ? game.player->position : glm::vec3(0.0f);
     if (!game.paused && !updateGame(session, input, dtf)) {
         return;  // a new game was set up: this pass draws nothing
     }
     game.viewMatrix = glm::lookAt(game.eye, game.centre, glm::vec3(0.0f, 1.0f, 0.0f));
     session.sound.setListener(game.eye, game.centre, glm::vec3(0.0f, 1.0f, 0.0f));
-    if (game.player) {
-        game.player->update(dtf);
-    }
+    animatePlayer(session, before, dtf);
     pushLights(session);
     platform::pollEvents();
     session.markStage(FrameStage::UpdateDone);

@@ -63,6 +63,7 @@ void copyVectors(const aiVector3D* from, std::size_t count, std::vector<float>& 
 MeshData meshData(const aiMesh& mesh, std::vector<unsigned int> indices) {
     MeshData data;
     const std::size_t vertices = mesh.mNumVertices;
+    data.name = mesh.mName.C_Str();
     data.indices = std::move(indices);
     copyVectors(mesh.mVertices, vertices, data.positions);
     if (mesh.HasNormals()) {
