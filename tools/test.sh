@@ -18,12 +18,12 @@ run_ctest() {
 }
 
 echo "== release build and tests"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBRINDLEMOOR_TESTS=ON -DBRINDLEMOOR_TOOLS=ON
 cmake --build build -j"$jobs"
 run_ctest build
 
 echo "== sanitizer build and tests"
-cmake -S . -B build-sanitize -DBRINDLEMOOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build-sanitize -DBRINDLEMOOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLEMOOR_TESTS=ON -DBRINDLEMOOR_TOOLS=ON
 cmake --build build-sanitize -j"$jobs"
 (
   # verify_asan_link_order=0: the tests that start the real game preload the
