@@ -261,9 +261,12 @@ constexpr const char* kForgetCopied =
 constexpr const char* kRecent = " WHERE game_id IN (SELECT id FROM games ORDER BY id DESC LIMIT ?1)";
 
 // What a file of `version` holds: the first versions have no pace, the very
-// first no letters.
+// first no letters, and an empty file nothing.
 HistoryData readHistory(sqlite::Database& db, int version, int recentGames) {
     HistoryData data;
+    if (version < 1) {
+        return data;
+    }
     sqlite::Statement games(db, version >= 3 ? "SELECT played_at, level_length, score, wpm, accuracy, pace FROM games ORDER BY id"
                                              : "SELECT played_at, level_length, score, wpm, accuracy, 0.0 FROM games ORDER BY id");
     while (games.step()) {

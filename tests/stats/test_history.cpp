@@ -119,6 +119,8 @@ protected:
 TEST_F(HistoryFile, GamesComeBackInTheReportWithTheirPacesAndBestRuns) {
     EXPECT_EQ(report(path), Lines{"No history yet: finish a game to start one (" + path + ")"});
     EXPECT_FALSE(t::fileExists(path));
+    t::writeFile(dir.file("empty"), "");
+    EXPECT_EQ(report(dir.file("empty")), Lines{"No history yet: finish a game to start one (" + dir.file("empty") + ")"});
     History history(path, printed);
     EXPECT_TRUE(history.record(game(40.0, 1, 86400)));
     EXPECT_TRUE(history.record(game(50.0, 3, 90000)));
