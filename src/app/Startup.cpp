@@ -174,6 +174,7 @@ int runGame(Session& session) {
         playFrames(session);
     }
     session.recorder.finish();
+    session.statistics.endSession();
     endGame(session);
     session.sound.close();
     platform::terminate();

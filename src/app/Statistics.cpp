@@ -22,7 +22,9 @@ int Statistics::printReport() {
         out_.line("No history: it is turned off (history=off)");
         return 0;
     }
-    stats::printStatsReport(out_.stream(), *history_);
+    // Read only: the report changes nothing in the file, nor beside it.
+    stats::History history(history_->path(), out_, stats::Access::Read);
+    stats::printStatsReport(out_.stream(), history);
     return 0;
 }
 
@@ -36,7 +38,8 @@ void Statistics::startGame(bool adaptiveWords) {
         gameplay::wordState.chooser = nullptr;  // the random choice, draw for draw as ever
         return;
     }
-    const stats::AdaptiveChooser chooser(history_ ? history_->load().letters : stats::LetterTable{});
+    const io::Result<stats::HistoryData> history = history_ ? history_->load() : stats::HistoryData{};
+    const stats::AdaptiveChooser chooser(history ? history->letters : stats::LetterTable{});
     gameplay::wordState.chooser = [chooser](const std::vector<std::string>& words, const std::string& last) {
         return chooser.choose(words, last);
     };
@@ -51,7 +54,16 @@ void Statistics::finishGame(level::Level& level) {
     level.showStatistics(stats::boardLine(figures));
     out_.line(stats::gameStatsLine(figures));
     if (history_) {
-        history_->record(figures, static_cast<std::int64_t>(std::time(nullptr)));
+        stats::GameRecord game;
+        game.figures = figures;
+        game.playedAt = static_cast<std::int64_t>(std::time(nullptr));
+        (void)history_->record(game);  // a failure has had its line
+    }
+}
+
+void Statistics::endSession() {
+    if (history_) {
+        history_->writeKept();
     }
 }
 

@@ -40,6 +40,9 @@ public:
     // The last word is typed: the figures under the score on the final board,
     // the "Game stats: " line, and the game written to the history (once).
     void finishGame(level::Level& level);
+    // The session ends: games kept while the history was busy are written now
+    // if they can be (else at the next start).
+    void endSession();
 
 private:
     io::Output& out_;
