@@ -173,7 +173,7 @@ int runGame(Session& session) {
     } else {
         playFrames(session);
     }
-    session.recorder.finish();
+    session.recorder.finish(session.out);
     endGame(session);
     session.sound.close();
     platform::terminate();

@@ -5,8 +5,16 @@ namespace brindlemoor::session {
 io::Result<void> Recorder::open(const std::string& path, const RecordingHeader& header) {
     io::Result<void> opened = writer_.open(path, header);
     writing_ = opened.ok();
+    cut_ = false;
     path_ = path;
     return opened;
+}
+
+void Recorder::stop(const std::string& reason, io::Output& out) {
+    out.line("Recording stopped: ", path_, ": ", reason);
+    writer_.stop();
+    writing_ = false;
+    cut_ = true;
 }
 
 void Recorder::frame(double timeStep, const std::vector<KeyEvent>& events, io::Output& out) {
@@ -15,8 +23,21 @@ void Recorder::frame(double timeStep, const std::vector<KeyEvent>& events, io::O
     }
     const io::Result<void> written = writer_.writeFrame(timeStep, events);
     if (!written) {
-        out.line("Recording stopped: ", path_, ": ", written.reason());
+        stop(written.reason(), out);
+    }
+}
+
+void Recorder::finish(io::Output& out) {
+    if (writing_) {
+        const io::Result<void> finished = writer_.finish();
         writing_ = false;
+        if (!finished) {
+            stop(finished.reason(), out);
+        }
+    }
+    if (cut_) {
+        out.line("Recording cut short: ", path_, " holds the first ", writer_.frames(), " frames of the session");
+        cut_ = false;
     }
 }
 

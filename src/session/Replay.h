@@ -11,20 +11,24 @@
 namespace brindlemoor::session {
 
 // Writes the frames of a session as they are played. A frame that cannot be
-// written stops the recording with one line; the game goes on.
+// written stops the recording with one line; the game goes on, and its end
+// says how much the file holds.
 class Recorder {
 public:
     // Nothing is recorded until open() succeeds.
     io::Result<void> open(const std::string& path, const RecordingHeader& header);
     void frame(double timeStep, const std::vector<KeyEvent>& events, io::Output& out);
-    // Ends the file (also done when the recorder goes).
-    void finish() { writer_.finish(); }
+    // Ends the file, or says where it was cut short.
+    void finish(io::Output& out);
     bool recording() const { return writing_; }
 
 private:
+    void stop(const std::string& reason, io::Output& out);
+
     RecordingWriter writer_;
     std::string path_;
     bool writing_ = false;
+    bool cut_ = false;
 };
 
 // Plays the frames of `recording` one after the other, as fast as they run:

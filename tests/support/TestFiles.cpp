@@ -132,7 +132,7 @@ void writeTypedRecording(const TempDir& dir, const std::string& typed, int frame
         const io::Result<void> written = writer.writeFrame(1.0 / 60.0, events);
         EXPECT_TRUE(written.ok()) << written.reason();
     }
-    writer.finish();
+    EXPECT_TRUE(writer.finish().ok());
 }
 
 std::string sourcePath(const std::string& relative) { return std::string(BRINDLEMOOR_SOURCE_DIR) + "/" + relative; }
