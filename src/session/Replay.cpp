@@ -1,5 +1,7 @@
 #include "session/Replay.h"
 
+#include "platform/Keys.h"
+
 namespace brindlemoor::session {
 
 io::Result<void> Recorder::open(const std::string& path, const RecordingHeader& header) {
@@ -42,13 +44,13 @@ void Recorder::finish(io::Output& out) {
 }
 
 void replayFrames(const Recording& recording, platform::ScriptedKeyboard& keyboard, platform::ManualClock& clock,
-                  const std::function<bool(double step)>& runFrame, io::Output& out) {
+                  platform::Keyboard& watcher, const std::function<bool(double step)>& runFrame, io::Output& out) {
     for (const RecordedFrame& frame : recording.frames) {
         for (const KeyEvent& event : frame.events) {
             keyboard.replay(event);
         }
         clock.advance(frame.timeStep);
-        if (!runFrame(frame.timeStep)) {
+        if (!runFrame(frame.timeStep) || watcher.take().held(platform::key::Escape)) {
             return;
         }
     }

@@ -34,9 +34,11 @@ private:
 // Plays the frames of `recording` one after the other, as fast as they run:
 // each frame's events go to `keyboard` at their recorded times, `clock` moves
 // on by the frame's time step, then `runFrame(step)` runs the frame and says
-// whether the game goes on. Prints the "recording ends here" line when the
-// frames run out before the game that made them ended.
+// whether the game goes on. The keys of whoever watches come from `watcher`:
+// Escape there ends the replay, the rest are not the recorded game's and go.
+// Prints the "recording ends here" line when the frames run out before the
+// game that made them ended.
 void replayFrames(const Recording& recording, platform::ScriptedKeyboard& keyboard, platform::ManualClock& clock,
-                  const std::function<bool(double step)>& runFrame, io::Output& out);
+                  platform::Keyboard& watcher, const std::function<bool(double step)>& runFrame, io::Output& out);
 
 }  // namespace brindlemoor::session
