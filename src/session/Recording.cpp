@@ -292,12 +292,16 @@ private:
             return refuse(kind, "frame " + std::to_string(frame.number) + " where frame " +
                                     std::to_string(frames.size()) + " should be");
         }
-        if (frames.size() == limits::kFrames) return refuse(kind, "more than " + std::to_string(limits::kFrames) + " frames");
+        if (frames.size() == limits::kFrames) {
+            return refuse(kind, "more than " + std::to_string(limits::kFrames) + " frames");
+        }
         if (!validTimeStep(frame.timeStep)) return refuse(kind, "a time step that is negative or not a number");
         if (count > limits::kEventsPerFrame) {
             return refuse(kind, "more than " + std::to_string(limits::kEventsPerFrame) + " events in one frame");
         }
-        if (events_ + count > limits::kEvents) return refuse(kind, "more than " + std::to_string(limits::kEvents) + " events");
+        if (events_ + count > limits::kEvents) {
+            return refuse(kind, "more than " + std::to_string(limits::kEvents) + " events");
+        }
         const std::uint64_t frameLine = lineNumber_;
         sum(text);
         std::string line;
@@ -312,7 +316,8 @@ private:
         }
         if (version_ >= 2 && checksum != checksum_) {
             lineNumber_ = frameLine;
-            return refuse(kind, "frame " + std::to_string(frame.number) + " does not match its checksum (the file is damaged)");
+            return refuse(kind, "frame " + std::to_string(frame.number) +
+                                    " does not match its checksum (the file is damaged)");
         }
         if (kind == Line::Unended && version_ < 2) return cutHere();  // nothing shows it whole
         events_ += count;

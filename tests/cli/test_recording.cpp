@@ -62,8 +62,8 @@ TEST(Recording, ReadsBackExactlyWhatWasWrittenAndWhatACrashLeft) {
     const io::Result<session::Recording> crashed = readText(unfinished);
     EXPECT_TRUE(crashed && !crashed->finished && crashed->frames.size() == 3) << crashed.reason();
     // Version 1, the same without checksums, still reads.
-    const std::string versionOne =
-        std::regex_replace(std::regex_replace(text, std::regex(" [0-9a-f]{8}\n"), "\n"), std::regex("version 2"), "version 1");
+    const std::string versionOne = std::regex_replace(std::regex_replace(text, std::regex(" [0-9a-f]{8}\n"), "\n"),
+                                                      std::regex("version 2"), "version 1");
     const io::Result<session::Recording> old = readText(versionOne);
     ASSERT_TRUE(old && old->finished) << old.reason();
     EXPECT_EQ(write(dir.file("old.rec"), old.value()), text);
@@ -89,7 +89,8 @@ TEST(Recording, DamagedFilesGetOneClearReason) {
         {replaced("1 0.30000000000000004 3", "1 0.30000000000000004 5000"), "line 8: more than 1024 events"},
         {replaced("key 265", "key 999"), "line 10: an event with a key number outside GLFW's"},
         {replaced("1000.125", "1000.135"), "line 8: frame 1 does not match its checksum (the file is damaged)"},
-        {replaced("seed 18446744073709551615", "seed 18446744073709551614"), "line 7: frame 0 does not match its checksum (the file is damaged)"},
+        {replaced("seed 18446744073709551615", "seed 18446744073709551614"),
+         "line 7: frame 0 does not match its checksum (the file is damaged)"},
         {replaced("end 3", "end 4"), "line 16: the end line counts 4 frames, the file holds 3"},
         {good.substr(0, good.size() - 10) + "\n", "line 16: no checksum at the end of the line"},
         {replaced("width=1280", std::string(20000, 'w')), "line 4: a line longer than 16384 bytes"},
@@ -130,7 +131,8 @@ TEST(Recording, AFileCutShortKeepsEveryWholeFrame) {
         const io::Result<session::Recording> read = readText(good.substr(0, size));
         ASSERT_EQ(read.ok(), size >= header) << size << read.reason();
         if (read) {
-            const auto whole = std::count_if(std::begin(frameEnds), std::end(frameEnds), [&](std::size_t end) { return end <= size; });
+            const auto whole = std::count_if(std::begin(frameEnds), std::end(frameEnds),
+                                             [size](std::size_t end) { return end <= size; });
             EXPECT_EQ(read->frames.size(), static_cast<std::size_t>(whole)) << size;
             EXPECT_EQ(read->finished, size == good.size() - 1) << size;  // only the last line feed missing
         }
