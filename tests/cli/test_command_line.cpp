@@ -106,6 +106,7 @@ TEST_F(CommandLine, BadOptionsGetOneLineTheUsageAndStatusTwo) {
         {"--length", "-5"},   {"--size", "12x"},   {"--size", "x720"},     {"--shader", "Cel"},
         {"--volume", "loud"}, {"--sound", "1"},    {"--level", "no.txt"},  {"--seed", "18446744073709551616"},
         {"--data-dir", "."},  {"--replay", "config.txt", "--seed", "1"},  {"--config", "missing.txt"},
+        {"--record", ""},
     };
     for (const auto& args : bad) {
         std::string out, err;

@@ -118,7 +118,8 @@ void writeTypedRecording(const TempDir& dir, const std::string& typed, int frame
     writeFile(dir.file("words.txt"), "CAT\n");
     session::RecordingWriter writer;
     const session::RecordingHeader header{seed, {{"width", "320"}, {"height", "180"}, {"level", dir.file("level.txt")},
-                                             {"wordlist", dir.file("words.txt")}, {"sound", "off"}}};
+                                             {"wordlist", dir.file("words.txt")}, {"sound", "off"},
+                                             {"history", dir.file("recorded-history.sqlite3")}}};
     const io::Result<void> opened = writer.open(dir.file("game.rec"), header);
     EXPECT_TRUE(opened.ok()) << opened.reason();
     for (int f = 0; f < frames; ++f) {
@@ -132,7 +133,7 @@ void writeTypedRecording(const TempDir& dir, const std::string& typed, int frame
         const io::Result<void> written = writer.writeFrame(1.0 / 60.0, events);
         EXPECT_TRUE(written.ok()) << written.reason();
     }
-    writer.finish();
+    EXPECT_TRUE(writer.finish().ok());
 }
 
 std::string sourcePath(const std::string& relative) { return std::string(BRINDLEMOOR_SOURCE_DIR) + "/" + relative; }

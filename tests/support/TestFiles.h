@@ -59,7 +59,7 @@ std::string startGameScript(const std::string& command);
 // Writes `dir`/game.rec, the recording of a 320 x 180 game in the corridor
 // "PP" with the one word CAT (level.txt and words.txt in `dir`): `frames`
 // frames of 1/60 s, with the letters of `typed` pressed and released one
-// every 6 frames from frame 30.
+// every 6 frames from frame 30. Its history setting names `dir`/recorded-history.sqlite3.
 void writeTypedRecording(const TempDir& dir, const std::string& typed, int frames, std::uint64_t seed = 42);
 
 // Absolute path of a file in the source tree.
