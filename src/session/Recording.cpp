@@ -94,7 +94,8 @@ std::string eventLine(const KeyEvent& event) {
         return std::string("focus ") + (event.pressed ? "gained " : "lost ") + number(event.time) + "\n";
     }
     return "key " + std::to_string(event.key) + (event.pressed ? " down " : " up ") +
-           (event.letter != 0 ? std::string(1, event.letter) : std::string("-")) + " " + number(event.time) + "\n";
+           (event.letter != 0 ? std::string(1, event.letter) : std::string("-")) + " " + number(event.time) +
+           (event.timeKnown ? "\n" : " untimed\n");
 }
 
 // ---- checksums ------------------------------------------------------------
@@ -332,9 +333,10 @@ private:
             event.key = kFocusKey;
             event.pressed = f[1] == "gained";
             ok = (f[1] == "gained" || f[1] == "lost") && parse(f[2], event.time);
-        } else if (f.size() == 5 && f[0] == "key") {
+        } else if ((f.size() == 5 || (f.size() == 6 && f[5] == "untimed")) && f[0] == "key") {
             event.pressed = f[2] == "down";
             event.letter = f[3].size() == 1 && f[3][0] != '-' ? f[3][0] : 0;
+            event.timeKnown = f.size() == 5;
             ok = parse(f[1], event.key) && event.key != kFocusKey && (f[2] == "down" || f[2] == "up") &&
                  f[3].size() == 1 && parse(f[4], event.time);
         }

@@ -10,7 +10,8 @@
 //   frames
 //   frame 0 0.0166 2 9f3c01d2    number (0, 1, ...), time step, event count,
 //                                checksum
-//   key 65 down A 1000.25        GLFW key, down|up, letter or -, game time
+//   key 65 down A 1000.25        GLFW key, down|up, letter or -, game time,
+//                                then "untimed" when the press time is not known
 //   focus lost 1000.5            the window lost or gained focus
 //   ...
 //   end 1234 5e0a77c4            the frame count and checksum; missing when

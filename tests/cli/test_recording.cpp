@@ -42,7 +42,7 @@ std::string writeSample(const TempDir& dir, std::string* unfinished = nullptr) {
     session::Recording sample;
     sample.header = {18446744073709551615ull, {{"width", "1280"}, {"level", "my level=%\n\x01\xff"}}};
     sample.frames = {{0, 1.0 / 60.0, {}},
-                     {1, 0.1 + 0.2, {{'A', true, 'Q', 1000.125}, {265, true, 0, 1e-300}, {session::kFocusKey, false, 0, -0.0}}},
+                     {1, 0.1 + 0.2, {{'A', true, 'Q', 1000.125}, {265, true, 0, 1e-300, false}, {session::kFocusKey, false, 0, -0.0}}},
                      {2, std::numeric_limits<double>::denorm_min(), {{'A', false, 'Q', 1.0 / 3.0}, {session::kFocusKey, true, 0, 2.0}, {-1, true, 0, 5.0}}}};
     return write(dir.file("game.rec"), sample, unfinished);
 }
@@ -58,6 +58,7 @@ TEST(Recording, ReadsBackExactlyWhatWasWrittenAndWhatACrashLeft) {
     EXPECT_TRUE(read->finished);
     EXPECT_EQ(read->header.settings[1].second, "my level=%\n\x01\xff");
     EXPECT_EQ(read->frames[2].timeStep, std::numeric_limits<double>::denorm_min());
+    EXPECT_FALSE(read->frames[1].events[1].timeKnown);  // a press whose time was not known stays so
     EXPECT_EQ(write(dir.file("again.rec"), read.value()), text);
     const io::Result<session::Recording> crashed = readText(unfinished);
     EXPECT_TRUE(crashed && !crashed->finished && crashed->frames.size() == 3) << crashed.reason();
