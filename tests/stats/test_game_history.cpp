@@ -18,13 +18,14 @@ TEST(GameHistory, AFinishedGameIsWrittenAndSurvivesAKillInTheNextGame) {
     // C, X (a mistake), C, A, T; the walk into the final board starts a second
     // game, which is still in play when the process is killed.
     writeTypedRecording(dir, "CXCAT", 40000, 7);
-    const std::string game = "cd '" + dir.path() + "' && BRINDLEMOOR_DATA='" + sourcePath("") + "' '" +
+    const std::string game = "cd '" + dir.path() + "' || exit; BRINDLEMOOR_DATA='" + sourcePath("") + "' '" +
                              BRINDLEMOOR_GAME_BINARY + "' --history history.db";
-    // Killed as soon as the second game has been set up.
+    // Killed as soon as the second game has been set up: this game only, not
+    // another suite's running beside this one.
     const CommandResult killed = runCommand(
-        "(" + game + " --replay game.rec > game.out 2>&1 &) ; for i in $(seq 1 600); do "
-        "[ $(grep -c 'finished setting up a new game!' '" + dir.file("game.out") + "') -ge 2 ] && break; sleep 0.1; done; "
-        "pkill -KILL -f 'replay game.rec'; sleep 0.5");
+        game + " --replay game.rec > game.out 2>&1 & pid=$!; for i in $(seq 1 600); do "
+        "[ $(grep -c 'finished setting up a new game!' game.out) -ge 2 ] && break; sleep 0.1; done; "
+        "kill -KILL $pid; wait $pid");
     const std::string played = readFile(dir.file("game.out"));
     ASSERT_NE(played.find("Game stats: "), std::string::npos) << played << killed.output;
     EXPECT_NE(played.find("accuracy 80.0%"), std::string::npos) << "4 of 5 letters right";
