@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,33 +17,20 @@
 namespace {
 
 // The list the game promises for these bytes.
-std::vector<std::string> expectedWords(std::string text) {
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        text.erase(0, 3);  // a byte order mark in front of the first line
-    }
+std::vector<std::string> expectedWords(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    std::istringstream in(text.rfind("\xEF\xBB\xBF", 0) == 0 ? text.substr(3) : text);  // a byte order mark
     std::vector<std::string> words;
     bool anyLine = false;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        std::string line = text.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        bool word = !line.empty();
-        for (char& c : line) {
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-            word = word && c >= 'A' && c <= 'Z';
-        }
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::transform(line.begin(), line.end(), line.begin(), [](unsigned char c) { return std::toupper(c); });
         anyLine = anyLine || !line.empty();
-        if (word) {
+        if (!line.empty() && std::all_of(line.begin(), line.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
             words.push_back(line);
         }
     }
-    if (words.empty() && anyLine) {
-        return {"DOG", "CAT", "EEL", "BEE", "ANT"};
-    }
-    return words;
+    return words.empty() && anyLine ? std::vector<std::string>{"DOG", "CAT", "EEL", "BEE", "ANT"} : words;
 }
 
 }  // namespace
@@ -55,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     wordState = brindlemoor::gameplay::WordState{};
     brindlemoor::gameplay::readWordList(brindlemoor::fuzz::writeScratchFile(data, size));
     const std::vector<std::string>& words = wordState.wordList;
-    require(words == expectedWords(std::string(reinterpret_cast<const char*>(data), size)),
+    require(words == expectedWords(data, size),
             "the words are the file's lines of letters, in capitals, or the built-in list");
 
     std::string previous;
@@ -67,10 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const auto index = static_cast<std::size_t>(wordState.lastWordIndex);
         require(index < words.size() && word == words[index], "the word is the picked entry of the list");
-        bool another = false;
-        for (const std::string& w : words) {
-            another = another || w != previous;
-        }
+        const bool another = static_cast<std::size_t>(std::count(words.begin(), words.end(), previous)) < words.size();
         require(pick == 0 || word != previous || !another, "never the word chosen last while there is another");
         previous = word;
     }
