@@ -37,21 +37,25 @@ TEST(GameSound, TheGameIsHeardWhenItsWordIsTypedAndSilentWhilePaused) {
     writeFile(dir.file("alsoft.conf"), "[wave]\nfile = " + dir.file("out.wav") + "\n");
     writeFile(dir.file("words.txt"), "CAT\n");
     writeFile(dir.file("level.txt"), "PP\nPP\nPP\n");  // a straight walk, longer than this one
-    // The typist's clock is not the sound file's: on a busy machine each key
-    // reaches the game late by its own amount. So the pause is found in the
-    // sound: the longest quiet stretch between the first sound and the last.
+    // The typist waits for the game's line after each step (on a busy machine
+    // one frame can outlast a fixed wait, and Escape would end the game with
+    // the word still queued). Each key reaches the game late by its own
+    // amount, so the pause is found in the sound itself: the longest quiet
+    // stretch between the first sound and the last.
     const std::string script =
         "export ALSOFT_DRIVERS=wave ALSOFT_CONF=\"$PWD/alsoft.conf\" BRINDLEMOOR_DATA='" + sourcePath("") + "'\n" +
         startGameScript("'" + std::string(BRINDLEMOOR_GAME_BINARY) +
                         "' --wordlist words.txt --level level.txt --size 320x240") +
-        "sleep 1; k() { xdotool key --window \"$id\" $1; }\n"
-        "k c; sleep 0.2; k a; sleep 0.2; k t; sleep 2; k F1; sleep 2; k F1; sleep 2; k Escape\n"
+        "k() { xdotool key --window \"$id\" $1; }\n"
+        "w() { for i in $(seq 1 600); do grep -qxF \"$1\" game.log && return; sleep 0.1; done; }\n"
+        "k c; k a; k t; w \"Word 'CAT' complete!\"; sleep 2\n"
+        "k F1; w Paused; sleep 2; k F1; w Resumed; sleep 2; k Escape\n"
         "wait $pid\n"
         "sox out.wav -b 16 -e signed -c 1 -r 8000 out.raw 2>/dev/null\n";
     writeFile(dir.file("play.sh"), script);
-    runCommand("cd '" + dir.path() + "' && bash play.sh");
+    const CommandResult run = runCommand("cd '" + dir.path() + "' && bash play.sh");
     const std::string log = readFile(dir.file("game.log"));
-    ASSERT_NE(log.find("Resumed\n", log.find("Paused\n")), std::string::npos) << log;
+    ASSERT_NE(log.find("Resumed\n", log.find("Paused\n")), std::string::npos) << run.output << log;
     const std::vector<double> tenths = loudness(readFile(dir.file("out.raw")));
     std::size_t first = 0, last = tenths.size();
     while (first < last && tenths[first] < 50.0) ++first;  // silence until the first letter
