@@ -68,6 +68,17 @@ TEST(Recording, ReadsBackExactlyWhatWasWrittenAndWhatACrashLeft) {
     const io::Result<session::Recording> old = readText(versionOne);
     ASSERT_TRUE(old && old->finished) << old.reason();
     EXPECT_EQ(write(dir.file("old.rec"), old.value()), text);
+
+    // The writer refuses what no reader would take, and writes the rest.
+    session::RecordingWriter writer;
+    EXPECT_EQ(writer.open(dir.file("no/such/folder.rec"), {}).reason(), "No such file or directory");
+    ASSERT_TRUE(writer.open(dir.file("refused.rec"), {}).ok());
+    EXPECT_FALSE(writer.writeFrame(-0.5, {}).ok());
+    EXPECT_FALSE(writer.writeFrame(0.1, {{'A', true, 'a', 0.0}}).ok());
+    EXPECT_FALSE(writer.writeFrame(0.1, std::vector<KeyEvent>(1025)).ok());
+    EXPECT_TRUE(writer.writeFrame(0.1, {}).ok() && writer.finish().ok());
+    const io::Result<session::Recording> written = session::readRecordingFile(dir.file("refused.rec"));
+    EXPECT_TRUE(written && written->frames.size() == 1) << written.reason();
 }
 
 TEST(Recording, DamagedFilesGetOneClearReason) {
@@ -164,20 +175,6 @@ TEST(Recording, AFileCutShortKeepsEveryWholeFrame) {
               (std::vector<std::string>{"Recording stopped: " + path + ": File too large",
                                         "Recording cut short: " + path + " holds the first " +
                                             std::to_string(read->frames.size()) + " frames of the session"}));
-}
-
-TEST(Recording, TheWriterRefusesWhatNoReaderWouldTake) {
-    TempDir dir;
-    session::RecordingWriter writer;
-    EXPECT_EQ(writer.open(dir.file("no/such/folder.rec"), {}).reason(), "No such file or directory");
-    ASSERT_TRUE(writer.open(dir.file("game.rec"), {}).ok());
-    EXPECT_FALSE(writer.writeFrame(-0.5, {}).ok());
-    EXPECT_FALSE(writer.writeFrame(0.1, {{'A', true, 'a', 0.0}}).ok());
-    EXPECT_FALSE(writer.writeFrame(0.1, std::vector<KeyEvent>(1025)).ok());
-    EXPECT_TRUE(writer.writeFrame(0.1, {}).ok());
-    EXPECT_TRUE(writer.finish().ok());
-    const io::Result<session::Recording> read = session::readRecordingFile(dir.file("game.rec"));
-    EXPECT_TRUE(read && read->frames.size() == 1) << read.reason();
 }
 
 }  // namespace
