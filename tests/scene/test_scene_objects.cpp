@@ -3,6 +3,7 @@
 // nothing or sample nothing without a GL error.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 #include "GlTestEnvironment.h"
@@ -84,11 +85,7 @@ TEST_F(SceneObjectTest, EveryKindBuildsWithItsFilesAndOwnsItsGlObjects) {
         EXPECT_FALSE(a.object->localBox.empty);
         EXPECT_NE(a.object->colorTexture(), b.object->colorTexture());
         // Textures carry every mipmap level down to one pixel.
-        const GLint base = levelWidth(a.object->colorTexture(), 0);
-        int levels = 0;
-        while ((base >> levels) > 1) {
-            ++levels;
-        }
+        const int levels = static_cast<int>(std::log2(levelWidth(a.object->colorTexture(), 0)));
         EXPECT_EQ(levelWidth(a.object->colorTexture(), levels), 1);
         EXPECT_EQ(test::minFilterOf(a.object->normalTexture()), GL_LINEAR_MIPMAP_LINEAR);
         const GLuint texture = a.object->colorTexture();

@@ -3,7 +3,6 @@
 // program's, newer, damaged, on a full disk.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -11,7 +10,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <functional>
@@ -89,11 +87,7 @@ std::string inChild(const std::function<std::string()>& scenario, bool asNobody)
         _exit(write(ends[1], result.data(), result.size()) == static_cast<ssize_t>(result.size()) ? 0 : 1);
     }
     close(ends[1]);
-    std::string result;
-    char buffer[4096];
-    for (ssize_t n; (n = read(ends[0], buffer, sizeof buffer)) > 0;) {
-        result.append(buffer, static_cast<std::size_t>(n));
-    }
+    const std::string result = t::readFile("/dev/fd/" + std::to_string(ends[0]));  // to the child's end
     close(ends[0]);
     wait(nullptr);
     return result;
@@ -117,10 +111,11 @@ protected:
 }  // namespace
 
 TEST_F(HistoryFile, GamesComeBackInTheReportWithTheirPacesAndBestRuns) {
-    EXPECT_EQ(report(path), Lines{"No history yet: finish a game to start one (" + path + ")"});
-    EXPECT_FALSE(t::fileExists(path));
     t::writeFile(dir.file("empty"), "");
-    EXPECT_EQ(report(dir.file("empty")), Lines{"No history yet: finish a game to start one (" + dir.file("empty") + ")"});
+    for (const std::string& file : {path, dir.file("empty")}) {
+        EXPECT_EQ(report(file), Lines{"No history yet: finish a game to start one (" + file + ")"});
+    }
+    EXPECT_FALSE(t::fileExists(path));
     History history(path, printed);
     EXPECT_TRUE(history.record(game(40.0, 1, 86400)));
     EXPECT_TRUE(history.record(game(50.0, 3, 90000)));
@@ -327,11 +322,7 @@ TEST_F(HistoryFile, AFullDiskSaysSoAndLeavesNothingBeside) {
                 if (openBefore) {
                     history.prepare();
                 }
-                const int filler = open((folder + "/filler").c_str(), O_WRONLY | O_CREAT, 0644);
-                const std::string block(512, 'x');
-                while (write(filler, block.data(), block.size()) > 0) {
-                }
-                close(filler);
+                t::writeFile(folder + "/filler", std::string(256 * 1024, 'x'));  // as much of it as fits
                 if (!openBefore) {
                     history.prepare();
                 }
