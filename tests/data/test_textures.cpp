@@ -1,7 +1,7 @@
 // The textures of the data set: they decode with the game's TGA loader at
 // their budgeted sizes, normal maps are tangent-space blue, and the chalk
 // atlas has every character in its own cell the right way up.
-#include <cmath>
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>

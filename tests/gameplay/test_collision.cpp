@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "Placements.h"
-#include "TestFiles.h"
 #include "gameplay/MovementState.h"
 
 namespace {

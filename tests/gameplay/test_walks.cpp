@@ -3,10 +3,8 @@
 // behind him.
 #include <gtest/gtest.h>
 
-#include <cmath>
 
 #include "Placements.h"
-#include "TestFiles.h"
 #include "gameplay/CameraFollow.h"
 #include "gameplay/MovementState.h"
 #include "scene/QuarterTurns.h"

@@ -15,7 +15,6 @@
 #include "gameplay/MovementState.h"
 #include "level/Level.h"
 #include "platform/Keys.h"
-#include "render/ScenePass.h"
 #include "scene/Text3D.h"
 
 namespace {

@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "GlTestEnvironment.h"
-#include "TestFiles.h"
 #include "TestOutput.h"
 #include "gl/ShaderProgram.h"
 #include "io/TgaImage.h"

@@ -12,7 +12,6 @@
 
 #include "GameSession.h"
 #include "GlTestEnvironment.h"
-#include "TestFiles.h"
 #include "app/GameState.h"
 #include "app/NewGame.h"
 #include "gameplay/WordState.h"
