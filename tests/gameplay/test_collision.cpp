@@ -20,7 +20,8 @@ protected:
     }
     // One frame's collision test; what it printed is kept in `printed`.
     unsigned int collide() {
-        const unsigned int result = gameplay::testCollision(1.0f / 60.0f, {player, objects.list, eye, centre, 5.0f, out});
+        const unsigned int result =
+            gameplay::testCollision(1.0f / 60.0f, {player, objects.list, eye, centre, 5.0f, out});
         printed = out.take();
         return result;
     }

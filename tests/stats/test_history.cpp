@@ -297,7 +297,8 @@ TEST_F(HistoryFile, AFullDiskSaysSoAndLeavesNothingBeside) {
         if (!openBefore) {
             history.prepare();
         }
-        EXPECT_EQ(record(history, game(50.0, 0)), Lines{"Game not recorded: " + file + " cannot grow: the disk is full"});
+        EXPECT_EQ(record(history, game(50.0, 0)),
+                  Lines{"Game not recorded: " + file + " cannot grow: the disk is full"});
         EXPECT_EQ(folderContent(folder).size(), 2u) << "the history and the filler, nothing beside them";
         EXPECT_EQ(gamesIn(file), 1u);
         fs::remove(folder + "/filler");
