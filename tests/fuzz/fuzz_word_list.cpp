@@ -1,5 +1,6 @@
 // Word lists of any content: every non-empty line becomes one word, and
 // choosing a word afterwards always gives an entry of the list.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -14,10 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     wordState = brindlemoor::gameplay::WordState{};
     brindlemoor::gameplay::readWordList(brindlemoor::fuzz::writeScratchFile(data, size), brindlemoor::io::DataFolder(), out);
 
-    std::size_t lineFeeds = 0;
-    for (std::size_t i = 0; i < size; ++i) {
-        lineFeeds += data[i] == '\n' ? 1 : 0;
-    }
+    const auto lineFeeds = static_cast<std::size_t>(std::count(data, data + size, '\n'));
     require(wordState.wordList.size() <= lineFeeds + 1, "at most one word per line");
     for (const std::string& word : wordState.wordList) {
         require(!word.empty(), "no empty word");
