@@ -57,8 +57,7 @@ TEST(Recording, ReadsBackExactlyWhatWasWrittenAndWhatACrashLeft) {
     ASSERT_TRUE(read.ok()) << read.reason();
     EXPECT_TRUE(read->finished);
     EXPECT_EQ(read->header.settings[1].second, "my level=%\n\x01\xff");
-    EXPECT_EQ(read->frames[2].timeStep, std::numeric_limits<double>::denorm_min());
-    EXPECT_FALSE(read->frames[1].events[1].timeKnown);  // a press whose time was not known stays so
+    // The same text again: every value, down to a press whose time was not known.
     EXPECT_EQ(write(dir.file("again.rec"), read.value()), text);
     const io::Result<session::Recording> crashed = readText(unfinished);
     EXPECT_TRUE(crashed && !crashed->finished && crashed->frames.size() == 3) << crashed.reason();
@@ -68,6 +67,17 @@ TEST(Recording, ReadsBackExactlyWhatWasWrittenAndWhatACrashLeft) {
     const io::Result<session::Recording> old = readText(versionOne);
     ASSERT_TRUE(old && old->finished) << old.reason();
     EXPECT_EQ(write(dir.file("old.rec"), old.value()), text);
+
+    // The writer refuses what no reader would take, and writes the rest.
+    session::RecordingWriter writer;
+    EXPECT_EQ(writer.open(dir.file("no/such/folder.rec"), {}).reason(), "No such file or directory");
+    ASSERT_TRUE(writer.open(dir.file("refused.rec"), {}).ok());
+    EXPECT_FALSE(writer.writeFrame(-0.5, {}).ok());
+    EXPECT_FALSE(writer.writeFrame(0.1, {{'A', true, 'a', 0.0}}).ok());
+    EXPECT_FALSE(writer.writeFrame(0.1, std::vector<KeyEvent>(1025)).ok());
+    EXPECT_TRUE(writer.writeFrame(0.1, {}).ok() && writer.finish().ok());
+    const io::Result<session::Recording> written = session::readRecordingFile(dir.file("refused.rec"));
+    EXPECT_TRUE(written && written->frames.size() == 1) << written.reason();
 }
 
 TEST(Recording, DamagedFilesGetOneClearReason) {
@@ -98,8 +108,7 @@ TEST(Recording, DamagedFilesGetOneClearReason) {
     };
     for (const auto& c : cases) {
         const io::Result<session::Recording> read = readText(c.text);
-        EXPECT_FALSE(read.ok()) << c.error;
-        EXPECT_EQ(read.reason().rfind(c.error, 0), 0u) << read.reason();
+        EXPECT_EQ(read.reason().rfind(c.error, 0), 0u) << c.error << " / " << read.reason();
     }
     // Any bit flipped anywhere is found; the last line feed only ends the file.
     for (std::size_t at = 0; at < good.size(); ++at) {
@@ -164,20 +173,6 @@ TEST(Recording, AFileCutShortKeepsEveryWholeFrame) {
               (std::vector<std::string>{"Recording stopped: " + path + ": File too large",
                                         "Recording cut short: " + path + " holds the first " +
                                             std::to_string(read->frames.size()) + " frames of the session"}));
-}
-
-TEST(Recording, TheWriterRefusesWhatNoReaderWouldTake) {
-    TempDir dir;
-    session::RecordingWriter writer;
-    EXPECT_EQ(writer.open(dir.file("no/such/folder.rec"), {}).reason(), "No such file or directory");
-    ASSERT_TRUE(writer.open(dir.file("game.rec"), {}).ok());
-    EXPECT_FALSE(writer.writeFrame(-0.5, {}).ok());
-    EXPECT_FALSE(writer.writeFrame(0.1, {{'A', true, 'a', 0.0}}).ok());
-    EXPECT_FALSE(writer.writeFrame(0.1, std::vector<KeyEvent>(1025)).ok());
-    EXPECT_TRUE(writer.writeFrame(0.1, {}).ok());
-    EXPECT_TRUE(writer.finish().ok());
-    const io::Result<session::Recording> read = session::readRecordingFile(dir.file("game.rec"));
-    EXPECT_TRUE(read && read->frames.size() == 1) << read.reason();
 }
 
 }  // namespace

@@ -3,9 +3,8 @@
 // on the player's Escape and replays a file cut short up to its last whole frame.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <cstdlib>
+#include <tuple>
 
 #include "GameSession.h"
 #include "TestFiles.h"
@@ -20,13 +19,7 @@ namespace brindlemoor::test {
 namespace {
 
 // What a game showed: the lines its frames printed, its score, where the boy stands.
-struct Outcome {
-    std::string printed;
-    int score = 0;
-    glm::vec3 position{0.0f};
-};
-
-Outcome outcome(GameSession& game) {
+std::tuple<std::string, int, glm::vec3> outcome(GameSession& game) {
     return {game.printed.take(), app::gameState.level->score, app::gameState.player->position};
 }
 
@@ -53,7 +46,7 @@ TEST(Replay, RecordedSessionsPlayAgainThroughTheFrameLoop) {
     };
     for (const auto& c : cases) {
         TempDir dir;
-        Outcome played;
+        std::tuple<std::string, int, glm::vec3> played;
         {
             GameSession game(GameOptions::small(c.level, false));
             ASSERT_TRUE(game.session.recorder.open(dir.file("game.rec"), {}).ok());
@@ -80,11 +73,8 @@ TEST(Replay, RecordedSessionsPlayAgainThroughTheFrameLoop) {
                 return game.session.loop.running;
             },
             game.printed);
-        const Outcome replayed = outcome(game);
-        EXPECT_NE(played.printed.find(c.seen), std::string::npos) << c.name << "\n" << played.printed;
-        EXPECT_EQ(replayed.printed, played.printed) << c.name;
-        EXPECT_EQ(replayed.score, played.score) << c.name;
-        EXPECT_EQ(replayed.position, played.position) << c.name;
+        EXPECT_NE(std::get<0>(played).find(c.seen), std::string::npos) << c.name << "\n" << std::get<0>(played);
+        EXPECT_EQ(outcome(game), played) << c.name;
     }
 }
 
@@ -121,16 +111,14 @@ TEST_F(RealGame, ARecordedGamePlaysAgainWithoutHistoryAndACutOneToItsLastWholeFr
     EXPECT_NE(cut.output.find("\nThe recording ends here: the game that made it stopped before its end\n"),
               std::string::npos) << cut.output;
 
-    // A flipped digit, or no file at all: one line and status 2, at once.
+    // A flipped digit: one line and status 2, at once. (Every reason the
+    // reader gives, a pipe's among them, is tried with the reader.)
     std::string flipped = text;
     flipped[text.find("key 67 down C 1.5") + 16] ^= 1;  // 1.5 becomes 1.4
     writeFile(dir.file("flipped.rec"), flipped);
-    ASSERT_EQ(mkfifo(dir.file("pipe").c_str(), 0600), 0);
-    for (const char* file : {"flipped.rec", "pipe"}) {
-        const CommandResult refused = replay(file);
-        EXPECT_EQ(refused.exitStatus, 2) << refused.output;
-        EXPECT_EQ(lines(refused.output).size(), 1u) << refused.output;
-    }
+    const CommandResult refused = replay("flipped.rec");
+    EXPECT_EQ(refused.exitStatus, 2) << refused.output;
+    EXPECT_EQ(lines(refused.output).size(), 1u) << refused.output;
 }
 
 TEST_F(RealGame, EscapeEndsAReplay) {

@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <sstream>
 #include <stdexcept>
 
@@ -58,27 +57,11 @@ std::string readFile(const std::string& path) {
 
 bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
 
-std::string captureStdout(const std::function<void()>& action) {
-    std::cout.flush();
-    testing::internal::CaptureStdout();
-    action();
-    std::cout.flush();
-    return testing::internal::GetCapturedStdout();
-}
-
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> result;
-    std::string current;
-    for (char c : text) {
-        if (c == '\n') {
-            result.push_back(current);
-            current.clear();
-        } else {
-            current += c;
-        }
-    }
-    if (!current.empty()) {
-        result.push_back(current);
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        result.push_back(line);
     }
     return result;
 }

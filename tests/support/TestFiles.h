@@ -1,9 +1,8 @@
 // Small helpers shared by the test suites: temporary directories, file
-// contents, a scoped working directory and standard-output capture.
+// contents, a scoped working directory, commands and recordings.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,9 +38,7 @@ void writeFile(const std::string& path, const std::string& content);
 std::string readFile(const std::string& path);
 bool fileExists(const std::string& path);
 
-// Runs `action` and returns everything it printed to standard output.
-std::string captureStdout(const std::function<void()>& action);
-// The same split into lines (line feeds removed; a last unterminated line kept).
+// Text split into lines (line feeds removed; a last unterminated line kept).
 std::vector<std::string> lines(const std::string& text);
 
 // Result of running a command through the shell.
