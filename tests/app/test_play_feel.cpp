@@ -147,7 +147,7 @@ TEST(PressTimes, KeysTypedDuringAWaitKeepTheirOwnTimes) {
     const test::CommandResult window = test::runCommand("xdotool search --pid " + std::to_string(getpid()));
     ASSERT_EQ(window.exitStatus, 0) << window.output;
     const std::string id = test::lines(window.output).at(0);
-    test::runCommand("(for k in d o g; do xdotool key --window " + id + " $k; sleep 0.4; done) >/dev/null 2>&1 &");
+    test::runCommand("(for k in d o g; do " BRINDLEMOOR_SEND_KEYS " " + id + " $k; sleep 0.4; done) >/dev/null 2>&1 &");
     platform::KeyboardAndClock input;
     std::vector<platform::KeyEvent> presses;
     for (int wait = 0; wait < 50 && presses.size() < 3; ++wait) {

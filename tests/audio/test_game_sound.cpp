@@ -46,7 +46,6 @@ TEST(GameSound, TheGameIsHeardWhenItsWordIsTypedAndSilentWhilePaused) {
         "export ALSOFT_DRIVERS=wave ALSOFT_CONF=\"$PWD/alsoft.conf\" BRINDLEMOOR_DATA='" + sourcePath("") + "'\n" +
         startGameScript("'" + std::string(BRINDLEMOOR_GAME_BINARY) +
                         "' --wordlist words.txt --level level.txt --size 320x240") +
-        "k() { xdotool key --window \"$id\" $1; }\n"
         "w() { for i in $(seq 1 600); do grep -qxF \"$1\" game.log && return; sleep 0.1; done; }\n"
         "k c; k a; k t; w \"Word 'CAT' complete!\"; sleep 2\n"
         "k F1; w Paused; sleep 2; k F1; w Resumed; sleep 2; k Escape\n"

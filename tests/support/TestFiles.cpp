@@ -93,7 +93,8 @@ std::string startGameScript(const std::string& command) {
                      "  id=$(xdotool search --onlyvisible --pid $pid --name '^Brindlemoor$' 2>/dev/null | head -n1)\n"
                      "  [ -n \"$id\" ] && grep -q 'finished setting up a new game!' game.log && break; sleep 0.1\n"
                      "done\n"
-                     "[ -n \"$id\" ] || { echo no-window; kill $pid; exit 1; }\n";
+                     "[ -n \"$id\" ] || { echo no-window; kill $pid; exit 1; }\n"
+                     "k() { '" BRINDLEMOOR_SEND_KEYS "' \"$id\" \"$@\"; }\n";
 }
 
 void writeTypedRecording(const TempDir& dir, const std::string& typed, int frames, std::uint64_t seed) {

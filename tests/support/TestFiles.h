@@ -50,7 +50,8 @@ CommandResult runCommand(const std::string& command);
 
 // The start of a shell script that runs `command` (the game, writing to
 // game.log) in the background and waits, up to 30 s, for its own visible
-// window ($id) and its first game; $pid is the game's.
+// window ($id) and its first game; $pid is the game's, and `k KEY...` types
+// into that window alone.
 std::string startGameScript(const std::string& command);
 
 // Writes `dir`/game.rec, the recording of a 320 x 180 game in the corridor
