@@ -107,6 +107,8 @@ std::vector<OptionSpec> optionSpecs() {
         specs.push_back(OptionSpec{std::move(doc), rowCheck(row), &row});
     }
     specs.push_back(sessionOption("--seed", "N", "the same corridors and words on every run", Completion::None, seedNumber));
+    specs.push_back(sessionOption("--daily", "", "play the corridor of the day (every game of the session)",
+                                  Completion::None, nullptr));
     specs.push_back(sessionOption("--record", "FILE", "write the session to FILE as it is played", Completion::File, nullptr));
     specs.push_back(sessionOption("--replay", "FILE", "play a recorded session back", Completion::File, existingFile));
     specs.push_back(sessionOption("--data-dir", "DIR", "the folder holding Resources/ and Shader/", Completion::Directory,
@@ -120,7 +122,7 @@ bool changesARecordedGame(const OptionSpec& spec) {
     if (spec.row != nullptr) {
         return spec.row->replay == ReplayRule::Recorded;
     }
-    return spec.doc.name == "--seed" || spec.doc.name == "--record";
+    return spec.doc.name == "--seed" || spec.doc.name == "--record" || spec.doc.name == "--daily";
 }
 
 }  // namespace
@@ -173,6 +175,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv, std::ostream& ou
         added[doc.name] = option;
     }
     CLI::Option* replay = added.at("--replay");
+    added.at("--daily")->excludes(added.at("--seed"));  // the day gives the seed
     for (const OptionSpec& spec : specs) {
         if (changesARecordedGame(spec)) {
             replay->excludes(added.at(spec.doc.name));
@@ -203,6 +206,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv, std::ostream& ou
     options.replayFile = values["--replay"];
     options.dataDir = values["--data-dir"];
     options.stats = flags["--stats"];
+    options.daily = flags["--daily"];
     for (const OptionSpec& spec : specs) {
         if (added.at(spec.doc.name)->count() == 0) {
             continue;

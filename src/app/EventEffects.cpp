@@ -35,17 +35,19 @@ bool applyEvents(Session& session) {
             case Kind::WordComplete:
                 if (event.inPlay) {
                     session.statistics.wordCompleted(event.time);
+                    wordCompletedForPace(session);
                 }
                 game.mistakeFlash = 0.0;
                 break;
             case Kind::NextWord: session.statistics.wordShown(gameplay::wordState.currentWord); break;
             case Kind::BoardLifted: session.sound.play(audio::Sound::BoardLift, event.where); break;
             case Kind::FinalBoard:
-                session.statistics.finishGame(*game.level);
+                session.statistics.finishGame(*game.level, finishRun(session, game.level->score));
                 session.sound.play(audio::Sound::Chime, event.where);
                 break;
             case Kind::Bumped:
                 session.statistics.boardBumped();
+                bumpedForPace(session);
                 session.sound.play(audio::Sound::Bump, event.where);
                 break;
             case Kind::StairsUp: break;

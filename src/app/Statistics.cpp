@@ -1,5 +1,6 @@
 #include "app/Statistics.h"
 
+#include <cstdio>
 #include <ctime>
 
 #include "gameplay/WordState.h"
@@ -26,6 +27,12 @@ int Statistics::printReport() {
     return 0;
 }
 
+void Statistics::readPast() {
+    if (history_) {
+        past_ = stats::PastGames::from(history_->load());
+    }
+}
+
 void Statistics::startGame(bool adaptiveWords) {
     game_ = stats::TypingStats();
     finished_ = false;
@@ -42,14 +49,31 @@ void Statistics::startGame(bool adaptiveWords) {
     };
 }
 
-void Statistics::finishGame(level::Level& level) {
+void Statistics::finishGame(level::Level& level, const RunRecord& run) {
     if (finished_) {
         return;
     }
     finished_ = true;
     const stats::GameStats figures = game_.finish(level.score, level.blockCount);
     level.showStatistics(stats::boardLine(figures));
-    out_.line(stats::gameStatsLine(figures));
+    past_.add(figures, run.pace);
+    char text[64];
+    level::ProgressBoard progress{past_.speeds, {}};
+    std::snprintf(text, sizeof text, "best %.0f wpm", past_.bestSpeed);
+    progress.lines.push_back(text);
+    progress.lines.push_back("weak " + stats::weakestLetters(past_.letters));
+    std::string line = stats::gameStatsLine(figures);
+    if (run.pace > 0.0) {
+        std::snprintf(text, sizeof text, ", pace %.1f", run.pace);
+        line += text;
+    }
+    if (run.ghostGap) {
+        std::snprintf(text, sizeof text, "ghost %+.1f s", *run.ghostGap);
+        line += std::string(", ") + text;
+        progress.lines.push_back(text);
+    }
+    level.showProgress(progress);
+    out_.line(line);
     if (history_) {
         history_->record(figures, static_cast<std::int64_t>(std::time(nullptr)));
     }

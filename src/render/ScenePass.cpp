@@ -11,6 +11,9 @@ namespace brindlemoor::render {
 
 namespace {
 constexpr float kPlayerOutlineScale = 1.02f;
+// A pale, cool boy, two thirds see-through.
+const glm::vec3 kGhostColour(0.75f, 0.9f, 1.25f);
+constexpr float kGhostAlpha = 0.38f;
 }  // namespace
 
 glm::mat4 projectionFor(int width, int height, bool frustumCulling) {
@@ -49,6 +52,27 @@ void renderScene(const gl::ShaderProgram& sceneProgram, scene::SceneObject* play
     if (level != nullptr) {
         level->drawObjects(view.draw, culling);
     }
+    if (player != nullptr && view.ghost) {
+        drawGhost(program, *player, *view.ghost, view.draw);
+    }
+}
+
+void drawGhost(GLuint program, scene::SceneObject& boy, const glm::mat4& placement, const level::DrawSettings& draw) {
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDepthMask(GL_FALSE);
+    const float b = draw.brightness;
+    gl::uploadVec4(program, "tint", glm::vec4(kGhostColour * b, kGhostAlpha));
+    const glm::mat4 own = boy.modelMatrix;
+    boy.modelMatrix = placement;
+    if (!draw.shadowShading) {
+        boy.drawOutline(program, {kPlayerOutlineScale});
+    }
+    boy.drawTextured(program, draw.shadowShading);
+    boy.modelMatrix = own;
+    gl::uploadVec4(program, "tint", glm::vec4(b, b, b, 1.0f));
+    glDepthMask(GL_TRUE);
+    glDisable(GL_BLEND);
 }
 
 }  // namespace brindlemoor::render

@@ -1,6 +1,8 @@
 // The camera's projection and the per-frame scene pass into the window.
 #pragma once
 
+#include <optional>
+
 #include <glm/mat4x4.hpp>
 
 #include "gl/ShaderProgram.h"
@@ -22,6 +24,8 @@ struct SceneView {
     // Skip objects that cannot touch a pixel (only tests turn it off, to
     // compare the pictures).
     bool cullObjects = true;
+    // Where the ghost of the best run on this corridor is, when one walks.
+    std::optional<glm::mat4> ghost;
 };
 
 // The camera projection for a window size and the culling toggle (which only
@@ -29,8 +33,13 @@ struct SceneView {
 glm::mat4 projectionFor(int width, int height, bool frustumCulling);
 // Computes the projection and uploads it to the scene program.
 void uploadProjection(const gl::ShaderProgram& sceneProgram, int width, int height, bool frustumCulling);
-// Draws the player, every level object and the two chalk texts.
+// Draws the player, every level object, the chalk texts and the ghost.
 void renderScene(const gl::ShaderProgram& sceneProgram, scene::SceneObject* player, level::Level* level,
                  const SceneView& view);
+
+// The ghost: the boy's model again at `placement`, see-through (blended,
+// without writing depth), in the scene's shading mode. Leaves the tint as the
+// frame has it.
+void drawGhost(GLuint program, scene::SceneObject& boy, const glm::mat4& placement, const level::DrawSettings& draw);
 
 }  // namespace brindlemoor::render

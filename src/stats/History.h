@@ -25,6 +25,7 @@ struct GameSummary {
     int score = 0;
     double wpm = 0.0;
     double accuracy = 0.0;
+    double pace = 0.0;  // units a second at the end; 0 at the fixed pace
 };
 
 struct HistoryData {
