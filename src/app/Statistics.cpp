@@ -61,7 +61,11 @@ void Statistics::finishGame(level::Level& level, const RunRecord& run) {
     level::ProgressBoard progress{past_.speeds, {}};
     std::snprintf(text, sizeof text, "best %.0f wpm", past_.bestSpeed);
     progress.lines.push_back(text);
-    progress.lines.push_back("weak " + stats::weakestLetters(past_.letters));
+    std::string weak = "weak";
+    for (char letter : stats::weakestLetters(past_.letters)) {
+        weak += std::string(" ") + letter;
+    }
+    progress.lines.push_back(weak);
     std::string line = stats::gameStatsLine(figures);
     if (run.pace > 0.0) {
         std::snprintf(text, sizeof text, ", pace %.1f", run.pace);

@@ -11,9 +11,9 @@ namespace brindlemoor::render {
 
 namespace {
 constexpr float kPlayerOutlineScale = 1.02f;
-// A pale, cool boy, two thirds see-through.
-const glm::vec3 kGhostColour(0.75f, 0.9f, 1.25f);
-constexpr float kGhostAlpha = 0.38f;
+// A pale, cool boy, more than half see-through.
+const glm::vec3 kGhostColour(0.7f, 0.95f, 1.4f);
+constexpr float kGhostAlpha = 0.45f;
 }  // namespace
 
 glm::mat4 projectionFor(int width, int height, bool frustumCulling) {
@@ -53,7 +53,12 @@ void renderScene(const gl::ShaderProgram& sceneProgram, scene::SceneObject* play
         level->drawObjects(view.draw, culling);
     }
     if (player != nullptr && view.ghost) {
-        drawGhost(program, *player, *view.ghost, view.draw);
+        scene::Placement ghost = *player;
+        ghost.modelMatrix = *view.ghost;
+        ghost.computeBoundingBox();
+        if (culling == nullptr || culling->mayShow(ghost, 1.0f, outlines ? kPlayerOutlineScale : 1.0f)) {
+            drawGhost(program, *player, *view.ghost, view.draw);
+        }
     }
 }
 

@@ -74,6 +74,15 @@ END {
     row("scene pass / shadow pass, shadow mode, " shown " (ms)",
         pair(find(r, "^scene pass median [(]shadow[)]$"), find(r, "^shadow pass median [(]shadow[)]$")),
         pair(find(w, "^scene pass median [(]shadow[)]$"), find(w, "^shadow pass median [(]shadow[)]$")), "")
+    row("frame median with adaptive pace and a ghost, shadow / cel, " shown " (ms)",
+        pair(find(r, "^frame time median with pace and ghost [(]shadow[)]$"),
+             find(r, "^frame time median with pace and ghost [(]cel[)]$")),
+        pair(find(w, "^frame time median with pace and ghost [(]shadow[)]$"),
+             find(w, "^frame time median with pace and ghost [(]cel[)]$")), "")
+    row("the ghost drawn once more, shadow / cel, " shown " (ms)",
+        pair(find(r, "^ghost drawn once more, median [(]shadow[)]$"), find(r, "^ghost drawn once more, median [(]cel[)]$")),
+        pair(find(w, "^ghost drawn once more, median [(]shadow[)]$"), find(w, "^ghost drawn once more, median [(]cel[)]$")),
+        big ? "pace and ghost <= 1" : "")
     row("scene pass, cel mode, " shown " (ms)",
         find(r, "^scene pass median [(]cel[)]$"), find(w, "^scene pass median [(]cel[)]$"), "")
     row("processor time per frame, all threads, shadow / cel, " shown " (ms)",
