@@ -122,7 +122,7 @@ bool changesARecordedGame(const OptionSpec& spec) {
     if (spec.row != nullptr) {
         return spec.row->replay == ReplayRule::Recorded;
     }
-    return spec.doc.name == "--seed" || spec.doc.name == "--record" || spec.doc.name == "--daily";
+    return spec.doc.name == "--seed" || spec.doc.name == "--record";
 }
 
 }  // namespace
@@ -175,7 +175,6 @@ CommandLine parseCommandLine(int argc, const char* const* argv, std::ostream& ou
         added[doc.name] = option;
     }
     CLI::Option* replay = added.at("--replay");
-    added.at("--daily")->excludes(added.at("--seed"));  // the day gives the seed
     for (const OptionSpec& spec : specs) {
         if (changesARecordedGame(spec)) {
             replay->excludes(added.at(spec.doc.name));
@@ -197,6 +196,16 @@ CommandLine parseCommandLine(int argc, const char* const* argv, std::ostream& ou
         err << "brindlemoor: " << error.what() << '\n' << app.help();
         result.exitStatus = 2;
         return result;
+    }
+    // The day gives the seed, and a replay its recording's day. Checked here
+    // rather than by CLI11, whose help would print the exclusions of a flag
+    // in place of its line.
+    for (const char* other : {"--seed", "--replay"}) {
+        if (flags["--daily"] && added.at(other)->count() > 0) {
+            err << "brindlemoor: --daily excludes " << other << '\n' << app.help();
+            result.exitStatus = 2;
+            return result;
+        }
     }
 
     Options& options = result.options;

@@ -37,12 +37,6 @@ TEST(GhostWalk, AnyGameFitsTheLimitAndComesBackAsItWalked) {
              const double walked = 48.0 * std::floor(i / 60.0) + std::min(std::fmod(i, 60.0), 48.0);
              return gameplay::WalkPoint{glm::vec3(0.0f, 0.0f, static_cast<float>(-0.5 * walked)), 0};
          }), 1024},
-        {"turning all the time, down and up", walkOf(4800, [](double i) {
-             return gameplay::WalkPoint{glm::vec3(static_cast<float>(20.0 * std::sin(i / 40.0)),
-                                                  static_cast<float>(-8.0 * std::fabs(std::sin(i / 90.0))),
-                                                  static_cast<float>(20.0 * std::cos(i / 40.0) - 0.3 * i)),
-                                        static_cast<int>(i / 40.0) % 4};
-         }), gameplay::kMaxWalkBytes},
         {"an hour of stepping from side to side", walkOf(36000, [](double i) {
              return gameplay::WalkPoint{glm::vec3(static_cast<float>(std::fmod(i * 7.3, 9.0) - 4.5), 0.0f, 0.0f), 0};
          }), gameplay::kMaxWalkBytes},
