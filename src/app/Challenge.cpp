@@ -120,7 +120,10 @@ std::string localDate() { return localTime(static_cast<std::int64_t>(std::time(n
 std::string corridorKey(const Session& session, std::uint64_t game) {
     const GameState& state = gameState;
     const std::string& daily = session.challenge.daily;
-    if (!session.seeded || (session.settings.adaptiveWords && daily.empty())) {
+    // A seed the player chose (not the one a recording takes from the clock)
+    // or the day's; words drawn from the history are not the same twice.
+    const bool repeatable = session.options.seeded || session.replaying || !daily.empty();
+    if (!session.seeded || !repeatable || (session.settings.adaptiveWords && daily.empty())) {
         return "";
     }
     std::string key = daily.empty() ? "seed:" + std::to_string(session.sessionSeed) + ":game:" + std::to_string(game)

@@ -60,8 +60,8 @@ void playDaily(Session& session, const std::string& date);
 std::string localDate();
 
 // The key of game `game` of the session: the same for the same layout and
-// words, empty for a corridor that cannot be played again (no seed, or words
-// chosen from the history).
+// words, empty for a corridor that cannot be played again (no seed of the
+// player's, or words chosen from the history).
 std::string corridorKey(const Session& session, std::uint64_t game);
 
 // At set-up, after the first word: the corridor's key, the starting pace
