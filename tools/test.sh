@@ -18,16 +18,16 @@ run_ctest() {
 }
 
 echo "== release build and tests"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBRINDLEMOOR_TESTS=ON -DBRINDLEMOOR_TOOLS=ON
 cmake --build build -j"$jobs"
 run_ctest build
 
 echo "== sanitizer build and tests"
-cmake -S . -B build-sanitize -DBRINDLEMOOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build-sanitize -DBRINDLEMOOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLEMOOR_TESTS=ON -DBRINDLEMOOR_TOOLS=ON
 cmake --build build-sanitize -j"$jobs"
 (
-  # verify_asan_link_order=0: the start-up test preloads the GL driver
-  # (tests/sanitizer/sanitizer.cmake).
+  # verify_asan_link_order=0: the tests that start the real game preload the
+  # GL driver (tests/CMakeLists.txt).
   export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:verify_asan_link_order=0"
   export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
   export LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan.supp:print_suppressions=0"

@@ -1,6 +1,7 @@
 #include "app/Challenge.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -55,6 +56,13 @@ std::string localTime(std::int64_t seconds, const char* format) {
     return text;
 }
 
+// The ghost's model matrix at a point of its walk, beside where the run went.
+glm::mat4 placementOf(const gameplay::WalkPoint& point) {
+    glm::mat4 placement = glm::translate(glm::mat4(1.0f), point.position);
+    placement = glm::rotate(placement, glm::radians(90.0f * static_cast<float>(point.heading)), glm::vec3(0, 1, 0));
+    return glm::translate(placement, glm::vec3(kGhostBeside, 0.0f, 0.0f));
+}
+
 // Sets the boy's speed to `pace`, keeping F6's doubling when it is on.
 void applyPace(Session& session, double pace) {
     Challenge& c = session.challenge;
@@ -65,10 +73,15 @@ void applyPace(Session& session, double pace) {
     session.out.line("Pace: ", gameplay::paceFigure(pace));
 }
 
+static_assert(gameplay::kMaxWalkBytes <= stats::kMaxWalkBytes, "every walk the game makes is kept");
+
 std::optional<GhostRun> historyRun(Session& session, const std::string& key) {
-    (void)session;
-    (void)key;
-    return std::nullopt;  // the history keeps no runs yet
+    stats::History* history = session.statistics.history();
+    const std::optional<stats::BestRun> run = history != nullptr ? history->bestRun(key) : std::nullopt;
+    if (!run) {
+        return std::nullopt;
+    }
+    return GhostRun{run->playedAt, run->score, run->runSeconds, run->walk, false};
 }
 
 // The best run known on `key`: the history's (unless the session's are fixed)
@@ -156,6 +169,8 @@ void startChallenge(Session& session) {
         applyPace(session, c.pace->value());
     }
     c.ghost.reset();
+    c.ghostAnimator = scene::BoyAnimator{};
+    c.ghostWasAt.reset();
     if (session.settings.ghost && !c.corridor.empty()) {
         startGhost(session);
     }
@@ -167,6 +182,18 @@ void advanceChallenge(Session& session, double seconds) {
     if (gameState.player) {
         c.walk.record(c.clock, *gameState.player);
     }
+    const std::optional<gameplay::WalkPoint> point = c.ghost ? c.ghost->at(c.clock) : std::nullopt;
+    if (!point) {
+        return;
+    }
+    // The ghost's walk drives its legs as the boy's drives his.
+    scene::BoyCue cue;
+    const glm::vec3 moved = c.ghostWasAt ? point->position - *c.ghostWasAt : glm::vec3(0.0f);
+    cue.walked = std::sqrt(moved.x * moved.x + moved.z * moved.z);
+    cue.climbed = moved.y;
+    cue.walking = cue.walked > 0.0f;
+    c.ghostAnimator.update(cue, static_cast<float>(seconds), placementOf(*point));
+    c.ghostWasAt = point->position;
 }
 
 double motionPace(const Session& session) {
@@ -207,15 +234,13 @@ RunRecord finishRun(Session& session, int score) {
     return run;
 }
 
-std::optional<glm::mat4> ghostPlacement(const Session& session) {
+std::optional<render::GhostView> ghostView(const Session& session) {
     const Challenge& c = session.challenge;
     const std::optional<gameplay::WalkPoint> point = c.ghost ? c.ghost->at(c.clock) : std::nullopt;
     if (!point) {
         return std::nullopt;
     }
-    glm::mat4 placement = glm::translate(glm::mat4(1.0f), point->position);
-    placement = glm::rotate(placement, glm::radians(90.0f * static_cast<float>(point->heading)), glm::vec3(0, 1, 0));
-    return glm::translate(placement, glm::vec3(kGhostBeside, 0.0f, 0.0f));
+    return render::GhostView{placementOf(*point), c.ghostAnimator.pose()};
 }
 
 std::vector<std::pair<std::string, std::string>> challengeHeader(Session& session) {

@@ -17,6 +17,8 @@
 #include "app/Statistics.h"
 #include "gameplay/GhostWalk.h"
 #include "gameplay/Pace.h"
+#include "render/ScenePass.h"
+#include "scene/BoyAnimation.h"
 
 namespace brindlemoor::app {
 
@@ -51,6 +53,8 @@ struct Challenge {
     gameplay::WalkRecorder walk;
     std::optional<gameplay::Walk> ghost;
     GhostRun ghostRun;
+    scene::BoyAnimator ghostAnimator;       // the ghost walks as the boy does
+    std::optional<glm::vec3> ghostWasAt;    // the frame before
 };
 
 // The corridor of the day `date` ("2026-12-07") for the whole session: every
@@ -77,8 +81,8 @@ void bumpedForPace(Session& session);
 // The last word: the run as the statistics keep it; the session remembers it
 // as the best run of its corridor when it is.
 RunRecord finishRun(Session& session, int score);
-// Where the ghost stands now, when it walks.
-std::optional<glm::mat4> ghostPlacement(const Session& session);
+// The ghost as the scene pass draws it, when it walks.
+std::optional<render::GhostView> ghostView(const Session& session);
 
 // The recording's header lines of all the above (the day, the past games,
 // the best runs the session's games will race) and reading them back.

@@ -54,25 +54,6 @@ std::string existingFile(const std::string& value) {
     return CLI::ExistingFile(name);
 }
 
-// The check of a table row's option: its own, else its choices when a shell
-// offers them, else none.
-Check rowCheck(const SettingRow& row) {
-    if (row.check != nullptr) {
-        return row.check;
-    }
-    if (row.completion != Completion::Choices) {
-        return [](const std::string&) { return std::string(); };
-    }
-    return [&row](const std::string& value) {
-        if (std::find(row.choices.begin(), row.choices.end(), value) != row.choices.end()) {
-            return std::string();
-        }
-        std::string list;
-        for (const std::string& choice : row.choices) list += (list.empty() ? "" : ", ") + choice;
-        return value + " is not one of " + list;
-    };
-}
-
 // One option: its documentation and its check; a row when it sets a setting.
 struct OptionSpec {
     OptionDoc doc;
@@ -104,7 +85,7 @@ std::vector<OptionSpec> optionSpecs() {
         if (row.completion == Completion::Choices || row.completion == Completion::File) {
             doc.choices = row.choices;
         }
-        specs.push_back(OptionSpec{std::move(doc), rowCheck(row), &row});
+        specs.push_back(OptionSpec{std::move(doc), [&row](const std::string& value) { return refusal(row, value); }, &row});
     }
     specs.push_back(sessionOption("--seed", "N", "the same corridors and words on every run", Completion::None, seedNumber));
     specs.push_back(sessionOption("--daily", "", "play the corridor of the day (every game of the session)",

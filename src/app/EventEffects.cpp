@@ -6,6 +6,7 @@
 #include "gameplay/Rules.h"
 #include "gameplay/WordState.h"
 #include "level/Level.h"
+#include "scene/Player.h"
 
 namespace brindlemoor::app {
 
@@ -24,7 +25,7 @@ bool applyEvents(Session& session) {
             case Kind::LetterWrong: {
                 const bool wrong = event.kind == Kind::LetterWrong;
                 if (event.inPlay) {
-                    session.statistics.letterTyped(event.time, event.expected, event.typed);
+                    session.statistics.letterTyped(event.time, event.timed, event.expected, event.typed);
                     session.sound.play(wrong ? audio::Sound::Scrape : audio::Sound::ChalkTap, event.where);
                 }
                 if (wrong) {
@@ -42,15 +43,17 @@ bool applyEvents(Session& session) {
             case Kind::NextWord: session.statistics.wordShown(gameplay::wordState.currentWord); break;
             case Kind::BoardLifted: session.sound.play(audio::Sound::BoardLift, event.where); break;
             case Kind::FinalBoard:
+                game.player->cue.cheer = true;
                 session.statistics.finishGame(*game.level, finishRun(session, game.level->score));
                 session.sound.play(audio::Sound::Chime, event.where);
                 break;
             case Kind::Bumped:
+                game.player->cue.bumped = true;
                 session.statistics.boardBumped();
                 bumpedForPace(session);
                 session.sound.play(audio::Sound::Bump, event.where);
                 break;
-            case Kind::StairsUp: break;
+            case Kind::StairsUp: game.player->cue.hopUp = true; break;
             case Kind::NewGameDue: newGame = true; break;
         }
         session.input.sleep(event.pause);

@@ -1,6 +1,7 @@
 #include "app/FrameLoop.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <glm/geometric.hpp>
 #include <glm/gtc/matrix_transform.hpp>
@@ -14,12 +15,14 @@
 #include "gameplay/Rules.h"
 #include "gameplay/Walking.h"
 #include "gameplay/WordState.h"
+#include "gl/FinishWhile.h"
 #include "gl/GlError.h"
 #include "gl/ShaderProgram.h"
 #include "level/Level.h"
 #include "platform/Window.h"
 #include "render/ScenePass.h"
 #include "render/ShadowMap.h"
+#include "scene/Blackboard.h"
 #include "scene/Player.h"
 
 namespace brindlemoor::app {
@@ -100,9 +103,42 @@ void typeLetters(Session& session, const platform::InputFrame& input) {
         gameplay::pressLetter(event.letter);
         for (char c = gameplay::pollLetter(); c != '#'; c = gameplay::pollLetter()) {
             gameplay::Play play = playOf(session);
-            gameplay::takeLetter(c, event.time, play, session.events);
+            gameplay::takeLetter(c, event.time, event.timeKnown, play, session.events);
             applyEvents(session);  // a letter never starts a new game
         }
+    }
+}
+
+// What the boy did this frame, for his animation (how far he walked, whether
+// he waits at a board, the walk that carries him); then his footsteps, where
+// a foot of his meets the floor.
+void animatePlayer(Session& session, const glm::vec3& before, float dtf) {
+    GameState& game = gameState;
+    if (!game.player) {
+        return;
+    }
+    scene::Player& player = *game.player;
+    const gameplay::MovementState& movement = gameplay::movementState;
+    const glm::vec3 moved = player.position - before;
+    scene::BoyCue& cue = player.cue;
+    cue.walked = std::sqrt(moved.x * moved.x + moved.z * moved.z);
+    cue.climbed = moved.y;
+    cue.walking = game.walking || movement.transitionPhase != 0;
+    const scene::TypeCode walk =
+        movement.transitionPhase >= 2 && movement.transitionObject ? movement.transitionObject->typeCode
+                                                                   : scene::TypeCode::None;
+    cue.walk = walk == scene::TypeCode::StairsDown ? scene::BoyCue::Walk::StairsDown
+               : scene::isCorner(walk)             ? scene::BoyCue::Walk::Corner
+                                                   : scene::BoyCue::Walk::None;
+    cue.walkSegment = movement.transitionPhase - 1;
+    cue.walkProgress = movement.curveT;
+    cue.turn = walk == scene::TypeCode::CornerLeft ? 1 : walk == scene::TypeCode::CornerRight ? -1 : 0;
+    const int board = game.level ? game.level->currentBlackboard : -1;
+    cue.waiting = !game.walking && board >= 0 && board < static_cast<int>(game.level->blackboards.size());
+    cue.board = cue.waiting ? game.level->blackboards[static_cast<std::size_t>(board)]->boxCentre : glm::vec3(0.0f);
+    player.update(dtf);
+    if (player.animator().footContacts() > 0) {
+        session.sound.play(audio::Sound::Footstep, player.position);
     }
 }
 
@@ -140,13 +176,10 @@ void followWindowSize() {
 bool moveAndCollide(Session& session, const platform::InputFrame& input, float dt) {
     GameState& game = gameState;
     gameplay::Play play = playOf(session);
-    const glm::vec3 before = game.player->position;
     gameplay::moveByKeys(input, dt, game.collidedTypeCode, play);  // the previous step's collision
     const gameplay::MovementWorld world{*game.player, game.level->placements(), game.eye, game.centre,
                                         game.moveSpeed, session.out};
     game.collidedIndex = gameplay::testCollision(dt, world);
-    // Footsteps in time with the way he walked, straight on or along a walk.
-    session.sound.walked(glm::length(game.player->position - before), game.player->position);
     const bool hit = game.collidedIndex != gameplay::kNoCollision && game.collidedIndex < game.level->objects.size();
     const scene::Placement* object = hit ? game.level->placements()[game.collidedIndex] : nullptr;
     game.collidedTypeCode = hit ? object->getTypeCode() : scene::TypeCode::None;
@@ -215,28 +248,30 @@ void runFramePass(Session& session) {
     updatePause(session, input, now);
     const float dtf = motionStep(session, dt);
 
+    const glm::vec3 before = game.player ? game.player->position : glm::vec3(0.0f);
     if (!game.paused && !updateGame(session, input, dtf)) {
         return;  // a new game was set up: this pass draws nothing
     }
     game.viewMatrix = glm::lookAt(game.eye, game.centre, glm::vec3(0.0f, 1.0f, 0.0f));
     session.sound.setListener(game.eye, game.centre, glm::vec3(0.0f, 1.0f, 0.0f));
-    if (game.player) {
-        game.player->update(dtf);
-    }
+    animatePlayer(session, before, dtf);
     pushLights(session);
+    platform::pollEvents();
     session.markStage(FrameStage::UpdateDone);
 
     render::SceneView view = currentSceneView();
-    view.ghost = ghostPlacement(session);
+    view.ghost = ghostView(session);
     if (game.shadowMap && game.sceneProgram && game.level) {
         game.shadowMap->renderShadowPass(*game.sceneProgram, game.player.get(), *game.level, session.out);
     }
+    platform::pollEvents();
     session.markStage(FrameStage::ShadowPassDone);
     if (game.sceneProgram) {
         render::renderScene(*game.sceneProgram, game.player.get(), game.level.get(), view);
     }
     session.markStage(FrameStage::ScenePassDone);
     handleFunctionKeys(session, input);
+    gl::finishWhile(platform::pollEvents);  // keys pressed while the picture is drawn keep their time
     platform::swapBuffers();
     session.markStage(FrameStage::FrameDone);
     followWindowSize();

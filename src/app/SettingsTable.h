@@ -33,6 +33,10 @@ enum class ReplayRule {
 };
 
 struct SettingRow {
+    // The design's own keys keep the lenient reading config.txt has always
+    // given them (numbers like atoi, any other word a switch's "off"); the
+    // game's own keys take in config.txt only what the command line takes.
+    bool design;
     const char* key;        // config.txt's key
     const char* option;     // the command-line option, "" when there is none
     const char* valueName;  // the value as --help shows it ("N", "FILE", "on|off"); "" for a flag
@@ -55,8 +59,12 @@ const std::vector<SettingRow>& settingsTable();
 // The row of a key; null for a key the game does not know.
 const SettingRow* findSetting(const std::string& key);
 
+// Why `value` is refused for the row's option; "" when it is taken.
+std::string refusal(const SettingRow& row, const std::string& value);
+
 // Applies one setting as its config.txt line does: the same limits, the same
-// printed line. Unknown keys are ignored without a word.
+// printed line. Unknown keys are ignored without a word; a value the game's
+// own key refuses gets one line and changes nothing.
 void applySetting(const Setting& setting, SettingsTarget& target, io::Output& out);
 
 // Every setting in force, in table order, in config.txt's form: applied to

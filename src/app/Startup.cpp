@@ -184,6 +184,7 @@ int runGame(Session& session) {
         playFrames(session);
     }
     session.recorder.finish();
+    session.statistics.endSession();
     endGame(session);
     session.sound.close();
     platform::terminate();

@@ -23,13 +23,16 @@ int Statistics::printReport() {
         out_.line("No history: it is turned off (history=off)");
         return 0;
     }
-    stats::printStatsReport(out_.stream(), *history_);
+    // Read only: the report changes nothing in the file, nor beside it.
+    stats::History history(history_->path(), out_, stats::Access::Read);
+    stats::printStatsReport(out_.stream(), history);
     return 0;
 }
 
 void Statistics::readPast() {
-    if (history_) {
-        past_ = stats::PastGames::from(history_->load());
+    const io::Result<stats::HistoryData> history = history_ ? history_->load() : stats::HistoryData{};
+    if (history) {
+        past_ = stats::PastGames::from(history.value());
     }
 }
 
@@ -43,7 +46,8 @@ void Statistics::startGame(bool adaptiveWords) {
         gameplay::wordState.chooser = nullptr;  // the random choice, draw for draw as ever
         return;
     }
-    const stats::AdaptiveChooser chooser(history_ ? history_->load().letters : stats::LetterTable{});
+    const io::Result<stats::HistoryData> history = history_ ? history_->load() : stats::HistoryData{};
+    const stats::AdaptiveChooser chooser(history ? history->letters : stats::LetterTable{});
     gameplay::wordState.chooser = [chooser](const std::vector<std::string>& words, const std::string& last) {
         return chooser.choose(words, last);
     };
@@ -79,7 +83,20 @@ void Statistics::finishGame(level::Level& level, const RunRecord& run) {
     level.showProgress(progress);
     out_.line(line);
     if (history_) {
-        history_->record(figures, static_cast<std::int64_t>(std::time(nullptr)));
+        stats::GameRecord game;
+        game.figures = figures;
+        game.playedAt = static_cast<std::int64_t>(std::time(nullptr));
+        game.corridor = run.corridor;
+        game.pace = run.pace;
+        game.runSeconds = run.runSeconds;
+        game.walk = run.walk;
+        (void)history_->record(game);  // a failure has had its line
+    }
+}
+
+void Statistics::endSession() {
+    if (history_) {
+        history_->writeKept();
     }
 }
 

@@ -49,7 +49,9 @@ public:
     void startGame(bool adaptiveWords);
     // What the word game did; times are seconds on the game clock.
     void wordShown(const std::string& word) { game_.wordShown(word); }
-    void letterTyped(double time, char expected, char typed) { game_.letterTyped(time, expected, typed); }
+    void letterTyped(double time, bool timed, char expected, char typed) {
+        game_.letterTyped(time, expected, typed, timed);
+    }
     void wordCompleted(double time) { game_.wordCompleted(time); }
     void boardBumped() { game_.boardBumped(); }
     void pauseChanged(double time, bool paused) { paused ? game_.paused(time) : game_.resumed(time); }
@@ -57,6 +59,9 @@ public:
     // above it on the final board, the "Game stats: " line (with the pace and
     // the race when there are), and the game written to the history (once).
     void finishGame(level::Level& level, const RunRecord& run = {});
+    // The session ends: games kept while the history was busy are written now
+    // if they can be (else at the next start).
+    void endSession();
 
 private:
     io::Output& out_;

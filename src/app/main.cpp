@@ -16,10 +16,14 @@ int main(int argc, char** argv) {
     }
     io::Output out(std::cout, std::cerr);
     // Before any window: without its data the game cannot even show an error.
-    const io::DataLookup data = io::findDataFolder(io::dataSearchFor(commandLine.options.dataDir));
-    if (!data.found) {
-        out.errorLine(io::dataNotFoundMessage(data));
-        return 2;
+    // The report of `--stats` reads only the history.
+    io::DataLookup data;
+    if (!commandLine.options.stats) {
+        data = io::findDataFolder(io::dataSearchFor(commandLine.options.dataDir));
+        if (!data.found) {
+            out.errorLine(io::dataNotFoundMessage(data));
+            return 2;
+        }
     }
     app::Session session(out, io::DataFolder(data.folder), commandLine.options);
     return app::runGame(session);

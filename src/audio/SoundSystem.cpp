@@ -6,7 +6,6 @@
 #include <glm/geometric.hpp>
 
 #include "audio/AlDevice.h"
-#include "audio/Footsteps.h"
 #include "audio/SoundBank.h"
 #include "audio/SourcePool.h"
 #include "audio/Variation.h"
@@ -32,7 +31,7 @@ struct SoundSystem::Impl {
     SoundBank bank;
     SourcePool pool{0};
     Variation variation{0x5EED};
-    Footsteps footsteps{kStride};
+    unsigned footsteps = 0;  // played so far: the feet alternate
 };
 
 SoundSystem::SoundSystem() = default;
@@ -89,7 +88,7 @@ void SoundSystem::play(Sound sound, const glm::vec3& where) {
         pitch = impl_->variation.next(0.9f, 1.1f);
         gain = impl_->variation.next(0.75f, 1.0f);
     } else if (sound == Sound::Footstep) {
-        pitch = impl_->footsteps.steps() % 2 == 0 ? 1.0f : 0.94f;
+        pitch = impl_->footsteps++ % 2 == 0 ? 1.0f : 0.94f;
         gain = impl_->variation.next(0.8f, 1.0f);
     }
     const ALuint source = impl_->pool.acquire();
@@ -101,10 +100,6 @@ void SoundSystem::play(Sound sound, const glm::vec3& where) {
     alSourcef(source, AL_PITCH, pitch);
     alSourcef(source, AL_GAIN, gain);
     alSourcePlay(source);
-}
-
-void SoundSystem::walked(float distance, const glm::vec3& where) {
-    if (impl_ && !paused_ && impl_->footsteps.walked(distance)) play(Sound::Footstep, where);
 }
 
 void SoundSystem::setPaused(bool paused) {

@@ -6,7 +6,7 @@
 //   audio::SoundSystem sound;
 //   sound.open(settings, dataFolder, out);
 //   each frame, after the view matrix:  sound.setListener(eye, centre, up);
-//   when the boy moves:                 sound.walked(distanceMoved, boyPosition);
+//   when a foot of the boy lands:       sound.play(audio::Sound::Footstep, boyPosition);
 //   on events:                          sound.play(audio::Sound::ChalkTap, boardPosition);
 //   with the game's pause:              sound.setPaused(paused);
 #pragma once
@@ -26,8 +26,6 @@ namespace brindlemoor::audio {
 
 // Sources in the pool: more than the sounds that can overlap in a fast word.
 constexpr std::size_t kVoices = 16;
-// World units (the boy is 1.8 tall) between footsteps.
-constexpr float kStride = 1.6f;
 
 class SoundSystem {
 public:
@@ -56,9 +54,6 @@ public:
     // Starts a sound at a place in the world. The chalk tap varies a little in
     // pitch and loudness each time; footsteps alternate feet. Dropped while paused.
     void play(Sound sound, const glm::vec3& where);
-    // The distance the boy moved since the last call (any path: straights,
-    // corners, stairs) and where he is; a footstep plays every kStride.
-    void walked(float distance, const glm::vec3& where);
     // Pauses every playing sound, or resumes them.
     void setPaused(bool paused);
 

@@ -50,9 +50,9 @@ unsigned int testCollision(float dt, const MovementWorld& world) {
 }
 
 bool collidesWith(const scene::Placement& player, const scene::Placement& o, io::Output& out) {
-    const bool hit = o.boxUpper.z > player.boxLower.z && player.boxUpper.y > o.boxLower.y &&
-                     o.boxUpper.y > player.boxLower.y && player.boxUpper.x > o.boxLower.x &&
-                     o.boxUpper.x > player.boxLower.x;
+    // The caller has tested the far side (player.boxUpper.z > o.boxLower.z)
+    // already, to pass over the pieces wholly ahead cheaply.
+    const bool hit = scene::overlaps(player.boxLower, player.boxUpper, o.boxLower, o.boxUpper);
     if (hit) {
         out.line("collide with: ", scene::codeText(o.typeCode), " ", o.position.x, " ", o.position.y, " ", o.position.z);
         out.line("p: ", scene::codeText(player.typeCode), " ", player.position.x, " ", player.position.y, " ",
@@ -92,11 +92,7 @@ void rebuildCollidables(const scene::PlacementList& objects, io::Output& out) {
     const glm::vec3 c = m.regionCentre;
     const glm::vec3 h = m.regionHalfSize;
     auto overlaps = [&](const scene::Placement& o, float beyond) {
-        bool inside = true;
-        for (int a = 0; a < 3; ++a) {
-            inside = inside && o.boxLower[a] < c[a] + h[a] + beyond && o.boxUpper[a] > c[a] - h[a] - beyond;
-        }
-        return inside;
+        return scene::overlaps(o.boxLower, o.boxUpper, c - h - glm::vec3(beyond), c + h + glm::vec3(beyond));
     };
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const scene::Placement& o = *objects[i];

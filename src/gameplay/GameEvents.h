@@ -25,6 +25,7 @@ struct GameEvent {
     GameEventKind kind;
     glm::vec3 where{0.0f};  // where it happens (its sound comes from there)
     double time = 0.0;      // letters: when the key went down, on the game clock
+    bool timed = true;      // letters: false when that time is not known
     char expected = 0;      // letters: the word's next letter (0 past its end)
     char typed = 0;         // letters: the letter typed
     bool inPlay = true;     // letters: typed before the last word was done

@@ -36,17 +36,17 @@ void printDebugLine(io::Output& out, const char* label, const scene::Placement& 
 
 }  // namespace
 
-void takeLetter(char letter, double time, Play& play, GameEvents& events) {
+void takeLetter(char letter, double time, bool timed, Play& play, GameEvents& events) {
     const char expected = expectedLetter();
     const bool inPlay = !play.newGamePending;
     const int board = play.level.currentBlackboard;
     const LetterResult result = applyLetter(letter, play.out);
     const GameEventKind kind = result == LetterResult::Wrong ? GameEventKind::LetterWrong : GameEventKind::LetterRight;
-    events.push_back({kind, boardCentre(play, board), time, expected, letter, inPlay});
+    events.push_back({kind, boardCentre(play, board), time, timed, expected, letter, inPlay});
     if (result != LetterResult::Completed) {
         return;
     }
-    events.push_back({GameEventKind::WordComplete, boardCentre(play, board), time, 0, 0, inPlay});
+    events.push_back({GameEventKind::WordComplete, boardCentre(play, board), time, timed, 0, 0, inPlay});
     play.out.line("flip blackboard");
     play.walking = true;
     if (play.newGamePending) {

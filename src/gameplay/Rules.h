@@ -16,11 +16,12 @@ constexpr double kStairsUpPause = 1.0;
 constexpr double kBeforeNewGamePause = 2.0;
 constexpr double kAfterEndGamePause = 1.0;
 
-// One letter, pressed at `time`: right or wrong; the last letter of the word
+// One letter, pressed at `time` (`timed` false when that is not known): right
+// or wrong; the last letter of the word
 // sets the boy walking and, unless the last word is done already, puts the
 // next word on the next board (the finished board lifted), or the score on
 // the final board.
-void takeLetter(char letter, double time, Play& play, GameEvents& events);
+void takeLetter(char letter, double time, bool timed, Play& play, GameEvents& events);
 
 // The frame's collision with the piece `object` of type `code` (None for no
 // collision): a bump into a board, the next game at the final board, stairs

@@ -110,11 +110,7 @@ void Level::buildCorridor(const std::vector<std::string>& codes) {
 
 bool Level::blocksSideways(const scene::Placement& player) const {
     for (const scene::Placement& wall : endWalls_) {
-        bool overlaps = true;
-        for (int a = 0; a < 3; ++a) {
-            overlaps = overlaps && player.boxUpper[a] > wall.boxLower[a] && wall.boxUpper[a] > player.boxLower[a];
-        }
-        if (overlaps) {
+        if (scene::overlaps(player.boxLower, player.boxUpper, wall.boxLower, wall.boxUpper)) {
             return true;
         }
     }

@@ -28,13 +28,13 @@ int InputFrame::focusChange() const {
     return change;
 }
 
-void KeyLatch::press(int key, char letter, double time) {
+void KeyLatch::press(int key, char letter, double time, bool timeKnown) {
     if (!valid(key) || down_[key]) {
         return;
     }
     down_[key] = true;
     pressed_[key] = true;
-    events_.push_back({key, true, letter, time});
+    events_.push_back({key, true, letter, time, timeKnown});
 }
 
 void KeyLatch::release(int key, double time) {
@@ -43,10 +43,10 @@ void KeyLatch::release(int key, double time) {
     }
     down_[key] = false;
     const char letter = key >= 'A' && key <= 'Z' ? static_cast<char>(key) : 0;
-    events_.push_back({key, false, letter, time});
+    events_.push_back({key, false, letter, time, true});
 }
 
-void KeyLatch::focus(bool gained, double time) { events_.push_back({key::Focus, gained, 0, time}); }
+void KeyLatch::focus(bool gained, double time) { events_.push_back({key::Focus, gained, 0, time, true}); }
 
 InputFrame KeyLatch::take() {
     InputFrame frame;

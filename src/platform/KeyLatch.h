@@ -19,6 +19,10 @@ struct KeyEvent {
     bool pressed = false;
     char letter = 0;
     double time = 0.0;  // seconds on the game clock
+    // False when the window system handed the event over so long after the
+    // game last asked that `time` may be well after the key went down (a
+    // frame or a set-up that stalled); such a letter gets no time.
+    bool timeKnown = true;
 };
 
 struct InputFrame {
@@ -37,7 +41,7 @@ struct InputFrame {
 class KeyLatch {
 public:
     // A press of a key already down (key repeat) is ignored.
-    void press(int key, char letter, double time);
+    void press(int key, char letter, double time, bool timeKnown = true);
     void release(int key, double time);
     void focus(bool gained, double time);
     // The events since the last take, and the keys down now.

@@ -36,6 +36,10 @@ struct WindowSystem {
     // pressed, each with the time it went down.
     KeyLatch keys;
     std::map<int, int> letterOfScancode;  // the letter a held key reported on press
+    // When the game last asked for events, and whether the events it gets now
+    // can be trusted to carry their press time (see pollEvents).
+    double lastPoll = 0.0;
+    bool timesKnown = true;
 };
 WindowSystem windowSystem;
 
@@ -62,7 +66,7 @@ void onKey(GLFWwindow*, int glfwKey, int scancode, int action, int) {
         return;  // printable keys other than letters mean nothing to the game
     }
     if (pressed) {
-        windowSystem.keys.press(code, static_cast<char>(letter), glfwGetTime());
+        windowSystem.keys.press(code, static_cast<char>(letter), glfwGetTime(), windowSystem.timesKnown);
     } else {
         windowSystem.keys.release(code, glfwGetTime());
     }
@@ -101,10 +105,25 @@ void GlfwClock::sleep(double seconds) {
         std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
         return;
     }
+    pollEvents();
     const double until = glfwGetTime() + seconds;
-    for (double left = seconds; left > 0.0; left = until - glfwGetTime()) {
+    // Woken by each event as it comes, so every one is taken at its time.
+    windowSystem.timesKnown = true;
+    for (double left = until - glfwGetTime(); left > 0.0; left = until - glfwGetTime()) {
         glfwWaitEventsTimeout(left);
     }
+    windowSystem.lastPoll = glfwGetTime();
+}
+
+void pollEvents() {
+    // An event is stamped when it is handed over, somewhere after the key
+    // went down and before now: it is known within the time since the last
+    // poll. The frame loop polls often enough for that to be a few
+    // milliseconds; after a longer gap the press time is unknown.
+    const double now = glfwGetTime();
+    windowSystem.timesKnown = now - windowSystem.lastPoll <= kPressTimeTolerance;
+    glfwPollEvents();
+    windowSystem.lastPoll = now;
 }
 
 int init() { return glfwInit() == GLFW_TRUE ? 1 : 0; }
@@ -167,7 +186,7 @@ void swapBuffers() {
     if (windowSystem.window != nullptr) {
         glfwSwapBuffers(windowSystem.window);
     }
-    glfwPollEvents();
+    pollEvents();
 }
 
 bool windowOpened() { return windowSystem.window != nullptr && !glfwWindowShouldClose(windowSystem.window); }
@@ -183,7 +202,7 @@ void framebufferSize(int& width, int& height) {
 void setWindowSize(int width, int height) {
     if (windowSystem.window != nullptr) {
         glfwSetWindowSize(windowSystem.window, width, height);
-        glfwPollEvents();
+        pollEvents();
     }
 }
 

@@ -39,6 +39,12 @@ void resolveWindowSize(int& width, int& height);
 void setWindowTitle(const std::string& title);
 // Swaps the buffers and then processes pending window and key events.
 void swapBuffers();
+// Processes pending window and key events now. Keys are stamped with the time
+// they are handed over, so the more often this runs the closer that is to the
+// time they went down; events after a gap longer than kPressTimeTolerance are
+// marked as of unknown press time.
+void pollEvents();
+constexpr double kPressTimeTolerance = 0.025;
 // False once the user has asked to close the window (or none is open).
 bool windowOpened();
 // Size of the window's framebuffer in pixels (0 x 0 without a window).

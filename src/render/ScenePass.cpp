@@ -5,6 +5,7 @@
 #include "gl/Uniforms.h"
 #include "level/Level.h"
 #include "scene/Frustum.h"
+#include "scene/Player.h"
 #include "scene/SceneObject.h"
 
 namespace brindlemoor::render {
@@ -52,29 +53,33 @@ void renderScene(const gl::ShaderProgram& sceneProgram, scene::SceneObject* play
     if (level != nullptr) {
         level->drawObjects(view.draw, culling);
     }
-    if (player != nullptr && view.ghost) {
-        scene::Placement ghost = *player;
-        ghost.modelMatrix = *view.ghost;
+    auto* boy = dynamic_cast<scene::Player*>(player);
+    if (boy != nullptr && view.ghost) {
+        scene::Placement ghost = *boy;  // the boy's box where the ghost stands
+        ghost.modelMatrix = view.ghost->placement;
         ghost.computeBoundingBox();
         if (culling == nullptr || culling->mayShow(ghost, 1.0f, outlines ? kPlayerOutlineScale : 1.0f)) {
-            drawGhost(program, *player, *view.ghost, view.draw);
+            drawGhost(program, *boy, *view.ghost, view.draw);
         }
     }
 }
 
-void drawGhost(GLuint program, scene::SceneObject& boy, const glm::mat4& placement, const level::DrawSettings& draw) {
+void drawGhost(GLuint program, scene::Player& boy, const GhostView& ghost, const level::DrawSettings& draw) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDepthMask(GL_FALSE);
     const float b = draw.brightness;
     gl::uploadVec4(program, "tint", glm::vec4(kGhostColour * b, kGhostAlpha));
-    const glm::mat4 own = boy.modelMatrix;
-    boy.modelMatrix = placement;
-    if (!draw.shadowShading) {
-        boy.drawOutline(program, {kPlayerOutlineScale});
+    if (!draw.shadowShading) {  // the outline copy, as the boy's: front faces culled, no texture
+        glCullFace(GL_FRONT);
+        glActiveTexture(GL_TEXTURE0);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        boy.drawPose(program, "modelMatrix", glm::scale(ghost.placement, glm::vec3(kPlayerOutlineScale)), ghost.pose,
+                     false);
+        glCullFace(GL_BACK);
     }
-    boy.drawTextured(program, draw.shadowShading);
-    boy.modelMatrix = own;
+    boy.bindForDrawing(program, draw.shadowShading);
+    boy.drawPose(program, "modelMatrix", ghost.placement, ghost.pose, false);
     gl::uploadVec4(program, "tint", glm::vec4(b, b, b, 1.0f));
     glDepthMask(GL_TRUE);
     glDisable(GL_BLEND);

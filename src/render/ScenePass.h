@@ -7,12 +7,21 @@
 
 #include "gl/ShaderProgram.h"
 #include "level/Level.h"
+#include "scene/BoyAnimation.h"
 
 namespace brindlemoor::scene {
+class Player;
 class SceneObject;
 }
 
 namespace brindlemoor::render {
+
+// The ghost of the best run on a corridor: the boy's model again, placed and
+// posed as it walks.
+struct GhostView {
+    glm::mat4 placement{1.0f};
+    scene::BoyPose pose;
+};
 
 // What the scene pass needs to know of the game besides its objects.
 struct SceneView {
@@ -24,8 +33,7 @@ struct SceneView {
     // Skip objects that cannot touch a pixel (only tests turn it off, to
     // compare the pictures).
     bool cullObjects = true;
-    // Where the ghost of the best run on this corridor is, when one walks.
-    std::optional<glm::mat4> ghost;
+    std::optional<GhostView> ghost;  // when one walks
 };
 
 // The camera projection for a window size and the culling toggle (which only
@@ -33,13 +41,14 @@ struct SceneView {
 glm::mat4 projectionFor(int width, int height, bool frustumCulling);
 // Computes the projection and uploads it to the scene program.
 void uploadProjection(const gl::ShaderProgram& sceneProgram, int width, int height, bool frustumCulling);
-// Draws the player, every level object, the chalk texts and the ghost.
+// Draws the player, every level object, the chalk texts and the ghost (when
+// the player is the boy).
 void renderScene(const gl::ShaderProgram& sceneProgram, scene::SceneObject* player, level::Level* level,
                  const SceneView& view);
 
-// The ghost: the boy's model again at `placement`, see-through (blended,
-// without writing depth), in the scene's shading mode. Leaves the tint as the
-// frame has it.
-void drawGhost(GLuint program, scene::SceneObject& boy, const glm::mat4& placement, const level::DrawSettings& draw);
+// The ghost: the boy's model again in its own pose and place, see-through
+// (blended, without writing depth), in the scene's shading mode (outlined in
+// cel mode). Leaves the tint as the frame has it.
+void drawGhost(GLuint program, scene::Player& boy, const GhostView& ghost, const level::DrawSettings& draw);
 
 }  // namespace brindlemoor::render

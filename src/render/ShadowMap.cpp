@@ -93,8 +93,7 @@ void ShadowMap::renderShadowPass(const gl::ShaderProgram& sceneProgram, scene::S
     const scene::Frustum frustum(depthVP);
     const scene::Frustum* culling = cullObjects ? &frustum : nullptr;
     if (player != nullptr && (culling == nullptr || culling->mayShow(*player))) {
-        gl::uploadMatrix(depthProgram, "objectM", player->modelMatrix);
-        player->drawForShadows();
+        player->drawPlaced(depthProgram, "objectM", player->modelMatrix, true);
     }
     level.drawObjectsForShadows(depthProgram_, culling);
     gl::checkGlError(out, "drawForShadows call");

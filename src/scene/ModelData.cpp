@@ -63,6 +63,7 @@ void copyVectors(const aiVector3D* from, std::size_t count, std::vector<float>& 
 MeshData meshData(const aiMesh& mesh, std::vector<unsigned int> indices) {
     MeshData data;
     const std::size_t vertices = mesh.mNumVertices;
+    data.name = mesh.mName.C_Str();
     data.indices = std::move(indices);
     copyVectors(mesh.mVertices, vertices, data.positions);
     if (mesh.HasNormals()) {
@@ -93,10 +94,7 @@ std::shared_ptr<const ModelData> modelFrom(const aiScene& scene) {
         }
         model->meshes.push_back(meshData(*mesh, indices));
         for (unsigned int v = 0; v < mesh->mNumVertices; ++v) {
-            const glm::vec3 p(mesh->mVertices[v].x, mesh->mVertices[v].y, mesh->mVertices[v].z);
-            model->box.lower = model->box.empty ? p : glm::min(model->box.lower, p);
-            model->box.upper = model->box.empty ? p : glm::max(model->box.upper, p);
-            model->box.empty = false;
+            model->box.include(glm::vec3(mesh->mVertices[v].x, mesh->mVertices[v].y, mesh->mVertices[v].z));
         }
     }
     return model;

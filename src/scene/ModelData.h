@@ -25,6 +25,7 @@ constexpr std::size_t kMaxModelFileBytes = 32u * 1024u * 1024u;
 // One triangle mesh: attributes tightly packed per vertex; uvs, tangents and
 // bitangents may be empty (tangents and bitangents only come together).
 struct MeshData {
+    std::string name;               // the object it came from (the model's part)
     std::vector<float> positions;   // 3 per vertex
     std::vector<float> normals;     // 3 per vertex
     std::vector<float> uvs;         // 2 per vertex

@@ -24,6 +24,17 @@ void Placement::rotate(int k) {
     computeBoundingBox();
 }
 
+void Box::include(const glm::vec3& point) {
+    lower = empty ? point : glm::min(lower, point);
+    upper = empty ? point : glm::max(upper, point);
+    empty = false;
+}
+
+bool overlaps(const glm::vec3& lowerA, const glm::vec3& upperA, const glm::vec3& lowerB, const glm::vec3& upperB) {
+    return upperA.x > lowerB.x && upperB.x > lowerA.x && upperA.y > lowerB.y && upperB.y > lowerA.y &&
+           upperA.z > lowerB.z && upperB.z > lowerA.z;
+}
+
 void Placement::computeBoundingBox() {
     if (localBox.empty) {
         boxLower = boxUpper = glm::vec4(0.0f);
@@ -33,18 +44,16 @@ void Placement::computeBoundingBox() {
     // Quarter turns keep a box axis-aligned, so the world box of the model's
     // corners is the world box of all its vertices; under any other turn (the
     // leaning chalk text) it still holds them all.
-    glm::vec3 lower(0.0f), upper(0.0f);
+    Box world;
     for (int corner = 0; corner < 8; ++corner) {
         const glm::vec3 local((corner & 1) ? localBox.upper.x : localBox.lower.x,
                               (corner & 2) ? localBox.upper.y : localBox.lower.y,
                               (corner & 4) ? localBox.upper.z : localBox.lower.z);
-        const glm::vec3 world(modelMatrix * glm::vec4(local, 1.0f));
-        lower = corner == 0 ? world : glm::min(lower, world);
-        upper = corner == 0 ? world : glm::max(upper, world);
+        world.include(glm::vec3(modelMatrix * glm::vec4(local, 1.0f)));
     }
-    boxLower = glm::vec4(lower, 1.0f);
-    boxUpper = glm::vec4(upper, 1.0f);
-    boxCentre = (lower + upper) * 0.5f;
+    boxLower = glm::vec4(world.lower, 1.0f);
+    boxUpper = glm::vec4(world.upper, 1.0f);
+    boxCentre = (world.lower + world.upper) * 0.5f;
 }
 
 }  // namespace brindlemoor::scene

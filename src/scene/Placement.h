@@ -20,7 +20,14 @@ struct Box {
     glm::vec3 lower{0.0f};
     glm::vec3 upper{0.0f};
     bool empty = true;
+
+    // Widens the box to take in `point`.
+    void include(const glm::vec3& point);
 };
+
+// Whether two boxes, given by their corners, overlap on every axis; boxes
+// that only touch do not.
+bool overlaps(const glm::vec3& lowerA, const glm::vec3& upperA, const glm::vec3& lowerB, const glm::vec3& upperB);
 
 class Placement {
 public:

@@ -92,13 +92,39 @@ void SceneObject::prepareShadow(const gl::ShaderProgram& depthProgram) {
     shadowReady_ = true;
 }
 
+const std::string& SceneObject::meshName(std::size_t i) const {
+    static const std::string none;
+    return model_ && i < model_->meshes.size() ? model_->meshes[i].name : none;
+}
+
+void SceneObject::drawMesh(std::size_t i, bool shadowMeshes) const {
+    const std::vector<gl::Mesh>& meshes = shadowMeshes ? shadowMeshEntries_ : meshEntries_;
+    if (i < meshes.size()) {
+        meshes[i].drawElements();
+    }
+}
+
+void SceneObject::drawPlaced(GLuint program_, const char* uniform, const glm::mat4& placement, bool shadowMeshes) {
+    gl::uploadMatrix(program_, uniform, placement);
+    if (shadowMeshes) {
+        drawForShadows();
+    } else {
+        draw();
+    }
+}
+
 void SceneObject::drawTextured(GLuint program_, bool withNormalMap) {
-    bindForDrawing(program_, withNormalMap);
-    draw();
+    bindTextures(program_, withNormalMap);
+    drawPlaced(program_, "modelMatrix", modelMatrix, false);
     glUseProgram(program_);
 }
 
 void SceneObject::bindForDrawing(GLuint program_, bool withNormalMap) {
+    bindTextures(program_, withNormalMap);
+    gl::uploadMatrix(program_, "modelMatrix", modelMatrix);
+}
+
+void SceneObject::bindTextures(GLuint program_, bool withNormalMap) {
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, colorTexture_.name());
     gl::uploadInt(program_, "colorTexture", 0);
@@ -107,7 +133,6 @@ void SceneObject::bindForDrawing(GLuint program_, bool withNormalMap) {
         glBindTexture(GL_TEXTURE_2D, normalTexture_.name());
         gl::uploadInt(program_, "normalTexture", 1);
     }
-    gl::uploadMatrix(program_, "modelMatrix", modelMatrix);
 }
 
 void SceneObject::drawOutline(GLuint program_, std::initializer_list<float> scales) {
@@ -115,8 +140,7 @@ void SceneObject::drawOutline(GLuint program_, std::initializer_list<float> scal
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, 0);
     for (float scale : scales) {
-        gl::uploadMatrix(program_, "modelMatrix", glm::scale(modelMatrix, glm::vec3(scale)));
-        draw();
+        drawPlaced(program_, "modelMatrix", glm::scale(modelMatrix, glm::vec3(scale)), false);
     }
     glCullFace(GL_BACK);
 }

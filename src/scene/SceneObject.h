@@ -48,6 +48,10 @@ public:
     virtual void drawForShadows();
     // Builds the shadow-pass meshes against the depth program (once).
     void prepareShadow(const gl::ShaderProgram& depthProgram);
+    // Draws the scene-pass meshes (or the shadow pass's) placed by `placement`,
+    // uploaded to the matrix `uniform` of `program`. An object whose parts
+    // move (the player) gives each part its own matrix.
+    virtual void drawPlaced(GLuint program, const char* uniform, const glm::mat4& placement, bool shadowMeshes);
 
     // The scene pass's draws of this object with `program` current: textured
     // (colour texture on unit 0, and the normal map on unit 1 when asked), or
@@ -64,13 +68,22 @@ public:
     GLuint normalTexture() const { return normalTexture_.name(); }
     bool shadowReady() const { return shadowReady_; }
     std::size_t meshCount() const { return meshEntries_.size(); }
+    // The name of mesh i in the model file (its object); empty past the meshes.
+    const std::string& meshName(std::size_t i) const;
 
     const gl::ShaderProgram* program = nullptr;  // not owned
     std::string modelPath;
     std::string colorTexturePath;
     std::string normalTexturePath;
 
+protected:
+    // Binds and draws mesh i of the scene pass (or of the shadow pass, once
+    // prepared); nothing past the meshes.
+    void drawMesh(std::size_t i, bool shadowMeshes) const;
+
 private:
+    void bindTextures(GLuint program, bool withNormalMap);
+
     std::shared_ptr<const ModelData> model_;
     std::vector<gl::Mesh> meshEntries_;
     std::vector<gl::Mesh> shadowMeshEntries_;

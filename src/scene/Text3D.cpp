@@ -32,10 +32,7 @@ void Text3D::setMesh(const TextMesh& mesh) {
     // The box culling goes by is the text's own, not the imported model's.
     localBox = Box{};
     for (std::size_t i = 0; i + 2 < mesh.positions.size(); i += 3) {
-        const glm::vec3 p(mesh.positions[i], mesh.positions[i + 1], mesh.positions[i + 2]);
-        localBox.lower = localBox.empty ? p : glm::min(localBox.lower, p);
-        localBox.upper = localBox.empty ? p : glm::max(localBox.upper, p);
-        localBox.empty = false;
+        localBox.include(glm::vec3(mesh.positions[i], mesh.positions[i + 1], mesh.positions[i + 2]));
     }
     computeBoundingBox();
     gl::reportGlError(out_, " in Text3D @ after for");

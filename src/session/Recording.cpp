@@ -363,7 +363,7 @@ io::Result<Recording> readRecordingFile(const std::string& path) {
     if (!read) {
         return refused(read.reason());
     }
-    return std::move(read);
+    return read;
 }
 
 }  // namespace brindlemoor::session

@@ -35,12 +35,18 @@ std::string localDate(std::int64_t seconds) {
 
 void printGames(std::ostream& out, const std::vector<GameSummary>& games) {
     const std::size_t shown = std::min<std::size_t>(games.size(), kReportGames);
+    // The pace has its column once some game was played at an adaptive pace.
+    const bool paces = std::any_of(games.begin(), games.end(), [](const GameSummary& game) { return game.pace > 0.0; });
     out << "Last " << shown << " of " << games.size() << " games:\n";
-    out << "  date              length  score    wpm  accuracy\n";
+    out << "  date              length  score    wpm  accuracy" << (paces ? "   pace" : "") << "\n";
     for (std::size_t i = games.size() - shown; i < games.size(); ++i) {
         const GameSummary& game = games[i];
-        out << format("  %-16s  %6d  %5d  %5.1f  %7.1f%%\n", localDate(game.playedAt).c_str(), game.levelLength,
+        out << format("  %-16s  %6d  %5d  %5.1f  %7.1f%%", localDate(game.playedAt).c_str(), game.levelLength,
                       game.score, game.wpm, game.accuracy);
+        if (paces) {
+            out << (game.pace > 0.0 ? format("  %5.2f", game.pace) : "      -");
+        }
+        out << "\n";
     }
 }
 
@@ -114,7 +120,11 @@ void printLetters(std::ostream& out, const LetterTable& letters, std::size_t gam
 }  // namespace
 
 void printStatsReport(std::ostream& out, History& history) {
-    const HistoryData data = history.load();
+    const io::Result<HistoryData> loaded = history.load();
+    if (!loaded) {
+        return;  // its line is printed
+    }
+    const HistoryData& data = loaded.value();
     if (data.games.empty()) {
         out << "No history yet: finish a game to start one (" << history.path() << ")" << std::endl;
         return;

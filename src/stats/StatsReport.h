@@ -13,7 +13,8 @@ constexpr int kReportLetters = 10;
 
 // The last games, best and median speed, the trend, the weakest letters with
 // their substitutes as a bar chart and the most often mistyped words; one
-// line when there is no history yet (no file is created for it).
+// line when there is no history yet (no file is created for it), or when it
+// cannot be read.
 void printStatsReport(std::ostream& out, History& history);
 
 }  // namespace brindlemoor::stats

@@ -22,13 +22,17 @@ void TypingStats::wordShown(const std::string& word) {
     word_ = word;
     wordStarted_ = false;
     previousCorrect_ = false;
+    wordUntimed_ = false;
+    wordLettersTyped_ = 0;
 }
 
-void TypingStats::letterTyped(double time, char expected, char typed) {
+void TypingStats::letterTyped(double time, char expected, char typed, bool timeKnown) {
     if (word_.empty()) {
         return;  // no word on a board: nothing to measure against
     }
     const double now = activeTime(time);
+    wordUntimed_ = wordUntimed_ || !timeKnown;
+    wordLettersTyped_ += 1;
     if (!wordStarted_) {
         wordStarted_ = true;
         wordStart_ = now;
@@ -44,7 +48,7 @@ void TypingStats::letterTyped(double time, char expected, char typed) {
             if (isLetter(typed)) {
                 letter.typedInstead[typed - 'A'] += 1;
             }
-        } else if (previousCorrect_) {
+        } else if (previousCorrect_ && !wordUntimed_) {
             // Only a correct letter right after a correct one is timed: the
             // first letter of a word and the letter after a mistake include
             // reading the board.
@@ -63,14 +67,20 @@ void TypingStats::wordCompleted(double time) {
     if (word_.empty()) {
         return;
     }
-    if (wordStarted_) {
-        game_.typingSeconds += activeTime(time) - wordStart_;
+    if (!wordUntimed_) {
+        if (wordStarted_) {
+            game_.typingSeconds += activeTime(time) - wordStart_;
+        }
+        game_.timedLetters += static_cast<int>(word_.size());
+        timedTyped_ += wordLettersTyped_;
     }
     game_.completedLetters += static_cast<int>(word_.size());
     game_.wordsCompleted += 1;
     word_.clear();
     wordStarted_ = false;
     previousCorrect_ = false;
+    wordUntimed_ = false;
+    wordLettersTyped_ = 0;
 }
 
 void TypingStats::paused(double time) {
@@ -91,13 +101,15 @@ void TypingStats::boardBumped() { game_.boardsBumped += 1; }
 
 GameStats TypingStats::finish(int score, int levelLength) const {
     GameStats game = game_;
-    if (wordStarted_) {
+    int rawLetters = timedTyped_;
+    if (wordStarted_ && !wordUntimed_) {
         game.typingSeconds += lastLetter_ - wordStart_;
+        rawLetters += wordLettersTyped_;
     }
     game.score = score;
     game.levelLength = levelLength;
-    game.wpm = perMinute(game.completedLetters, game.typingSeconds);
-    game.rawWpm = perMinute(game.lettersTyped, game.typingSeconds);
+    game.wpm = perMinute(game.timedLetters, game.typingSeconds);
+    game.rawWpm = perMinute(rawLetters, game.typingSeconds);
     game.accuracy = game.lettersTyped > 0 ? 100.0 * game.correctLetters / game.lettersTyped : 0.0;
     for (const auto& [word, mistakes] : wordMistakes_) {
         game.mistypedWords.push_back({word, mistakes});

@@ -37,6 +37,7 @@ struct GameStats {
     int lettersTyped = 0;
     int correctLetters = 0;
     int completedLetters = 0;   // letters of completed words, each word once
+    int timedLetters = 0;       // the speeds' letters: those of words whose every letter was timed
     int wordsCompleted = 0;
     int boardsBumped = 0;
     int score = 0;
@@ -49,7 +50,10 @@ class TypingStats {
 public:
     void wordShown(const std::string& word);
     // One letter handed to the word game; typed == expected is a correct one.
-    void letterTyped(double time, char expected, char typed);
+    // A letter whose press time is not known counts for accuracy only: it
+    // has no time of its own, and its word (letters and time) is left out of
+    // the speeds.
+    void letterTyped(double time, char expected, char typed, bool timeKnown = true);
     void wordCompleted(double time);
     void paused(double time);
     void resumed(double time);
@@ -67,6 +71,9 @@ private:
     double wordStart_ = 0.0;       // active time of its first letter
     double lastLetter_ = 0.0;      // active time of its latest letter
     bool previousCorrect_ = false; // the latest letter was correct, on this word
+    bool wordUntimed_ = false;     // a letter of the word in play came without its time
+    int timedTyped_ = 0;           // letters typed on completed words that were timed
+    int wordLettersTyped_ = 0;     // letters typed on the word in play
     bool paused_ = false;
     double pauseStart_ = 0.0;
     double pausedTotal_ = 0.0;

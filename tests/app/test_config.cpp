@@ -41,11 +41,11 @@ TEST_F(Config, AMissingOrUnreadableFileOnlyPrintsTheNoticeAndKeepsDefaults) {
 
 TEST_F(Config, NumbersAreReadLikeAtoiAsUnsignedAndCapped) {
     EXPECT_EQ(read("width=4000\nheight=-5\nlevellength=250\nwidth=abc\nheight= 700px\n"
-                   "levellength=99999999999\nwidth=-0\nvolume=7\0" "00\n"s),
+                   "levellength=99999999999\nwidth=-0\nheight=7\0" "00\n"s),
               (Lines{"reading config file...", "setting width to 1920", "setting height to 1080",
                      "setting level length to 99", "setting width to 0", "setting height to 700",
-                     "setting level length to 99", "setting width to 0", "setting volume to 7"}));
-    EXPECT_EQ(game.height, 700);
+                     "setting level length to 99", "setting width to 0", "setting height to 7"}));
+    EXPECT_EQ(game.height, 7);
     EXPECT_EQ(game.levelLength, 99);
 }
 
@@ -60,6 +60,17 @@ TEST_F(Config, SwitchesAreExactPathsVerbatimAndTheLastLineWins) {
     EXPECT_EQ(game.width, 1280);
     EXPECT_EQ(game.levelPath, "");
     EXPECT_TRUE(settings.adaptiveWords);
+}
+
+// The game's own keys take what their options take, so a file and a command
+// line with the same value give the same game.
+TEST_F(Config, TheGamesOwnKeysFollowTheCommandLinesRule) {
+    EXPECT_EQ(read("volume=-1\nvolume=150\nvolume=\nsound=yes\nwords=random\n"),
+              (Lines{"reading config file...", "setting volume to 0", "setting volume to 100",
+                     "Setting volume left as it was:  is not a whole number from 0 to 100",
+                     "Setting sound left as it was: yes is not one of on, off", "setting words to random"}));
+    EXPECT_EQ(settings.volume, 100u);
+    EXPECT_TRUE(settings.sound);
 }
 
 TEST_F(Config, CommentLinesAreNotCounted) {

@@ -3,6 +3,8 @@
 // that changes size.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 
 #include "GameSession.h"
@@ -10,6 +12,7 @@
 #include "app/GameState.h"
 #include "gameplay/WordState.h"
 #include "level/Level.h"
+#include "platform/KeyboardAndClock.h"
 #include "platform/Window.h"
 #include "scene/Blackboard.h"
 #include "scene/Player.h"
@@ -153,6 +156,34 @@ TEST_F(PlayFeel, TheViewportAndProjectionFollowTheWindowsSize) {
     EXPECT_NEAR(projection[5] / projection[0], 200.0f / 150.0f, 1e-4f);  // the aspect of the window
     platform::setWindowSize(320, 180);
     session.frames(2);
+}
+
+}  // namespace
+
+namespace {
+
+// Keys sent to the test's own window by another program while the game waits
+// (after a bump, on stairs up, around a restart): each keeps the time it came.
+TEST(PressTimes, KeysTypedDuringAWaitKeepTheirOwnTimes) {
+    test::ensureGlContext(320, 180);
+    const test::CommandResult window = test::runCommand("xdotool search --pid " + std::to_string(getpid()));
+    ASSERT_EQ(window.exitStatus, 0) << window.output;
+    const std::string id = test::lines(window.output).at(0);
+    test::runCommand("(for k in d o g; do xdotool key --window " + id + " $k; sleep 0.4; done) >/dev/null 2>&1 &");
+    platform::KeyboardAndClock input;
+    std::vector<platform::KeyEvent> presses;
+    for (int wait = 0; wait < 50 && presses.size() < 3; ++wait) {
+        input.sleep(0.2);
+        for (const platform::KeyEvent& event : input.takeInput().events) {
+            if (event.pressed && event.letter != 0) presses.push_back(event);
+        }
+    }
+    ASSERT_EQ(presses.size(), 3u);
+    EXPECT_EQ(std::string() + presses[0].letter + presses[1].letter + presses[2].letter, "DOG");
+    for (std::size_t i = 1; i < presses.size(); ++i) {
+        EXPECT_GT(presses[i].time - presses[i - 1].time, 0.25) << "taken together, not as typed";
+        EXPECT_TRUE(presses[i].timeKnown);
+    }
 }
 
 }  // namespace

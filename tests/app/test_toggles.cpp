@@ -11,6 +11,7 @@
 #include "gl/Gl.h"
 #include "gl/ShaderProgram.h"
 #include "scene/Player.h"
+#include "render/ScenePass.h"
 #include "scene/Text3D.h"
 
 namespace {
@@ -140,6 +141,56 @@ TEST_F(TogglesTest, DepthShotKeysWriteTheirFilesInTheirModes) {
     EXPECT_EQ(press(cel, {key::F11}), "");
     EXPECT_FALSE(test::fileExists("shadowmap.tga"));
     EXPECT_EQ(cel.clock.slept(), slept);
+}
+
+// Pixels of two depth shots, taken with the camera where it is now, that
+// differ within the boy's box on the screen and no farther than it.
+int differingAroundTheBoy(const std::string& a, const std::string& b) {
+    const app::GameState& game = app::gameState;
+    const glm::mat4 toScreen =
+        render::projectionFor(game.width, game.height, game.frustumCulling) * game.viewMatrix * game.player->modelMatrix;
+    const scene::Box& box = game.player->localBox;
+    glm::vec3 lower(1e9f), upper(-1e9f);
+    for (int corner = 0; corner < 8; ++corner) {
+        const glm::vec4 p(corner & 1 ? box.upper.x : box.lower.x, corner & 2 ? box.upper.y : box.lower.y,
+                          corner & 4 ? box.upper.z : box.lower.z, 1.0f);
+        const glm::vec4 clip = toScreen * p;
+        const glm::vec3 window = (glm::vec3(clip) / clip.w + 1.0f) * 0.5f *
+                                 glm::vec3(static_cast<float>(game.width), static_cast<float>(game.height), 255.0f);
+        lower = glm::min(lower, window);
+        upper = glm::max(upper, window);
+    }
+    int differing = 0;
+    for (int y = std::max(0, int(lower.y)); y < std::min(game.height, int(upper.y) + 1); ++y) {
+        for (int x = std::max(0, int(lower.x)); x < std::min(game.width, int(upper.x) + 1); ++x) {
+            const std::size_t at = 18u + static_cast<std::size_t>(y) * game.width + x;
+            const auto near = static_cast<float>(std::min<unsigned char>(a.at(at), b.at(at)));
+            differing += a[at] != b[at] && near <= upper.z + 1.0f ? 1 : 0;
+        }
+    }
+    return differing;
+}
+
+TEST(BoyAlive, DepthShotsAQuarterSecondApartDifferAroundHimWalkingAndWaiting) {
+    test::GameOptions options = test::GameOptions::small({"DW", "PP", "PP"});
+    options.width = 1280;
+    options.height = 720;
+    test::GameSession game(options);
+    const auto shotsApart = [&] {
+        game.keyboard.tap(key::F12);
+        game.frames(1);
+        const std::string first = test::readFile("screenshot.tga");
+        game.frames(14);
+        game.keyboard.tap(key::F12);
+        game.frames(1);
+        return differingAroundTheBoy(first, test::readFile("screenshot.tga"));
+    };
+    game.frames(60);  // waiting for the first word
+    // (A boy who does not move leaves not one pixel different there.)
+    EXPECT_GT(shotsApart(), 20) << "waiting at the board";
+    ASSERT_TRUE(game.typeUntil(6, [] { return app::gameState.walking; }, 600));
+    game.frames(30);
+    EXPECT_GT(shotsApart(), 20) << "walking";
 }
 
 }  // namespace

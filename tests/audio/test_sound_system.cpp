@@ -56,7 +56,7 @@ TEST_F(Loopback, SilentUntilAPlayAndWhilePausedThenUntilTheSoundEnds) {
     sound.setPaused(true);
     next(64);  // the mixer ramps the paused source down
     sound.play(a::Sound::Bump, {0, 0, -3});  // dropped: the game is paused
-    sound.walked(5.0f, {0, 0, -3});
+    sound.play(a::Sound::Footstep, {0, 0, -3});
     EXPECT_LT(next().most(), kSilent);
     sound.setPaused(false);
     EXPECT_GT(next().most(), kAudible);  // the chime goes on where it was
@@ -82,7 +82,7 @@ TEST_F(Loopback, ThousandsOfPlaysKeepPlayingAndLeaveRandAlone) {
     std::srand(42);
     for (int i = 0; i < 2000; ++i) {
         sound.play(a::Sound::ChalkTap, {0, 1, -6});
-        sound.walked(0.3f, {0, 0, -1});
+        sound.play(a::Sound::Footstep, {0, 0, -1});
         if (i % 8 == 0) next(441);
     }
     EXPECT_EQ(std::rand(), expected);
@@ -135,7 +135,7 @@ TEST(NoDevice, OneLineThenEveryCallIsSafeAndSilent) {
         EXPECT_FALSE(sound.active());
         sound.setListener({0, 0, 0}, {0, 0, -1}, {0, 1, 0});
         sound.play(a::Sound::Chime, {0, 0, -2});
-        sound.walked(10.0f, {0, 0, 0});
+        sound.play(a::Sound::Footstep, {0, 0, 0});
         sound.setPaused(true);
         EXPECT_TRUE(sound.renderLoopback(64).empty());
     }

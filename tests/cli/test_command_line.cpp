@@ -63,6 +63,7 @@ TEST_F(CommandLine, OptionsComeAfterTheFileAndGoThroughItsChecks) {
          {"setting fullscreen to on", "using cel (toon) shader", "setting levelpath to ", "setting wordpath to words.txt"}},
         {{"--sound", "off", "--volume", "150", "--history", "off", "--words", "adaptive"},
          {"setting sound to off", "setting volume to 100", "setting history to off", "setting words to adaptive"}},
+        {{"--volume", "-1"}, {"setting volume to 0"}},
     };
     for (const auto& c : cases) {
         Lines expected = file;

@@ -10,6 +10,7 @@
 
 #include "ModelGeometry.h"
 #include "TestOutput.h"
+#include "scene/BoyRig.h"
 #include "scene/ModelData.h"
 
 namespace brindlemoor::test {
@@ -122,9 +123,18 @@ TEST(DataSetModels, StairsSpanTheWellAndOneStorey) {
     EXPECT_EQ(up.triangles.size(), down.triangles.size());
 }
 
-TEST(DataSetModels, BoyIsAboutOnePointEightTallAndSlim) {
+TEST(DataSetModels, BoyIsAboutOnePointEightTallAndSlimInPartsTheGameCanMove) {
     const ModelGeometry boy = loadModelGeometry(kBoy);
     ASSERT_TRUE(boy.loaded);
+    // One mesh per part of the rig, in the rig's order, named as it names them.
+    const io::Result<scene::SharedModel> imported = testAssets().models.import(kBoy);
+    ASSERT_TRUE(imported);
+    const auto& meshes = imported.value()->meshes;
+    ASSERT_EQ(meshes.size(), static_cast<std::size_t>(boy::kPartCount));
+    for (int p = 0; p < boy::kPartCount; ++p) {
+        EXPECT_EQ(meshes[p].name, boy::kParts[p].name);
+        EXPECT_FALSE(meshes[p].indices.empty()) << boy::kParts[p].name;
+    }
     EXPECT_NEAR(boy.lower.y, 0.0f, 0.005f);
     EXPECT_NEAR(boy.upper.y, 1.8f, 0.05f);
     EXPECT_GE(boy.lower.x, -0.5f);

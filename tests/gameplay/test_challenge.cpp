@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <sstream>
+#include <tuple>
 
 #include "GameSession.h"
 #include "GlTestEnvironment.h"
@@ -12,6 +13,7 @@
 #include "app/GameState.h"
 #include "gameplay/WordState.h"
 #include "level/Level.h"
+#include "session/Recording.h"
 #include "scene/Blackboard.h"
 #include "scene/Player.h"
 
@@ -142,8 +144,10 @@ TEST_F(Challenge, ARetryOfTheDayRacesTheBestRun) {
     EXPECT_EQ(ghost[0].rfind("Ghost: your best run here, played earlier this session: score ", 0), 0u) << ghost[0];
     // The same words again, 3 s later: the ghost walks ahead meanwhile.
     session.frames(60);
-    ASSERT_TRUE(app::ghostPlacement(session.session));
-    EXPECT_LT((*app::ghostPlacement(session.session))[3].z, app::gameState.player->position.z - 1.0f);
+    const std::optional<render::GhostView> view = app::ghostView(session.session);
+    ASSERT_TRUE(view);
+    EXPECT_LT(view->placement[3].z, app::gameState.player->position.z - 1.0f);
+    EXPECT_NE(view->pose.parts, scene::BoyPose().parts) << "it walks, it does not slide";
     session.frames(120);
     const std::vector<std::string> stats = linesStarting(playToTheLastWord(session, 6), "Game stats: ");
     ASSERT_EQ(stats.size(), 1u);
@@ -178,11 +182,52 @@ TEST_F(Challenge, AGhostWhoseWalkCannotBeReadIsNotRaced) {
         ASSERT_EQ(ghost.size(), 1u);
         EXPECT_EQ(ghost[0].find("cannot be read") != std::string::npos, c.damaged) << ghost[0];
         session.frames(60);
-        EXPECT_EQ(app::ghostPlacement(session.session).has_value(), !c.damaged);
+        EXPECT_EQ(app::ghostView(session.session).has_value(), !c.damaged);
         const std::vector<std::string> stats = linesStarting(playToTheLastWord(session, 6), "Game stats: ");
         ASSERT_EQ(stats.size(), 1u);
         EXPECT_EQ(stats[0].find(", ghost ") != std::string::npos, !c.damaged) << stats[0];
     }
+}
+
+// Played again with the same seed in another run of the game, a corridor is
+// raced by the run the history kept; a recording of that session carries the
+// run and what the pace starts from, so that its replay needs no history.
+TEST_F(Challenge, TheHistoryKeepsTheRunAndARecordingCarriesIt) {
+    test::TempDir dir;
+    test::GameOptions options = game([](app::Session& s) {
+        s.options.seeded = s.seeded = true;
+        s.sessionSeed = 7;
+        s.settings.adaptivePace = true;
+    });
+    options.history = dir.file("history.sqlite3");
+    {
+        test::GameSession first(options);
+        playToTheLastWord(first, 6);
+    }
+    std::string key;
+    app::GhostRun raced;
+    std::vector<double> paces;
+    {
+        test::GameSession second(options);
+        const std::vector<std::string> ghost = linesStarting(second.setUpOutput, "Ghost: ");
+        ASSERT_EQ(ghost.size(), 1u) << second.setUpOutput;
+        EXPECT_EQ(ghost[0].rfind("Ghost: your best run here, played 20", 0), 0u) << ghost[0];
+        key = second.session.challenge.corridor;
+        raced = second.session.challenge.ghostRun;
+        paces = second.session.statistics.past().paces;
+        session::RecordingWriter writer;
+        ASSERT_TRUE(writer.open(dir.file("r.rec"), {7, app::challengeHeader(second.session)}));
+    }
+    const io::Result<session::Recording> read = session::readRecordingFile(dir.file("r.rec"));
+    ASSERT_TRUE(read) << read.reason();
+    test::CapturedOutput printed;
+    app::Session replay(printed, io::DataFolder());
+    app::readChallengeHeader(replay, read->header.settings);
+    EXPECT_EQ(replay.statistics.past().paces, paces);
+    ASSERT_EQ(replay.challenge.ghosts.count(key), 1u);
+    const app::GhostRun& run = replay.challenge.ghosts.at(key);
+    EXPECT_EQ(std::tie(run.playedAt, run.score, run.runSeconds, run.walk),
+              std::tie(raced.playedAt, raced.score, raced.runSeconds, raced.walk));
 }
 
 }  // namespace

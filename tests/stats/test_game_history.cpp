@@ -44,8 +44,10 @@ TEST(GameHistory, AFinishedGameIsWrittenAndSurvivesAKillInTheNextGame) {
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "exit " << WEXITSTATUS(status);
     CapturedOutput printed;
     stats::History history(file, printed);
-    const stats::HistoryData data = history.load();
-    ASSERT_EQ(data.games.size(), 1u) << printed.take();
+    const auto loaded = history.load();
+    ASSERT_TRUE(loaded) << printed.take();
+    const stats::HistoryData& data = loaded.value();
+    ASSERT_EQ(data.games.size(), 1u);
     EXPECT_DOUBLE_EQ(data.games[0].accuracy, 80.0) << "4 of 5 letters right";
     EXPECT_EQ(data.letters['A' - 'A'].mistyped, 1);  // the letter missed
     EXPECT_EQ(data.letters['A' - 'A'].typedInstead['X' - 'A'], 1);

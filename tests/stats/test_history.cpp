@@ -1,12 +1,23 @@
+// The history file: games written and read back, files of every age, and the
+// files that must neither lose a game nor be changed: busy, read-only, another
+// program's, newer, damaged, on a full disk.
 #include <gtest/gtest.h>
 
-#include <iostream>
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
+#include <chrono>
+#include <cstdio>
 #include <ctime>
+#include <filesystem>
+#include <functional>
+#include <map>
 #include <sstream>
+#include <thread>
 #include <tuple>
 
 #include "TestFiles.h"
@@ -19,13 +30,15 @@ using namespace brindlemoor::stats;
 using namespace std::string_literals;
 using Lines = std::vector<std::string>;
 namespace t = brindlemoor::test;
+namespace fs = std::filesystem;
 
 namespace {
 
 // A game in which Q went wrong `mistakes` times, typed as W each time; W only
 // ever began a word, so it has no time of its own.
-GameStats game(double wpm, int mistakes) {
-    GameStats game;
+GameRecord game(double wpm, int mistakes, std::int64_t playedAt = 86400) {
+    GameRecord record;
+    GameStats& game = record.figures;
     game.wpm = wpm;
     game.accuracy = 100.0 - mistakes;
     game.score = 8;
@@ -35,7 +48,55 @@ GameStats game(double wpm, int mistakes) {
     game.letters['E' - 'A'] = {20, 0, {}, 15, 3.0};
     game.letters['W' - 'A'] = {2, 0, {}, 0, 0.0};
     game.mistypedWords = {{"QUIZ", mistakes}};
-    return game;
+    record.playedAt = playedAt;
+    return record;
+}
+
+// Every file of a folder with its bytes: what must not change or appear.
+std::map<std::string, std::string> folderContent(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        files[entry.path().filename().string()] = t::readFile(entry.path().string());
+    }
+    return files;
+}
+
+Lines report(const std::string& path) {
+    std::ostringstream out;
+    t::CapturedOutput printed;
+    History history(path, printed, Access::Read);
+    printStatsReport(out, history);
+    return t::lines(printed.take() + out.str());
+}
+
+std::size_t gamesIn(const std::string& path) {
+    t::CapturedOutput printed;
+    const auto data = History(path, printed, Access::Read).load();
+    return data ? data->games.size() : 0;
+}
+
+// Runs `scenario` in a process of its own, as the user nobody when this is
+// root so that permissions hold as they do for a player, and returns what it
+// returned. No SQLite connection is open here when it forks.
+std::string inChild(const std::function<std::string()>& scenario, bool asNobody) {
+    int ends[2];
+    if (pipe(ends) != 0) {
+        return "no pipe";
+    }
+    if (fork() == 0) {
+        const bool ready = !asNobody || geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0);
+        const std::string result = ready ? scenario() : "cannot become nobody";
+        _exit(write(ends[1], result.data(), result.size()) == static_cast<ssize_t>(result.size()) ? 0 : 1);
+    }
+    close(ends[1]);
+    std::string result;
+    char buffer[4096];
+    for (ssize_t n; (n = read(ends[0], buffer, sizeof buffer)) > 0;) {
+        result.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(ends[0]);
+    wait(nullptr);
+    return result;
 }
 
 class HistoryFile : public ::testing::Test {
@@ -44,15 +105,8 @@ protected:
         setenv("TZ", "UTC", 1);
         tzset();
     }
-    Lines report() {
-        std::ostringstream out;
-        t::CapturedOutput printed;
-        History history(path, printed);
-        printStatsReport(out, history);
-        return t::lines(out.str());
-    }
-    Lines record(History& history, const GameStats& played, bool recorded) {
-        EXPECT_EQ(history.record(played, 86400), recorded);
+    Lines record(History& history, const GameRecord& played) {
+        (void)history.record(played);
         return t::lines(printed.take());
     }
     t::CapturedOutput printed;
@@ -62,86 +116,243 @@ protected:
 
 }  // namespace
 
-TEST_F(HistoryFile, GamesComeBackInTheReport) {
-    EXPECT_EQ(report(), Lines{"No history yet: finish a game to start one (" + path + ")"});
+TEST_F(HistoryFile, GamesComeBackInTheReportWithTheirPacesAndBestRuns) {
+    EXPECT_EQ(report(path), Lines{"No history yet: finish a game to start one (" + path + ")"});
     EXPECT_FALSE(t::fileExists(path));
+    t::writeFile(dir.file("empty"), "");
+    EXPECT_EQ(report(dir.file("empty")), Lines{"No history yet: finish a game to start one (" + dir.file("empty") + ")"});
     History history(path, printed);
-    EXPECT_TRUE(history.record(game(40.0, 1), 86400));
-    EXPECT_TRUE(history.record(game(50.0, 3), 90000));
-    EXPECT_TRUE(history.record(game(45.0, 0), 93600));
-    EXPECT_EQ(report(), (Lines{
-                            "Last 3 of 3 games:",
-                            "  date              length  score    wpm  accuracy",
-                            "  1970-01-02 00:00       9      8   40.0     99.0%",
-                            "  1970-01-02 01:00       9      8   50.0     97.0%",
-                            "  1970-01-02 02:00       9      8   45.0    100.0%",
-                            "Best speed 50.0 wpm, median 45.0 wpm",
-                            "Trend over the last 3 games: +2.5 wpm a game",
-                            "Weakest letters of the last 3 games (error rate, mean time, typed instead):",
-                            "  Q ####################  13.3%   300 ms  W 4",
-                            "  W                        0.0%     - ms  -",
-                            "  E                        0.0%   200 ms  -",
-                            "Most often mistyped words:",
-                            "  QUIZ 4",
-                        }));
+    EXPECT_TRUE(history.record(game(40.0, 1, 86400)));
+    EXPECT_TRUE(history.record(game(50.0, 3, 90000)));
+    EXPECT_TRUE(history.record(game(45.0, 0, 93600)));
+    EXPECT_EQ(report(path), (Lines{
+                                "Last 3 of 3 games:",
+                                "  date              length  score    wpm  accuracy",
+                                "  1970-01-02 00:00       9      8   40.0     99.0%",
+                                "  1970-01-02 01:00       9      8   50.0     97.0%",
+                                "  1970-01-02 02:00       9      8   45.0    100.0%",
+                                "Best speed 50.0 wpm, median 45.0 wpm",
+                                "Trend over the last 3 games: +2.5 wpm a game",
+                                "Weakest letters of the last 3 games (error rate, mean time, typed instead):",
+                                "  Q ####################  13.3%   300 ms  W 4",
+                                "  W                        0.0%     - ms  -",
+                                "  E                        0.0%   200 ms  -",
+                                "Most often mistyped words:",
+                                "  QUIZ 4",
+                            }));
+
+    // Two runs of one corridor at an adaptive pace: as many points, the
+    // second faster; a run of another corridor scores more.
+    for (const auto& [corridor, score, seconds, pace, walk] :
+         {std::tuple("PP-7"s, 9, 60.0, 1.25, std::vector<unsigned char>{1, 2, 3}),
+          std::tuple("PP-7"s, 9, 45.0, 1.5, std::vector<unsigned char>{4, 0, 5}),
+          std::tuple("QQ-1"s, 12, 30.0, 0.0, std::vector<unsigned char>{})}) {
+        GameRecord run = game(45.0, 0, 97200);
+        run.figures.score = score;
+        std::tie(run.corridor, run.runSeconds, run.pace, run.walk) = std::tie(corridor, seconds, pace, walk);
+        EXPECT_EQ(history.record(run).value(), Recorded::Written);
+    }
+    const std::optional<BestRun> best = history.bestRun("PP-7");
+    ASSERT_TRUE(best);
+    EXPECT_EQ(std::tie(best->playedAt, best->score, best->runSeconds, best->walk),
+              std::tuple(std::int64_t{97200}, 9, 45.0, std::vector<unsigned char>{4, 0, 5}));
+    EXPECT_FALSE(history.bestRun("PP-8") || history.bestRun(""));
+    const Lines paced = report(path);
+    ASSERT_GT(paced.size(), 6u);
+    EXPECT_EQ(Lines(paced.begin() + 1, paced.begin() + 3),
+              (Lines{"  date              length  score    wpm  accuracy   pace",
+                     "  1970-01-02 00:00       9      8   40.0     99.0%      -"}));
+    EXPECT_EQ(paced[5], "  1970-01-02 03:00       9      9   45.0    100.0%   1.25");
 }
 
-TEST_F(HistoryFile, AnOldFileIsUpgradedWithItsGames) {
-    t::writeFile(path, "");
-    {
-        sqlite::Database old(path, false);
-        upgradeSchema(old, 1);
-        old.exec("INSERT INTO games VALUES (1, 86400, 7, 6, 33.5, 40.0, 98.5, 30.0, 2)");
-    }
-    History history(path, printed);
-    EXPECT_TRUE(history.record(game(40.0, 1), 90000));
-    const HistoryData data = history.load();
-    ASSERT_EQ(data.games.size(), 2u);
-    const auto& old = data.games[0];
-    EXPECT_EQ(std::tuple(old.playedAt, old.levelLength, old.score, old.wpm, old.accuracy),
-              std::tuple(std::int64_t{86400}, 7, 6, 33.5, 98.5));
-    EXPECT_EQ(data.letters['Q' - 'A'].typedInstead['W' - 'A'], 1);
-    sqlite::Database upgraded(path, false);
-    EXPECT_EQ(schemaVersion(upgraded), kHistoryVersion);
-}
-
-TEST_F(HistoryFile, ALockedOrNewerFileCostsOneLineAndOnlyThatGame) {
-    History history(path, printed);
-    ASSERT_TRUE(history.record(game(40.0, 1), 86400));
-    {
-        sqlite::Database otherGame(path, false);
-        otherGame.exec("BEGIN EXCLUSIVE");
-        EXPECT_EQ(record(history, game(50.0, 0), false), Lines{"Game not recorded: " + path + " is locked by another program"});
-    }
-    EXPECT_EQ(record(history, game(45.0, 0), true), Lines{});
-    EXPECT_EQ(history.load().games.size(), 2u);
-
-    sqlite::Database(path, false).exec("PRAGMA user_version = 9");
-    History older(path, printed);
-    EXPECT_EQ(record(older, game(45.0, 0), false),
-              Lines{"Game not recorded: " + path + " cannot be used (written by a newer version of the game)"});
-}
-
-TEST_F(HistoryFile, AReadOnlyFileCostsOneLine) {
-    ASSERT_TRUE(History(path, printed).record(game(40.0, 1), 86400));
-    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
-    for (const std::string& folder : {dir.path(), dir.file("share"), dir.file("share/brindlemoor")}) {
-        ASSERT_EQ(chmod(folder.c_str(), 0755), 0);
-    }
-    EXPECT_EXIT(
+TEST_F(HistoryFile, OlderFilesAreReadAsTheyAreAndUpgradedWithTheirGames) {
+    for (const int version : {1, 2}) {
+        fs::remove_all(dir.file("share"));
+        fs::create_directories(dir.file("share/brindlemoor"));
         {
-            // Root writes any file: play as nobody to meet the file as a player does.
-            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) std::_Exit(2);
-            brindlemoor::io::Output toStderr(std::cerr, std::cerr);  // the check reads standard error
-            History history(path, toStderr);
-            std::exit(history.record(game(50.0, 0), 90000) ? 1 : 0);
+            sqlite::Database old(path, sqlite::OpenMode::Create);
+            old.exec("PRAGMA journal_mode = WAL");
+            upgradeSchema(old, version);
+            old.exec("INSERT INTO games VALUES (1, 86400, 7, 6, 33.5, 40.0, 98.5, 30.0, 2)");
+        }
+        const auto before = folderContent(dir.file("share/brindlemoor"));
+        ASSERT_EQ(report(path).at(2), "  1970-01-02 00:00       7      6   33.5     98.5%") << version;
+        EXPECT_EQ(folderContent(dir.file("share/brindlemoor")), before) << "read as it is, version " << version;
+
+        History history(path, printed);
+        EXPECT_TRUE(history.record(game(40.0, 1, 90000))) << printed.take();
+        const auto data = history.load();
+        ASSERT_TRUE(data && data->games.size() == 2u) << version;
+        const auto& old = data->games[0];
+        EXPECT_EQ(std::tuple(old.playedAt, old.levelLength, old.score, old.wpm, old.accuracy),
+                  std::tuple(std::int64_t{86400}, 7, 6, 33.5, 98.5));
+        EXPECT_EQ(data->letters['Q' - 'A'].typedInstead['W' - 'A'], 1);
+        sqlite::Database upgraded(path, sqlite::OpenMode::ReadOnly);
+        EXPECT_EQ(schemaVersion(upgraded), kHistoryVersion);
+        EXPECT_EQ(upgraded.integer("PRAGMA application_id"), kApplicationId);
+    }
+}
+
+TEST_F(HistoryFile, AnotherProgramsOrANewerFileIsRefusedAndLeftByteForByte) {
+    const std::string other = "is another program's database";
+    const std::string newer = "cannot be used (written by a newer version of the game)";
+    const std::pair<const char*, std::string> files[] = {
+        {"PRAGMA application_id = 7; CREATE TABLE notes (text); INSERT INTO notes VALUES ('x')", other},
+        {"PRAGMA journal_mode = WAL; CREATE TABLE games (x); INSERT INTO games VALUES (1)", other},
+        {"PRAGMA user_version = 2; CREATE TABLE games (x)", other},
+        {"PRAGMA application_id = 1114787186; PRAGMA user_version = 4; CREATE TABLE games (x)", newer},
+    };
+    const std::string file = dir.file("other.db");
+    for (const auto& [sql, reason] : files) {
+        fs::remove(file);
+        sqlite::Database(file, sqlite::OpenMode::Create).exec(sql);
+        const auto before = folderContent(dir.path());
+        EXPECT_EQ(report(file), Lines{"History not read: " + file + " " + reason}) << sql;
+        History history(file, printed);
+        history.prepare();
+        EXPECT_EQ(record(history, game(40.0, 1)), Lines{"Game not recorded: " + file + " " + reason}) << sql;
+        EXPECT_EQ(folderContent(dir.path()), before) << sql;
+    }
+}
+
+TEST_F(HistoryFile, ABusyFileKeepsTheGameAndWritesItOnceAtTheNextChance) {
+    History history(path, printed);
+    history.prepare();
+    EXPECT_EQ(record(history, game(40.0, 1)), Lines{});
+    const std::string kept = history.keptPath();
+    for (const bool waitedOut : {true, false}) {
+        sqlite::Database otherProgram(path, sqlite::OpenMode::ReadWrite);
+        otherProgram.exec("BEGIN IMMEDIATE");
+        std::thread release([&] {
+            if (waitedOut) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(400));
+                otherProgram.exec("COMMIT");
+            }
+        });
+        EXPECT_EQ(record(history, game(41.0, 1)),
+                  waitedOut ? Lines{} : Lines{"Game kept in " + kept + ": " + path + " is locked by another program"});
+        release.join();
+    }
+    const std::string keptGame = t::readFile(kept);
+    EXPECT_EQ(gamesIn(path), 2u);
+
+    // The next start of the game writes it, and a crash before the kept file
+    // was cleared does not write it twice.
+    for (int start = 0; start < 2; ++start) {
+        History next(path, printed);
+        next.prepare();
+        EXPECT_EQ(gamesIn(path), 3u) << start;
+        EXPECT_FALSE(t::fileExists(kept)) << start;
+        t::writeFile(kept, keptGame);
+    }
+    history.writeKept();  // the end of the first session
+    EXPECT_EQ(gamesIn(path), 3u);
+    EXPECT_FALSE(t::fileExists(kept));
+    EXPECT_EQ(printed.take(), "");
+}
+
+TEST_F(HistoryFile, PermissionsNameTheCauseAndAFileWritableAgainIsWritten) {
+    // A history of nobody's, and one with a journal file of root's beside it.
+    const std::string folder = dir.file("share/brindlemoor");
+    const std::string shared = dir.file("shared/history.sqlite3");
+    for (const std::string& file : {path, shared}) {
+        ASSERT_TRUE(History(file, printed).record(game(40.0, 1)));
+    }
+    const bool root = geteuid() == 0;
+    if (root) {
+        t::writeFile(shared + "-shm", "");
+    }
+    for (const std::string& file : {dir.path(), dir.file("share"), folder, path, dir.file("shared"), shared}) {
+        ASSERT_EQ(chown(file.c_str(), 65534, 65534), root ? 0 : -1);
+    }
+    const std::string result = inChild(
+        [&] {
+            t::CapturedOutput out;
+            auto recordAndCount = [&] {
+                (void)History(path, out).record(game(50.0, 0));
+                return out.take() + std::to_string(gamesIn(path)) + " games\n";
+            };
+            std::string seen;
+            chmod(path.c_str(), 0444);
+            seen += report(path).at(0) + "\n";
+            seen += std::to_string(folderContent(folder).size()) + " file\n";
+            seen += recordAndCount();
+            {
+                // A report of an earlier version left read-only journal files.
+                sqlite::Database earlier(path, sqlite::OpenMode::ReadOnly);
+                earlier.exec("SELECT count(*) FROM games");
+            }
+            chmod(path.c_str(), 0644);
+            seen += recordAndCount();
+            chmod(folder.c_str(), 0555);
+            seen += recordAndCount();
+            chmod(folder.c_str(), 0755);
+            if (geteuid() != 65534) {
+                return seen;  // no other user's file to try
+            }
+            (void)History(shared, out).record(game(50.0, 0));
+            return seen + out.take();
         },
-        testing::ExitedWithCode(0), "^Game not recorded: " + path + " is read-only\n$");
-    EXPECT_EQ(History(path, printed).load().games.size(), 1u);
+        true);
+    std::string expected = "Last 1 of 1 games:\n"
+                           "1 file\n"
+                           "Game not recorded: " + path + " is read-only\n1 games\n"
+                           "2 games\n"
+                           "Game not recorded: " + path + " is in a folder the game cannot write to (" + folder +
+                           ")\n2 games\n";
+    if (root) {
+        expected += "Game not recorded: " + shared + " cannot be written: " + shared + "-shm belongs to another user\n";
+    }
+    EXPECT_EQ(result, expected);
+}
+
+TEST_F(HistoryFile, AFullDiskSaysSoAndLeavesNothingBeside) {
+    const std::string folder = dir.file("full");
+    const std::string file = folder + "/history.sqlite3";
+    fs::create_directory(folder);
+    const std::string result = inChild(
+        [&] {
+            // A small disk of this process's own, gone with it.
+            if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=256k") != 0) {
+                return "no disk"s;
+            }
+            std::string seen;
+            for (const bool openBefore : {true, false}) {
+                t::CapturedOutput out;
+                if (!History(file, out).record(game(40.0, 1))) {
+                    return "not written: " + out.take();
+                }
+                History history(file, out);
+                if (openBefore) {
+                    history.prepare();
+                }
+                const int filler = open((folder + "/filler").c_str(), O_WRONLY | O_CREAT, 0644);
+                const std::string block(512, 'x');
+                while (write(filler, block.data(), block.size()) > 0) {
+                }
+                close(filler);
+                if (!openBefore) {
+                    history.prepare();
+                }
+                (void)history.record(game(50.0, 0));
+                seen += out.take() + std::to_string(folderContent(folder).size()) + " files, " +
+                        std::to_string(gamesIn(file)) + " game\n";
+                fs::remove(folder + "/filler");
+                fs::remove(file);
+            }
+            return seen;
+        },
+        false);
+    if (result == "no disk") {
+        GTEST_SKIP() << "cannot mount a small disk here";
+    }
+    const std::string full = "Game not recorded: " + file + " cannot grow: the disk is full\n2 files, 1 game\n";
+    EXPECT_EQ(result, full + full);
 }
 
 TEST_F(HistoryFile, ADamagedFileIsMovedAsideByteForByteAndANewOneStarted) {
-    ASSERT_TRUE(History(path, printed).record(game(40.0, 1), 86400));
+    ASSERT_TRUE(History(path, printed).record(game(40.0, 1)));
     std::string brokenTables = t::readFile(path);
     ASSERT_GT(brokenTables.size(), 8192u);
     brokenTables.replace(4096, 4096, 4096, '\xff');  // the second page
@@ -153,10 +364,11 @@ TEST_F(HistoryFile, ADamagedFileIsMovedAsideByteForByteAndANewOneStarted) {
     const std::string first = path + ".damaged-" + date;
     for (const auto& [content, aside] : {std::pair{garbage, first}, std::pair{brokenTables, first + "-2"}}) {
         t::writeFile(path, content);
+        EXPECT_EQ(report(path), Lines{"History not read: " + path + " is damaged or not a database"});
         History history(path, printed);
-        EXPECT_EQ(record(history, game(45.0, 0), true),
+        EXPECT_EQ(record(history, game(45.0, 0)),
                   Lines{"History file " + path + " is damaged or not a database: moved it to " + aside});
-        EXPECT_EQ(history.load().games.size(), 1u);
+        EXPECT_EQ(gamesIn(path), 1u);
         EXPECT_EQ(t::readFile(aside), content);
     }
     EXPECT_EQ(t::readFile(first), garbage);

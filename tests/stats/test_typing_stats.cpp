@@ -67,3 +67,27 @@ TEST(TypingStats, BoardLineShowsOneHundredPerCentOnlyWithoutMistakes) {
         EXPECT_EQ(boardLine(game), line);
     }
 }
+
+TEST(TypingStats, AWordWithALetterOfUnknownTimeCountsForAccuracyNotSpeed) {
+    TypingStats stats;
+    stats.wordShown("DOG");
+    stats.letterTyped(1.0, 'D', 'D');
+    stats.letterTyped(1.5, 'O', 'O');
+    stats.letterTyped(2.0, 'G', 'G');
+    stats.wordCompleted(2.0);  // 1 s for three letters
+    stats.wordShown("CAT");    // typed during a stall: taken at once, times unknown
+    stats.letterTyped(9.0, 'C', 'C', false);
+    stats.letterTyped(9.000001, 'A', 'X', false);
+    stats.letterTyped(9.000002, 'C', 'C', false);
+    stats.letterTyped(9.000003, 'A', 'A', false);
+    stats.letterTyped(9.000004, 'T', 'T', false);
+    stats.wordCompleted(9.000004);
+    const GameStats game = stats.finish(2, 2);
+    EXPECT_NEAR(game.typingSeconds, 1.0, 1e-9);
+    EXPECT_NEAR(game.wpm, 3 / 5.0 * 60, 1e-9);
+    EXPECT_NEAR(game.rawWpm, 3 / 5.0 * 60, 1e-9);
+    EXPECT_NEAR(game.accuracy, 100.0 * 7 / 8, 1e-9);
+    EXPECT_EQ(game.letters['A' - 'A'].timedCount, 0);
+    EXPECT_EQ(game.letters['A' - 'A'].mistyped, 1);
+    EXPECT_EQ(game.wordsCompleted, 2);
+}

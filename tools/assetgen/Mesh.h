@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "DetMath.h"
@@ -25,6 +26,12 @@ struct Mesh {
     void quad(int a, int b, int c, int d);
     void append(const Mesh& other);
     std::size_t triangleCount() const;
+};
+
+// One object of a model of several named parts.
+struct NamedMesh {
+    std::string name;
+    Mesh mesh;
 };
 
 // Texture coordinates for the points of one flat face: either a fixed rectangle

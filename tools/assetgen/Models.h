@@ -2,6 +2,8 @@
 // own origin toward -z; nothing lies at z > 0.
 #pragma once
 
+#include <vector>
+
 #include "Mesh.h"
 
 namespace assetgen {
@@ -17,7 +19,7 @@ Mesh stairsDownModel();
 Mesh stairsUpModel();
 Mesh blackboardModel();
 Mesh blackboardTextModel();
-Mesh boyModel();
+std::vector<NamedMesh> boyModel();  // one object per part of the rig
 Mesh endWallsModel();
 Mesh endFloorModel();
 

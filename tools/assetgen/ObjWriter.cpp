@@ -38,34 +38,41 @@ private:
 
 }  // namespace
 
-std::string objText(const Mesh& mesh, const std::string& objectName) {
+std::string objText(const Mesh& mesh, const std::string& objectName) { return objText({{objectName, mesh}}); }
+
+std::string objText(const std::vector<NamedMesh>& objects) {
     LineTable positions, uvs, normals;
     struct Corner {
         int v, vt, vn;
     };
-    std::vector<Corner> corners;
-    corners.reserve(mesh.vertices.size());
-    for (const Vertex& vertex : mesh.vertices) {
-        const Vec3 n = normalize(vertex.normal);
-        corners.push_back(
-            {positions.indexOf(number(vertex.position.x) + " " + number(vertex.position.y) + " " +
-                               number(vertex.position.z)),
-             uvs.indexOf(number(vertex.uv.x) + " " + number(vertex.uv.y)),
-             normals.indexOf(number(n.x) + " " + number(n.y) + " " + number(n.z))});
+    std::vector<std::vector<Corner>> corners(objects.size());
+    for (std::size_t o = 0; o < objects.size(); ++o) {
+        corners[o].reserve(objects[o].mesh.vertices.size());
+        for (const Vertex& vertex : objects[o].mesh.vertices) {
+            const Vec3 n = normalize(vertex.normal);
+            corners[o].push_back(
+                {positions.indexOf(number(vertex.position.x) + " " + number(vertex.position.y) + " " +
+                                   number(vertex.position.z)),
+                 uvs.indexOf(number(vertex.uv.x) + " " + number(vertex.uv.y)),
+                 normals.indexOf(number(n.x) + " " + number(n.y) + " " + number(n.z))});
+        }
     }
     std::string out = "# Brindlemoor model, written by tools/assetgen\n";
-    out += "o " + objectName + "\n";
+    out += "o " + (objects.empty() ? std::string() : objects.front().name) + "\n";
     for (const auto& line : positions.lines()) out += "v " + line + "\n";
     for (const auto& line : uvs.lines()) out += "vt " + line + "\n";
     for (const auto& line : normals.lines()) out += "vn " + line + "\n";
     out += "s off\n";
-    for (const auto& face : mesh.faces) {
-        out += "f";
-        for (int index : face) {
-            const Corner& c = corners[static_cast<std::size_t>(index)];
-            out += " " + std::to_string(c.v) + "/" + std::to_string(c.vt) + "/" + std::to_string(c.vn);
+    for (std::size_t o = 0; o < objects.size(); ++o) {
+        if (o > 0) out += "o " + objects[o].name + "\n";
+        for (const auto& face : objects[o].mesh.faces) {
+            out += "f";
+            for (int index : face) {
+                const Corner& c = corners[o][static_cast<std::size_t>(index)];
+                out += " " + std::to_string(c.v) + "/" + std::to_string(c.vt) + "/" + std::to_string(c.vn);
+            }
+            out += "\n";
         }
-        out += "\n";
     }
     return out;
 }

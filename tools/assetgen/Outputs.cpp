@@ -74,7 +74,10 @@ std::vector<OutputFile> outputFiles() {
         texture(corridor + "images/staircase_texture.tga", staircaseTexture),
         texture(corridor + "images/staircase_normal.tga", staircaseNormalMap),
 
-        model("Resources/boy/boy.obj", "boy", boyModel),
+        {"Resources/boy/boy.obj", [] {
+             const std::string text = objText(boyModel());
+             return Bytes(text.begin(), text.end());
+         }},
         texture("Resources/boy/images/boy_texture.tga", boyTexture),
         texture("Resources/boy/images/boy_normal.tga", boyNormalMap),
 

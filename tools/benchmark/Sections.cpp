@@ -218,10 +218,10 @@ Walk walk(const Settings& settings, bool split, const gameplay::Walk* ghost = nu
             if (ghost != nullptr) {
                 glFinish();
                 const double placing = nowSeconds();
-                const std::optional<glm::mat4> at = app::ghostPlacement(session);
+                const std::optional<render::GhostView> ghostView = app::ghostView(session);
                 const double drawing = nowSeconds();
-                if (at) {
-                    render::drawGhost(app::gameState.sceneProgram->programHandle(), *app::gameState.player, *at,
+                if (ghostView) {
+                    render::drawGhost(app::gameState.sceneProgram->programHandle(), *app::gameState.player, *ghostView,
                                       app::currentSceneView().draw);
                     glFinish();
                 }

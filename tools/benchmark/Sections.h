@@ -25,6 +25,8 @@ std::vector<Row> frameSection(const Settings& settings);
 std::vector<Row> baselineSection(const Settings& settings);
 std::vector<Row> historySection(const Settings& settings);
 std::vector<Row> soundSection(const Settings& settings);
+std::vector<Row> keysSection(const Settings& settings);
+std::vector<Row> poseSection(const Settings& settings);
 
 // The scripted walk down the fixed 99-block corridor: each frame's time, and
 // the processor time of all threads per frame.

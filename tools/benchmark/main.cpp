@@ -5,7 +5,7 @@
 //
 //   brindlemoor_benchmark [--quick] [--size=WxH] [--only=SECTION]   (from the repository root)
 //
-// SECTION is one of memory, pieces, setup, frames, baseline, history, sound (for profiling one).
+// SECTION is one of memory, pieces, setup, frames, baseline, history, sound, keys, pose (for profiling one).
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     const std::pair<const char*, std::vector<bench::Row> (*)(const bench::Settings&)> sections[] = {
         {"memory", bench::memorySection}, {"pieces", bench::pieceSection}, {"setup", bench::setUpSection},
         {"frames", bench::frameSection},  {"baseline", bench::baselineSection}, {"history", bench::historySection},
-        {"sound", bench::soundSection}};
+        {"sound", bench::soundSection}, {"keys", bench::keysSection}, {"pose", bench::poseSection}};
     for (const auto& [name, section] : sections) {
         if (!only.empty() && only != name) {
             continue;

@@ -115,7 +115,10 @@ The key
 names another file or turns it off.
 A damaged history is moved aside to
 .IR history.sqlite3.damaged\- DATE
-and a new one is started.
+and a new one is started; another program's database is left as it is.
+A game finished while another program holds the history waits in
+.I history.sqlite3.pending
+beside it and is written at the next chance.
 .TP
 .I FILE
 A recording:
