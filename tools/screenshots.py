@@ -132,10 +132,10 @@ def races(display, out, shader="normal"):
             time.sleep(0.1)
 
     try:
-        time.sleep(4)
+        wait_for(lambda: count("finished setting up a new game!") > 0, 30)
         for run, delay in enumerate(("110", "150", "90", "130")):
             if run == 1:  # the ghost of the first run goes ahead while nothing is typed
-                time.sleep(5.0)
+                time.sleep(2.2)
                 game.shot(os.path.join(out, "ghost.jpg"))
             stats = count("Game stats: ")
             typed = 0
