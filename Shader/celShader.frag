@@ -1,7 +1,7 @@
 #version 330 core
 // Cel (toon) shading: the lights are summed and cut into a few flat bands.
 // The outline copies are drawn with no texture bound, which samples as black,
-// so they come out as black edges (as see-through as the tint says).
+// so they come out as black edges.
 
 in vec3 worldPosition;
 in vec3 worldNormal;
@@ -35,7 +35,7 @@ float band(float intensity) {
 
 void main() {
     if (textureSize(colorTexture, 0).x == 0) {
-        fragColor = vec4(0.0, 0.0, 0.0, tint.a);  // see-through only for the ghost
+        fragColor = vec4(0.0, 0.0, 0.0, 1.0);
         return;
     }
     vec4 albedo = texture(colorTexture, texCoord);

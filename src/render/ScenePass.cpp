@@ -58,7 +58,7 @@ void renderScene(const gl::ShaderProgram& sceneProgram, scene::SceneObject* play
         scene::Placement ghost = *boy;  // the boy's box where the ghost stands
         ghost.modelMatrix = view.ghost->placement;
         ghost.computeBoundingBox();
-        if (culling == nullptr || culling->mayShow(ghost, 1.0f, outlines ? kPlayerOutlineScale : 1.0f)) {
+        if (culling == nullptr || culling->mayShow(ghost)) {
             drawGhost(program, *boy, *view.ghost, view.draw);
         }
     }
@@ -70,14 +70,6 @@ void drawGhost(GLuint program, scene::Player& boy, const GhostView& ghost, const
     glDepthMask(GL_FALSE);
     const float b = draw.brightness;
     gl::uploadVec4(program, "tint", glm::vec4(kGhostColour * b, kGhostAlpha));
-    if (!draw.shadowShading) {  // the outline copy, as the boy's: front faces culled, no texture
-        glCullFace(GL_FRONT);
-        glActiveTexture(GL_TEXTURE0);
-        glBindTexture(GL_TEXTURE_2D, 0);
-        boy.drawPose(program, "modelMatrix", glm::scale(ghost.placement, glm::vec3(kPlayerOutlineScale)), ghost.pose,
-                     false);
-        glCullFace(GL_BACK);
-    }
     boy.bindForDrawing(program, draw.shadowShading);
     boy.drawPose(program, "modelMatrix", ghost.placement, ghost.pose, false);
     gl::uploadVec4(program, "tint", glm::vec4(b, b, b, 1.0f));

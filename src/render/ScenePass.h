@@ -47,8 +47,8 @@ void renderScene(const gl::ShaderProgram& sceneProgram, scene::SceneObject* play
                  const SceneView& view);
 
 // The ghost: the boy's model again in its own pose and place, see-through
-// (blended, without writing depth), in the scene's shading mode (outlined in
-// cel mode). Leaves the tint as the frame has it.
+// (blended, without writing depth), lit as the scene is; no cel outline, which
+// would double its cost. Leaves the tint as the frame has it.
 void drawGhost(GLuint program, scene::Player& boy, const GhostView& ghost, const level::DrawSettings& draw);
 
 }  // namespace brindlemoor::render
