@@ -17,6 +17,10 @@ fi
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DBRINDLEMOOR_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-fuzz --target brindlemoor_fuzzers -j"$(nproc)"
 
+# Leaks of libraries we do not own are suppressed by name; any other leak
+# stops the run like a crash.
+export LSAN_OPTIONS="suppressions=$root/tests/fuzz/lsan.supp:print_suppressions=0"
+
 status=0
 for target in "${targets[@]}"; do
   # New inputs go to a working corpus in the build tree; the committed corpus

@@ -49,6 +49,8 @@ std::string dataFolder(const std::string& value) {
     return io::holdsGameData(value) ? "" : "no Resources/ and Shader/ folders in " + value;
 }
 
+std::string fileToWrite(const std::string& value) { return value.empty() ? "the file name is empty" : ""; }
+
 std::string existingFile(const std::string& value) {
     std::string name = value;
     return CLI::ExistingFile(name);
@@ -90,7 +92,8 @@ std::vector<OptionSpec> optionSpecs() {
     specs.push_back(sessionOption("--seed", "N", "the same corridors and words on every run", Completion::None, seedNumber));
     specs.push_back(sessionOption("--daily", "", "play the corridor of the day (every game of the session)",
                                   Completion::None, nullptr));
-    specs.push_back(sessionOption("--record", "FILE", "write the session to FILE as it is played", Completion::File, nullptr));
+    specs.push_back(sessionOption("--record", "FILE", "write the session to FILE as it is played", Completion::File,
+                                  fileToWrite));
     specs.push_back(sessionOption("--replay", "FILE", "play a recorded session back", Completion::File, existingFile));
     specs.push_back(sessionOption("--data-dir", "DIR", "the folder holding Resources/ and Shader/", Completion::Directory,
                                   dataFolder));

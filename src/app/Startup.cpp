@@ -102,16 +102,18 @@ void playFrames(Session& session) {
 }
 
 // The frames of a recording, one after the other, each with its time step and
-// its input, as fast as they draw; sleeps take no time.
+// its input, as fast as they draw; sleeps take no time. The player's own keys
+// only end the replay, with Escape.
 void replayFrames(Session& session, const session::Recording& recording) {
     platform::ManualClock clock(session.input.now());
     platform::ScriptedKeyboard keyboard(clock);
+    platform::Keyboard& player = session.input.keyboard();
     session.input.useClock(&clock);
     session.input.useKeyboard(&keyboard);
     beginFrameLoop(session);
     setUpNewGame(session);
     session::replayFrames(
-        recording, keyboard, clock,
+        recording, keyboard, clock, player,
         [&session](double step) {
             session.loop.recordedStep = step;
             runFramePass(session);
@@ -183,7 +185,7 @@ int runGame(Session& session) {
     } else {
         playFrames(session);
     }
-    session.recorder.finish();
+    session.recorder.finish(session.out);
     session.statistics.endSession();
     endGame(session);
     session.sound.close();

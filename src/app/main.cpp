@@ -17,14 +17,14 @@ int main(int argc, char** argv) {
     io::Output out(std::cout, std::cerr);
     // Before any window: without its data the game cannot even show an error.
     // The report of `--stats` reads only the history.
-    io::DataLookup data;
+    io::Result<std::string> data = std::string();
     if (!commandLine.options.stats) {
         data = io::findDataFolder(io::dataSearchFor(commandLine.options.dataDir));
-        if (!data.found) {
-            out.errorLine(io::dataNotFoundMessage(data));
+        if (!data) {
+            out.errorLine(data.reason());
             return 2;
         }
     }
-    app::Session session(out, io::DataFolder(data.folder), commandLine.options);
+    app::Session session(out, io::DataFolder(data.value()), commandLine.options);
     return app::runGame(session);
 }

@@ -1,6 +1,7 @@
 #include "io/DataLookup.h"
 
 #include <algorithm>
+#include <vector>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -44,7 +45,7 @@ bool holdsGameData(const std::string& folder) {
     return fs::is_directory(base / "Resources", error) && fs::is_directory(base / "Shader", error);
 }
 
-DataLookup findDataFolder(const DataSearch& search) {
+Result<std::string> findDataFolder(const DataSearch& search) {
     std::vector<std::string> candidates;
     for (const std::string* given : {&search.option, &search.environment}) {
         if (!given->empty()) {
@@ -62,27 +63,21 @@ DataLookup findDataFolder(const DataSearch& search) {
         candidates.push_back(search.installed);
     }
 
-    DataLookup lookup;
+    std::vector<std::string> tried;
     for (const std::string& candidate : candidates) {
         if (holdsGameData(candidate)) {
-            lookup.found = true;
-            lookup.folder = candidate;
-            return lookup;
+            return candidate;
         }
         const std::string shown = shownPath(candidate);
-        if (std::find(lookup.tried.begin(), lookup.tried.end(), shown) == lookup.tried.end()) {
-            lookup.tried.push_back(shown);
+        if (std::find(tried.begin(), tried.end(), shown) == tried.end()) {
+            tried.push_back(shown);
         }
     }
-    return lookup;
-}
-
-std::string dataNotFoundMessage(const DataLookup& lookup) {
     std::string message = "Cannot find the game's data (Resources/ and Shader/); looked in:";
-    for (std::size_t i = 0; i < lookup.tried.size(); ++i) {
-        message += (i == 0 ? " " : ", ") + lookup.tried[i];
+    for (std::size_t i = 0; i < tried.size(); ++i) {
+        message += (i == 0 ? " " : ", ") + tried[i];
     }
-    return message;
+    return fail(message);
 }
 
 }  // namespace brindlemoor::io

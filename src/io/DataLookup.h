@@ -3,7 +3,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "io/Result.h"
 
 namespace brindlemoor::io {
 
@@ -24,15 +25,8 @@ DataSearch dataSearchFor(const std::string& option);
 // True when `folder` ("" for the working folder) holds Resources/ and Shader/.
 bool holdsGameData(const std::string& folder);
 
-struct DataLookup {
-    bool found = false;
-    std::string folder;               // for setDataDirectory; "" is the working folder
-    std::vector<std::string> tried;   // every folder looked in, as absolute paths, no repeats
-};
-
-DataLookup findDataFolder(const DataSearch& search);
-
-// The line printed when no folder holds the data.
-std::string dataNotFoundMessage(const DataLookup& lookup);
+// The first folder holding the data ("" for the working folder), or the line
+// that names every folder looked in (as absolute paths, each once).
+Result<std::string> findDataFolder(const DataSearch& search);
 
 }  // namespace brindlemoor::io

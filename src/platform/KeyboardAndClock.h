@@ -18,6 +18,7 @@ public:
     void useKeyboard(Keyboard* keyboard) { keyboard_ = keyboard != nullptr ? keyboard : &glfwKeyboard_; }
     void useClock(Clock* clock) { clock_ = clock != nullptr ? clock : &glfwClock_; }
 
+    Keyboard& keyboard() { return *keyboard_; }  // the one in use now
     InputFrame takeInput() { return keyboard_->take(); }
     bool keyHeld(int key) { return keyboard_->held(key); }
     double now() { return clock_->now(); }

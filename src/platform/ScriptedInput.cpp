@@ -21,7 +21,7 @@ void ScriptedKeyboard::replay(const KeyEvent& event) {
     if (event.key == key::Focus) {
         latch_.focus(event.pressed, event.time);
     } else if (event.pressed) {
-        latch_.press(event.key, event.letter, event.time);
+        latch_.press(event.key, event.letter, event.time, event.timeKnown);
     } else {
         latch_.release(event.key, event.time);
     }

@@ -1,12 +1,19 @@
 #include "session/Recording.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
+#include <streambuf>
 #include <string_view>
+#include <utility>
 
 namespace brindlemoor::session {
 
@@ -15,7 +22,7 @@ namespace {
 namespace limits = recording_limits;
 
 constexpr const char* kMagic = "brindlemoor recording";
-constexpr std::uint64_t kVersion = 1;
+constexpr std::uint64_t kVersion = 2;
 constexpr int kUnknownKey = -1;  // GLFW_KEY_UNKNOWN
 constexpr int kFirstKey = 32;    // GLFW_KEY_SPACE
 constexpr int kLastKey = 348;    // GLFW_KEY_LAST
@@ -87,7 +94,33 @@ std::string eventLine(const KeyEvent& event) {
         return std::string("focus ") + (event.pressed ? "gained " : "lost ") + number(event.time) + "\n";
     }
     return "key " + std::to_string(event.key) + (event.pressed ? " down " : " up ") +
-           (event.letter != 0 ? std::string(1, event.letter) : std::string("-")) + " " + number(event.time) + "\n";
+           (event.letter != 0 ? std::string(1, event.letter) : std::string("-")) + " " + number(event.time) +
+           (event.timeKnown ? "\n" : " untimed\n");
+}
+
+// ---- checksums ------------------------------------------------------------
+
+constexpr auto kCrcTable = [] {
+    std::array<std::uint32_t, 256> table{};
+    for (std::uint32_t n = 0; n < 256; ++n) {
+        std::uint32_t c = n;
+        for (int bit = 0; bit < 8; ++bit) c = (c & 1) != 0 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        table[n] = c;
+    }
+    return table;
+}();
+
+// CRC-32 (as zip and PNG have it) of `text`, going on from `crc`.
+std::uint32_t crc32(std::uint32_t crc, std::string_view text) {
+    crc = ~crc;
+    for (const char c : text) crc = kCrcTable[(crc ^ static_cast<unsigned char>(c)) & 0xFFu] ^ (crc >> 8);
+    return ~crc;
+}
+
+std::string hex(std::uint32_t checksum) {
+    char buffer[9];
+    std::snprintf(buffer, sizeof buffer, "%08x", static_cast<unsigned int>(checksum));
+    return buffer;
 }
 
 // ---- reading ---------------------------------------------------------------
@@ -110,9 +143,15 @@ bool parse(std::string_view text, Number& value) {
     return !text.empty() && text.front() != '+' && result.ec == std::errc() && result.ptr == end;
 }
 
+bool parseChecksum(std::string_view text, std::uint32_t& value) {
+    const auto digit = [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); };
+    return text.size() == 8 && std::all_of(text.begin(), text.end(), digit) &&
+           std::from_chars(text.data(), text.data() + text.size(), value, 16).ec == std::errc();
+}
+
 class Reader {
 public:
-    explicit Reader(std::istream& in) : in_(*in.rdbuf()) {}
+    explicit Reader(std::streambuf& in) : in_(in) {}
 
     io::Result<Recording> read() {
         Recording recording;
@@ -123,31 +162,37 @@ public:
     }
 
 private:
-    enum class Line { Read, End };
+    // A line with its line feed, the last line of a file without one, or
+    // nothing more.
+    enum class Line { Whole, Unended, None };
 
-    // The next line without its line feed (and one carriage return before it).
-    // End at the end of the file; a failure for a line too long or cut short.
+    // The next line without its line feed (and one carriage return before
+    // it); a failure for a line too long.
     bool next(std::string& line, Line& kind) {
         line.clear();
         ++lineNumber_;
+        kind = Line::None;
         for (int c = in_.sbumpc(); c != std::char_traits<char>::eof(); c = in_.sbumpc()) {
             if (c == '\n') {
-                if (!line.empty() && line.back() == '\r') line.pop_back();
-                kind = Line::Read;
-                return true;
+                kind = Line::Whole;
+                break;
             }
             if (line.size() == limits::kLineLength) return fail("a line longer than " + std::to_string(limits::kLineLength) + " bytes");
             line += static_cast<char>(c);
         }
-        kind = Line::End;
-        return line.empty() || fail("the file is cut short in the middle of a line");
+        if (kind == Line::None && !line.empty()) kind = Line::Unended;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return true;
     }
 
-    // The next line, which must be there.
+    // The next header line, which must be there whole.
     bool expectLine(std::string& line, const char* what) {
-        Line kind = Line::End;
+        Line kind = Line::None;
         if (!next(line, kind)) return false;
-        return kind == Line::Read || fail(std::string("the file ends where ") + what + " should be");
+        if (kind == Line::Unended) return fail("the file is cut short in the middle of a line");
+        if (kind == Line::None) return fail(std::string("the file ends where ") + what + " should be");
+        sum(line);
+        return true;
     }
 
     bool fail(const std::string& reason) {
@@ -155,36 +200,62 @@ private:
         return false;
     }
 
+    // What does not read on the last line of a file that lacks its line feed
+    // is where the file was cut: the frames before it stand.
+    bool refuse(Line kind, const std::string& reason) { return kind == Line::Unended ? cutHere() : fail(reason); }
+    bool cutHere() {
+        cut_ = true;
+        return true;
+    }
+
+    // A line as its checksum covers it.
+    void sum(std::string_view line) { checksum_ = crc32(crc32(checksum_, line), "\n"); }
+
+    // The line without its checksum, which goes to `checksum`; false when a
+    // checksum is due and there is none.
+    bool splitChecksum(std::string_view& line, std::vector<std::string_view>& f, std::uint32_t& checksum) const {
+        if (version_ < 2) return true;
+        if (f.size() < 2 || !parseChecksum(f.back(), checksum)) return false;
+        line.remove_suffix(f.back().size() + 1);
+        f.pop_back();
+        return true;
+    }
+
     bool readAll(Recording& recording) {
         std::string line;
-        Line kind = Line::End;
+        Line kind = Line::None;
         const bool read = next(line, kind);
-        if (!read || kind == Line::End || line != kMagic) {
-            error_ = read && kind == Line::End ? "the file is empty" : "not a Brindlemoor recording";
+        if (!read || kind != Line::Whole || line != kMagic) {
+            error_ = read && kind == Line::None ? "the file is empty" : "not a Brindlemoor recording";
             return false;
         }
+        sum(line);
         if (!readHeader(recording.header, line)) return false;
-        while (true) {
+        while (!cut_) {
             if (!next(line, kind)) return false;
-            if (kind == Line::End) return true;  // stopped early: the frames so far stand
-            const std::vector<std::string_view> f = fields(line);
-            if (f[0] == "end") {
-                recording.finished = true;
-                return readEnd(f, recording.frames.size());
+            if (kind == Line::None) return true;  // stopped early: the frames so far stand
+            std::string_view text = line;
+            std::vector<std::string_view> f = fields(text);
+            std::uint32_t checksum = 0;
+            if (!splitChecksum(text, f, checksum)) {
+                if (!refuse(kind, "no checksum at the end of the line")) return false;
+            } else if (f[0] == "end") {
+                return readEnd(text, f, checksum, kind, recording);
+            } else if (!readFrame(text, f, checksum, kind, recording.frames)) {
+                return false;
             }
-            if (!readFrame(f, recording.frames)) return false;
         }
+        return true;
     }
 
     bool readHeader(RecordingHeader& header, std::string& line) {
         if (!expectLine(line, "the version")) return false;
         std::vector<std::string_view> f = fields(line);
-        std::uint64_t version = 0;
-        if (f.size() != 2 || f[0] != "version" || !parse(f[1], version) || version == 0) {
+        if (f.size() != 2 || f[0] != "version" || !parse(f[1], version_) || version_ == 0) {
             return fail("no version line");
         }
-        if (version > kVersion) {
-            return fail("written by a newer game (recording version " + std::to_string(version) +
+        if (version_ > kVersion) {
+            return fail("written by a newer game (recording version " + std::to_string(version_) +
                         ", this game reads version " + std::to_string(kVersion) + ")");
         }
         if (!expectLine(line, "the seed")) return false;
@@ -209,68 +280,95 @@ private:
         }
     }
 
-    bool readFrame(const std::vector<std::string_view>& f, std::vector<RecordedFrame>& frames) {
+    // A frame and its events; the frame is dropped when the file is cut in it.
+    bool readFrame(std::string_view text, const std::vector<std::string_view>& f, std::uint32_t checksum, Line kind,
+                   std::vector<RecordedFrame>& frames) {
         RecordedFrame frame;
         std::size_t count = 0;
         if (f.size() != 4 || f[0] != "frame" || !parse(f[1], frame.number) || !parse(f[2], frame.timeStep) ||
             !parse(f[3], count)) {
-            return fail("not a frame line");
+            return refuse(kind, "not a frame line");
         }
         if (frame.number != frames.size()) {
-            return fail("frame " + std::to_string(frame.number) + " where frame " + std::to_string(frames.size()) +
-                        " should be");
+            return refuse(kind, "frame " + std::to_string(frame.number) + " where frame " +
+                                    std::to_string(frames.size()) + " should be");
         }
-        if (frames.size() == limits::kFrames) return fail("more than " + std::to_string(limits::kFrames) + " frames");
-        if (!validTimeStep(frame.timeStep)) return fail("a time step that is negative or not a number");
+        if (frames.size() == limits::kFrames) {
+            return refuse(kind, "more than " + std::to_string(limits::kFrames) + " frames");
+        }
+        if (!validTimeStep(frame.timeStep)) return refuse(kind, "a time step that is negative or not a number");
         if (count > limits::kEventsPerFrame) {
-            return fail("more than " + std::to_string(limits::kEventsPerFrame) + " events in one frame");
+            return refuse(kind, "more than " + std::to_string(limits::kEventsPerFrame) + " events in one frame");
         }
-        events_ += count;
-        if (events_ > limits::kEvents) return fail("more than " + std::to_string(limits::kEvents) + " events");
+        if (events_ + count > limits::kEvents) {
+            return refuse(kind, "more than " + std::to_string(limits::kEvents) + " events");
+        }
+        const std::uint64_t frameLine = lineNumber_;
+        sum(text);
         std::string line;
         for (std::size_t i = 0; i < count; ++i) {
-            if (!expectLine(line, "an event")) return false;
+            if (!next(line, kind)) return false;
+            if (kind == Line::None) return cutHere();
             KeyEvent event;
-            if (!readEvent(fields(line), event)) return false;
+            const std::string error = eventError(fields(line), event);
+            if (!error.empty()) return refuse(kind, error);
+            sum(line);
             frame.events.push_back(event);
         }
+        if (version_ >= 2 && checksum != checksum_) {
+            lineNumber_ = frameLine;
+            return refuse(kind, "frame " + std::to_string(frame.number) +
+                                    " does not match its checksum (the file is damaged)");
+        }
+        if (kind == Line::Unended && version_ < 2) return cutHere();  // nothing shows it whole
+        events_ += count;
         frames.push_back(std::move(frame));
         return true;
     }
 
-    bool readEvent(const std::vector<std::string_view>& f, KeyEvent& event) {
+    // Why the line is not an event, or nothing.
+    static std::string eventError(const std::vector<std::string_view>& f, KeyEvent& event) {
         bool ok = false;
         if (f.size() == 3 && f[0] == "focus") {
             event.key = kFocusKey;
             event.pressed = f[1] == "gained";
             ok = (f[1] == "gained" || f[1] == "lost") && parse(f[2], event.time);
-        } else if (f.size() == 5 && f[0] == "key") {
+        } else if ((f.size() == 5 || (f.size() == 6 && f[5] == "untimed")) && f[0] == "key") {
             event.pressed = f[2] == "down";
             event.letter = f[3].size() == 1 && f[3][0] != '-' ? f[3][0] : 0;
+            event.timeKnown = f.size() == 5;
             ok = parse(f[1], event.key) && event.key != kFocusKey && (f[2] == "down" || f[2] == "up") &&
                  f[3].size() == 1 && parse(f[4], event.time);
         }
-        if (!ok) return fail("not an event line");
+        if (!ok) return "not an event line";
         const char* problem = eventProblem(event);
-        return problem == nullptr || fail(std::string("an event with ") + problem);
+        return problem == nullptr ? "" : std::string("an event with ") + problem;
     }
 
-    bool readEnd(const std::vector<std::string_view>& f, std::size_t frames) {
+    bool readEnd(std::string_view text, const std::vector<std::string_view>& f, std::uint32_t checksum, Line kind,
+                 Recording& recording) {
         std::uint64_t count = 0;
-        if (f.size() != 2 || !parse(f[1], count)) return fail("not an end line");
-        if (count != frames) {
-            return fail("the end line counts " + std::to_string(count) + " frames, the file holds " +
-                        std::to_string(frames));
+        if (f.size() != 2 || !parse(f[1], count)) return refuse(kind, "not an end line");
+        if (count != recording.frames.size()) {
+            return refuse(kind, "the end line counts " + std::to_string(count) + " frames, the file holds " +
+                                    std::to_string(recording.frames.size()));
         }
+        sum(text);
+        if (version_ >= 2 && checksum != checksum_) {
+            return refuse(kind, "the end line does not match its checksum (the file is damaged)");
+        }
+        recording.finished = true;
         std::string line;
-        Line kind = Line::End;
         if (!next(line, kind)) return false;
-        return kind == Line::End || fail("more after the end line");
+        return kind == Line::None || fail("more after the end line");
     }
 
     std::streambuf& in_;
+    std::uint64_t version_ = 0;
     std::uint64_t lineNumber_ = 0;
     std::uint64_t events_ = 0;
+    std::uint32_t checksum_ = 0;
+    bool cut_ = false;
     std::string error_;
 };
 
@@ -278,7 +376,9 @@ private:
 
 // ---- writing ---------------------------------------------------------------
 
-RecordingWriter::~RecordingWriter() { finish(); }
+RecordingWriter::~RecordingWriter() {
+    if (file_ >= 0) (void)finish();
+}
 
 io::Result<void> RecordingWriter::open(const std::string& path, const RecordingHeader& header) {
     std::string text = std::string(kMagic) + "\nversion " + std::to_string(kVersion) + "\nseed " +
@@ -294,23 +394,19 @@ io::Result<void> RecordingWriter::open(const std::string& path, const RecordingH
         text += line + "\n";
     }
     text += "frames\n";
-    finish();
+    if (file_ >= 0) (void)finish();
     frames_ = 0;
     events_ = 0;
-    file_.reset(std::fopen(path.c_str(), "wb"));
-    if (!file_) {
+    checksum_ = crc32(0, text);
+    file_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (file_ < 0) {
         return io::fail(std::strerror(errno));
     }
-    if (std::fwrite(text.data(), 1, text.size(), file_.get()) != text.size() || std::fflush(file_.get()) != 0) {
-        const std::string reason = std::strerror(errno);
-        file_.reset();
-        return io::fail(reason);
-    }
-    return {};
+    return write(text);
 }
 
 io::Result<void> RecordingWriter::writeFrame(double timeStep, const std::vector<KeyEvent>& events) {
-    if (!file_) {
+    if (file_ < 0) {
         return io::fail("the recording is not open");
     }
     if (!validTimeStep(timeStep)) {
@@ -320,46 +416,116 @@ io::Result<void> RecordingWriter::writeFrame(double timeStep, const std::vector<
         events_ + events.size() > limits::kEvents) {
         return io::fail("more events or frames than a recording holds");
     }
-    std::string text = "frame " + std::to_string(frames_) + " " + number(timeStep) + " " +
-                       std::to_string(events.size()) + "\n";
+    const std::string line = "frame " + std::to_string(frames_) + " " + number(timeStep) + " " +
+                             std::to_string(events.size());
+    std::string eventLines;
     for (const KeyEvent& event : events) {
         if (const char* problem = eventProblem(event)) {
             return io::fail(std::string("an event with ") + problem);
         }
-        text += eventLine(event);
+        eventLines += eventLine(event);
     }
-    if (std::fwrite(text.data(), 1, text.size(), file_.get()) != text.size() || std::fflush(file_.get()) != 0) {
+    const std::uint32_t checksum = crc32(crc32(checksum_, line + "\n"), eventLines);
+    io::Result<void> written = write(line + " " + hex(checksum) + "\n" + eventLines);
+    if (written) {
+        checksum_ = checksum;
+        ++frames_;
+        events_ += events.size();
+    }
+    return written;
+}
+
+io::Result<void> RecordingWriter::finish() {
+    if (file_ < 0) {
+        return io::fail("the recording is not open");
+    }
+    const std::string line = "end " + std::to_string(frames_);
+    io::Result<void> written = write(line + " " + hex(crc32(checksum_, line + "\n")) + "\n");
+    if (!written) {
+        return written;
+    }
+    if (::close(std::exchange(file_, -1)) != 0) {
         return io::fail(std::strerror(errno));
     }
-    ++frames_;
-    events_ += events.size();
     return {};
 }
 
-bool RecordingWriter::finish() {
-    if (!file_) {
-        return false;
+void RecordingWriter::stop() {
+    if (file_ >= 0) {
+        ::close(std::exchange(file_, -1));
     }
-    const std::string text = "end " + std::to_string(frames_) + "\n";
-    const bool written = std::fwrite(text.data(), 1, text.size(), file_.get()) == text.size();
-    return std::fclose(file_.release()) == 0 && written;
+}
+
+// All of `text`, or the file stops where the write failed.
+io::Result<void> RecordingWriter::write(const std::string& text) {
+    for (std::size_t done = 0; done < text.size();) {
+        const ssize_t wrote = ::write(file_, text.data() + done, text.size() - done);
+        if (wrote < 0 && errno == EINTR) {
+            continue;
+        }
+        if (wrote <= 0) {
+            const std::string reason = wrote < 0 ? std::strerror(errno) : "nothing could be written";
+            stop();
+            return io::fail(reason);
+        }
+        done += static_cast<std::size_t>(wrote);
+    }
+    return {};
 }
 
 // ---- reading ---------------------------------------------------------------
 
-io::Result<Recording> readRecording(std::istream& in) { return Reader(in).read(); }
+namespace {
+
+// Reads a file through the descriptor it was checked on.
+class FileBuffer : public std::streambuf {
+public:
+    explicit FileBuffer(int file) : file_(file) {}
+    int error() const { return error_; }  // errno of a failed read, else 0
+
+protected:
+    int_type underflow() override {
+        ssize_t got = 0;
+        do {
+            got = ::read(file_, buffer_.data(), buffer_.size());
+        } while (got < 0 && errno == EINTR);
+        if (got <= 0) {
+            error_ = got < 0 ? errno : 0;
+            return traits_type::eof();
+        }
+        setg(buffer_.data(), buffer_.data(), buffer_.data() + got);
+        return traits_type::to_int_type(*gptr());
+    }
+
+private:
+    int file_;
+    int error_ = 0;
+    std::array<char, 65536> buffer_{};
+};
+
+}  // namespace
+
+io::Result<Recording> readRecording(std::istream& in) { return Reader(*in.rdbuf()).read(); }
 
 io::Result<Recording> readRecordingFile(const std::string& path) {
     const auto refused = [&path](const std::string& reason) { return io::fail("Cannot replay " + path + ": " + reason); };
-    std::error_code code;
-    if (std::filesystem::is_directory(path, code)) {
-        return refused("it is a folder");
-    }
-    std::ifstream file(path, std::ios::binary);
-    if (!file.is_open()) {
+    // Opened without waiting, so a pipe with no writer is refused at once
+    // rather than waited on.
+    const int file = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (file < 0) {
         return refused(std::strerror(errno));
     }
-    io::Result<Recording> read = readRecording(file);
+    struct stat info {};
+    if (::fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(file);
+        return refused(S_ISDIR(info.st_mode) ? "it is a folder" : "it is not a regular file");
+    }
+    FileBuffer buffer(file);
+    io::Result<Recording> read = Reader(buffer).read();
+    ::close(file);
+    if (buffer.error() != 0) {
+        return refused(std::strerror(buffer.error()));
+    }
     if (!read) {
         return refused(read.reason());
     }

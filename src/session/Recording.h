@@ -3,25 +3,33 @@
 // file, one item a line:
 //
 //   brindlemoor recording        the magic line
-//   version 1
+//   version 2
 //   seed 1234
 //   setting width=1280           any number, in order; bytes outside
 //   ...                          printable ASCII, '%' and '=' as %XX
 //   frames
-//   frame 0 0.0166 2             number (0, 1, ...), time step, event count
-//   key 65 down A 1000.25        GLFW key, down|up, letter or -, game time
+//   frame 0 0.0166 2 9f3c01d2    number (0, 1, ...), time step, event count,
+//                                checksum
+//   key 65 down A 1000.25        GLFW key, down|up, letter or -, game time,
+//                                then "untimed" when the press time is not known
 //   focus lost 1000.5            the window lost or gained focus
 //   ...
-//   end 1234                     the frame count; missing when the game
-//                                that wrote it stopped before its end
+//   end 1234 5e0a77c4            the frame count and checksum; missing when
+//                                the game that wrote it stopped before its end
+//
+// A checksum is the CRC-32 (8 hex digits) of every line of the file up to the
+// end of its frame (or the end line itself), each line taken without its
+// checksum and with one line feed, so a changed byte anywhere is found by the
+// next checksum. A file cut short (a crash, a full disk) keeps every whole frame
+// before the cut; its last line may lack its line feed and still count when
+// its checksum shows it whole. Version 1 is the same without checksums (a last
+// line without its line feed counts only as the end line): it still replays.
 //
 // Doubles are written in the shortest form that reads back exactly.
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <istream>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -62,8 +70,9 @@ constexpr std::size_t kFrames = 2'000'000;  // over nine hours at 60 frames a se
 constexpr std::size_t kEvents = 4'000'000;
 }  // namespace recording_limits
 
-// Writes a recording as the game is played: each frame is flushed as it is
-// written, so a crash keeps every frame before it.
+// Writes a recording as the game is played: each frame goes to the file as
+// it is written, so a crash keeps every frame before it. After a failed write
+// nothing more is written: the file ends with the last whole frame.
 class RecordingWriter {
 public:
     RecordingWriter() = default;
@@ -74,25 +83,31 @@ public:
     // Creates the file and writes the header, or says why it cannot.
     io::Result<void> open(const std::string& path, const RecordingHeader& header);
     // Appends the next frame; fails (and writes nothing) for an event or time
-    // step a reader would refuse, or when the file cannot be written.
+    // step a reader would refuse. Fails too when the file cannot be written,
+    // and then stops the file.
     io::Result<void> writeFrame(double timeStep, const std::vector<KeyEvent>& events);
     // Writes the end line and closes the file; the destructor does it when
-    // not done before.
-    bool finish();
+    // not done before. Fails when the file was stopped or cannot be written.
+    io::Result<void> finish();
+    // Closes the file without its end line: a replay of it ends there.
+    void stop();
+    // The whole frames in the file.
+    std::uint64_t frames() const { return frames_; }
 
 private:
-    struct Closer {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-    std::unique_ptr<std::FILE, Closer> file_;
+    io::Result<void> write(const std::string& text);
+
+    int file_ = -1;
     std::uint64_t frames_ = 0;
     std::uint64_t events_ = 0;
+    std::uint32_t checksum_ = 0;
 };
 
 // The recording, or why it is refused (with the line number).
 io::Result<Recording> readRecording(std::istream& in);
 
-// Reads a whole file; the reason becomes "Cannot replay <path>: <reason>".
+// Reads a whole file, which must be a regular file (a pipe or a device is
+// refused at once); the reason becomes "Cannot replay <path>: <reason>".
 io::Result<Recording> readRecordingFile(const std::string& path);
 
 }  // namespace brindlemoor::session

@@ -3,7 +3,6 @@
 // neither a display nor the game's data.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 
@@ -25,17 +24,14 @@ void linkGameData(const TempDir& dir) {
 TEST(Startup, WithoutADisplayPrintsTheGlfwFailureAndExitsWith255WithoutWaiting) {
     TempDir dir;
     linkGameData(dir);  // without it the game ends before the window, with status 2
-    const auto started = std::chrono::steady_clock::now();
+    // A game that waited for Enter would be ended by timeout, with status 124.
     const auto result = runCommand("cd '" + dir.path() + "' && env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 '" +
                                    BRINDLEMOOR_GAME_BINARY + "' </dev/null");
-    const auto seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     EXPECT_EQ(result.exitStatus, 255) << result.output;
     const auto printed = brindlemoor::test::lines(result.output);
     ASSERT_FALSE(printed.empty());
     EXPECT_EQ(printed.front(), "Cannot open 'config.txt' file. Falling back to standard settings");
     EXPECT_NE(result.output.find("Failed to init glfw\n"), std::string::npos) << result.output;
-    EXPECT_LT(seconds, 15.0);
 }
 
 TEST(Startup, StatsNeedsNoDataAndLeavesAnotherProgramsDatabaseAsItWas) {

@@ -108,6 +108,7 @@ TEST_F(CommandLine, BadOptionsGetOneLineTheUsageAndStatusTwo) {
         {"--volume", "loud"}, {"--sound", "1"},    {"--level", "no.txt"},  {"--seed", "18446744073709551616"},
         {"--data-dir", "."},  {"--replay", "config.txt", "--seed", "1"},  {"--config", "missing.txt"},
         {"--pace", "fast"},   {"--daily", "--seed", "1"},  {"--replay", "config.txt", "--daily"},
+        {"--record", ""},
     };
     for (const auto& args : bad) {
         std::string out, err;

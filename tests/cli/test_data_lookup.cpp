@@ -31,15 +31,13 @@ TEST(DataLookup, TakesTheFirstFolderHoldingTheDataAndNamesEveryFolderTriedWhenNo
     ScopedWorkingDirectory inDir(dir.file("work"));
     // Take the data away from one candidate after the other.
     for (const std::string& expected : candidates) {
-        const io::DataLookup lookup = io::findDataFolder(search);
-        EXPECT_TRUE(lookup.found);
-        EXPECT_EQ(lookup.folder, expected == dir.file("work") ? "" : expected);
+        const io::Result<std::string> found = io::findDataFolder(search);
+        ASSERT_TRUE(found);
+        EXPECT_EQ(found.value(), expected == dir.file("work") ? "" : expected);
         fs::remove_all(expected + "/Shader");
     }
     search.installed = dir.file("prefix/share/brindlemoor");  // the same folder is named once
-    const io::DataLookup none = io::findDataFolder(search);
-    EXPECT_FALSE(none.found);
-    EXPECT_EQ(io::dataNotFoundMessage(none),
+    EXPECT_EQ(io::findDataFolder(search).reason(),
               "Cannot find the game's data (Resources/ and Shader/); looked in: " + search.option + ", " +
                   search.environment + ", " + dir.file("work") + ", " + search.installed + ", " +
                   dir.file("prefix/share/games/brindlemoor"));

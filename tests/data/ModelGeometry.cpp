@@ -12,7 +12,6 @@ ModelGeometry loadModelGeometry(const std::string& path) {
     ModelGeometry out;
     const io::Result<scene::SharedModel> imported = testAssets().models.import(path);
     if (!imported) {
-        out.error = imported.reason();
         return out;
     }
     const scene::ModelData& model = *imported.value();

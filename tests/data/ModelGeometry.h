@@ -15,7 +15,6 @@ struct Triangle {
 
 struct ModelGeometry {
     bool loaded = false;
-    std::string error;
     std::vector<Triangle> triangles;
     glm::vec3 lower{0.0f}, upper{0.0f};
 };

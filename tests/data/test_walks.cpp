@@ -55,46 +55,29 @@ Approach closestApproach(const ModelGeometry& piece, const std::vector<Segment>&
     return best;
 }
 
-std::vector<Segment> cornerWalk(float entryX, bool left) {
-    return gameWalk({world::kCornerInWalk[0], left ? world::kCornerLeftOutWalk[0] : world::kCornerRightOutWalk[0]},
-                    entryX);
-}
-
-TEST(DataSetWalks, SelfCheckAWallAcrossThePathIsFound) {
-    ModelGeometry wall;
-    wall.triangles = {{{-3, 0, -10}, {3, 0, -10}, {3, 12, -10}}};
-    EXPECT_LT(closestApproach(wall, cornerWalk(0, true)).distance, 0.2f);  // within a sample step
-    ModelGeometry farAway;
-    farAway.triangles = {{{-3, 0, -10}, {3, 0, -10}, {3, 12, -10}}};
-    for (Triangle& t : farAway.triangles) t.a.y = t.b.y = t.c.y = 5.0f;  // above his head
-    EXPECT_GT(closestApproach(farAway, cornerWalk(0, true)).distance, 100.0f);
-}
-
-TEST(DataSetWalks, CornersLeaveTheWayFree) {
-    for (const auto& [file, left] : {std::pair{"Corner_left.obj", true}, std::pair{"Corner_right.obj", false}}) {
-        const ModelGeometry piece = loadModelGeometry(std::string("Resources/corridor/models/") + file);
-        ASSERT_TRUE(piece.loaded) << file;
-        // Straight in, and after stepping aside as far as the walls allow.
-        for (float entryX : {-4.4f, 0.0f, 4.4f}) {
-            const Approach a = closestApproach(piece, cornerWalk(entryX, left));
-            EXPECT_GE(a.distance, kClearance) << file << " entered at x " << entryX << ", near (" << a.where.x
-                                              << ", " << a.where.y << ", " << a.where.z << ")";
-        }
-    }
-}
-
-TEST(DataSetWalks, StairsDownLeaveTheWayFree) {
-    const ModelGeometry piece = loadModelGeometry("Resources/corridor/models/stairs_down.obj");
-    ASSERT_TRUE(piece.loaded);
-    // The walk's first curve swings out toward +x, so an entry further right
+TEST(DataSetWalks, CornersAndStairsDownLeaveTheWayFree) {
+    const auto& stairs = world::kStairsDownWalk;
+    // Straight in, and after stepping aside as far as the walls allow. The
+    // stairs' first curve swings out toward +x, so an entry further right
     // than about x = 3 would carry him through the well's right wall whatever
     // the model; entries from the left go across the middle.
-    for (float entryX : {-4.4f, 0.0f, 2.5f}) {
-        const auto& plans = world::kStairsDownWalk;
-        const std::vector<Segment> walk = gameWalk({plans[0][0], plans[1][0], plans[2][0]}, entryX);
-        const Approach a = closestApproach(piece, walk);
-        EXPECT_GE(a.distance, kClearance) << "entered at x " << entryX << ", near (" << a.where.x << ", "
-                                          << a.where.y << ", " << a.where.z << ")";
+    const struct {
+        const char* file;
+        std::vector<world::WalkSegment> walk;
+        std::vector<float> entries;
+    } pieces[] = {
+        {"Corner_left.obj", {world::kCornerInWalk[0], world::kCornerLeftOutWalk[0]}, {-4.4f, 0.0f, 4.4f}},
+        {"Corner_right.obj", {world::kCornerInWalk[0], world::kCornerRightOutWalk[0]}, {-4.4f, 0.0f, 4.4f}},
+        {"stairs_down.obj", {stairs[0][0], stairs[1][0], stairs[2][0]}, {-4.4f, 0.0f, 2.5f}},
+    };
+    for (const auto& piece : pieces) {
+        const ModelGeometry model = loadModelGeometry(std::string("Resources/corridor/models/") + piece.file);
+        ASSERT_TRUE(model.loaded) << piece.file;
+        for (float entryX : piece.entries) {
+            const Approach a = closestApproach(model, gameWalk(piece.walk, entryX));
+            EXPECT_GE(a.distance, kClearance) << piece.file << " entered at x " << entryX << ", near (" << a.where.x
+                                              << ", " << a.where.y << ", " << a.where.z << ")";
+        }
     }
 }
 

@@ -15,55 +15,43 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
-namespace {
-
-bool runFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "cannot read %s\n", path.c_str());
-        return false;
-    }
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    // A heap copy of exactly the input's size, so AddressSanitizer sees any
-    // read past its end.
-    std::vector<std::uint8_t> input(bytes.begin(), bytes.end());
-    LLVMFuzzerTestOneInput(input.empty() ? nullptr : input.data(), input.size());
-    return true;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     namespace fs = std::filesystem;
-    int replayed = 0;
+    std::vector<fs::path> inputs;
     bool ok = true;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
+        std::error_code error;
         if (!argument.empty() && argument[0] == '-') {
             continue;
-        }
-        std::error_code error;
-        if (fs::is_directory(argument, error)) {
+        } else if (fs::is_directory(argument, error)) {
             std::vector<fs::path> files;
             for (const auto& entry : fs::directory_iterator(argument)) {
-                if (entry.is_regular_file()) {
-                    files.push_back(entry.path());
-                }
+                if (entry.is_regular_file()) files.push_back(entry.path());
             }
             std::sort(files.begin(), files.end());
-            for (const fs::path& file : files) {
-                ok = runFile(file) && ok;
-                ++replayed;
-            }
+            inputs.insert(inputs.end(), files.begin(), files.end());
         } else if (fs::is_regular_file(argument, error)) {
-            ok = runFile(argument) && ok;
-            ++replayed;
+            inputs.push_back(argument);
         } else {
             std::fprintf(stderr, "no such corpus: %s\n", argument.c_str());
             ok = false;
         }
     }
-    std::fprintf(stderr, "replayed %d inputs\n", replayed);
+    for (const fs::path& path : inputs) {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "cannot read %s\n", path.c_str());
+            ok = false;
+            continue;
+        }
+        const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        // A heap copy of exactly the input's size, so AddressSanitizer sees any
+        // read past its end.
+        std::vector<std::uint8_t> input(bytes.begin(), bytes.end());
+        LLVMFuzzerTestOneInput(input.empty() ? nullptr : input.data(), input.size());
+    }
+    std::fprintf(stderr, "replayed %zu inputs\n", inputs.size());
     // An empty run means the corpus went missing, which must not pass quietly.
-    return ok && replayed > 0 ? 0 : 1;
+    return ok && !inputs.empty() ? 0 : 1;
 }

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "Placements.h"
-#include "TestFiles.h"
 #include "gameplay/MovementState.h"
 
 namespace {
@@ -19,20 +18,18 @@ protected:
         player = objects.piece(TypeCode::Player);
         objects = {};  // the player is not one of the level's objects
     }
-    unsigned int collide(std::string* printed = nullptr) {
-        unsigned int result = 0;
-        const gameplay::MovementWorld world{player, objects.list, eye, centre, 5.0f, out};
-        result = gameplay::testCollision(1.0f / 60.0f, world);
-        const std::string text = out.take();
-        if (printed != nullptr) {
-            *printed = text;
-        }
+    // One frame's collision test; what it printed is kept in `printed`.
+    unsigned int collide() {
+        const unsigned int result =
+            gameplay::testCollision(1.0f / 60.0f, {player, objects.list, eye, centre, 5.0f, out});
+        printed = out.take();
         return result;
     }
     scene::Placement player;
     test::PlacedObjects objects;
     glm::vec3 eye{0.0f}, centre{0.0f};
     test::CapturedOutput out;
+    std::string printed;
 };
 
 TEST_F(Collision, BoxesThatOnlyTouchDoNotCollideAndAHitIsReported) {
@@ -40,8 +37,7 @@ TEST_F(Collision, BoxesThatOnlyTouchDoNotCollideAndAHitIsReported) {
     objects.box({right, 0, -2}, {right + 0.5f, 12, 2}, TypeCode::WallPlainRight);
     EXPECT_EQ(collide(), kNoCollision);
     player.translate(0.01f, 0, 0);
-    std::string printed;
-    EXPECT_EQ(collide(&printed), 0u);
+    EXPECT_EQ(collide(), 0u);
     EXPECT_NE(printed.find("collide with: RP "), std::string::npos);
     EXPECT_NE(printed.find("\np: P 0.01 0 0\n"), std::string::npos) << printed;
 }
@@ -52,8 +48,7 @@ TEST_F(Collision, FloorsAndCeilingsNeverCollideAndTheLastFloorInTheRegionIsCurre
     objects.box({-5, -0.2f, -5}, {5, 0.5f, 5}, TypeCode::CornerLeftFloor);
     objects.box({-5, -0.2f, -20}, {5, 0.5f, -5}, TypeCode::Floor);
     objects.box({-6, -1, 20}, {-5.5f, 12, 22}, TypeCode::WallPlainLeft);  // outside the region
-    std::string printed;
-    EXPECT_EQ(collide(&printed), kNoCollision);
+    EXPECT_EQ(collide(), kNoCollision);
     EXPECT_EQ(movementState.currentFloor, 3);
     EXPECT_EQ(printed, "Current Floor = 1\nCurrent Floor = 3\nCollidable objects: \n");
 }

@@ -47,8 +47,8 @@ protected:
 TEST_F(PlaythroughTest, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewGame) {
     test::GameSession game(options(kEveryBlock));
     app::GameState& state = app::gameState;
-    level::Level* firstLevel = state.level.get();
-    const int boards = static_cast<int>(firstLevel->blackboards.size());
+    const auto games = game.session.gamesStarted;
+    const int boards = static_cast<int>(state.level->blackboards.size());
     ASSERT_EQ(boards, 9);
     const std::size_t wordsPerGame = gameplay::wordState.wordList.size();
 
@@ -58,7 +58,7 @@ TEST_F(PlaythroughTest, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewG
     int previousPhase = 0;
     const bool restarted = game.runUntil(
         [&] {
-            if (state.level.get() != firstLevel) {
+            if (game.session.gamesStarted != games) {
                 return true;
             }
             if (!state.newGamePending) {

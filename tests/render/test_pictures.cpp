@@ -15,7 +15,6 @@
 #include "gameplay/MovementState.h"
 #include "level/Level.h"
 #include "platform/Keys.h"
-#include "render/ScenePass.h"
 #include "scene/Text3D.h"
 
 namespace {
@@ -26,12 +25,8 @@ constexpr int kWidth = 320;
 constexpr int kHeight = 180;
 
 test::GameOptions firstFrameGame(bool shadowShading) {
-    test::GameOptions o;
-    o.levelCodes = {"DW", "PP", "<", "WD"};
+    test::GameOptions o = test::GameOptions::small({"DW", "PP", "<", "WD"}, shadowShading);
     o.words = {"CHALK"};
-    o.shadowShading = shadowShading;
-    o.width = kWidth;
-    o.height = kHeight;
     return o;
 }
 

@@ -1,6 +1,6 @@
-// Placements and model data, without GL: quarter turns, the world box of a
-// model's box, models that are damaged or cannot be imported, and what a
-// view can see of a box (the frustum the draws are culled with).
+// Model data and views without GL: models that are damaged or cannot be
+// imported, and what a view can see of a box (the frustum the draws are culled
+// with). Placements are tried where the corridor is built and walked.
 #include <gtest/gtest.h>
 
 #include <glm/gtc/matrix_transform.hpp>
@@ -21,47 +21,7 @@ namespace {
 using namespace brindlemoor;
 using test::expectNear;
 
-// Two meshes: a quad corner at the origin and a triangle far out.
-const char* const kTwoMeshes =
-    "o first\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 -1\nvt 0 0\nvt 1 0\nvt 1 1\nvn 0 0 1\n"
-    "f 1/1/1 2/2/1 3/3/1\nf 1/1/1 3/3/1 4/2/1\n"
-    "o second\nv 4 2 -6\nv 5 2 -6\nv 5 3 -6\nf 5/1/1 6/2/1 7/3/1\n";
-
 std::string damaged(const std::string& name) { return test::sourcePath("tests/robustness/data/" + name); }
-
-TEST(Placement, TranslateMovesAlongTheOwnAxesAndTurnsAddUpModuloFour) {
-    const glm::vec3 expected[4] = {{1, 2, 3}, {3, 2, -1}, {-1, 2, -3}, {-3, 2, 1}};
-    for (int f = 0; f < 4; ++f) {
-        SCOPED_TRACE(f);
-        scene::Placement p;
-        p.translate(10, 0, -20);
-        p.rotate(f);
-        p.translate(1, 2, 3);
-        expectNear(p.position, glm::vec3(10, 0, -20) + expected[f]);
-        expectNear(p.position, glm::vec3(p.modelMatrix[3]));  // where the matrix puts the origin
-    }
-    scene::Placement p;
-    for (int k : {1, 1, 1, 1, 1, 2}) {
-        p.rotate(k);
-    }
-    EXPECT_EQ(p.orientation, 3);
-}
-
-TEST(Placement, TheWorldBoxCoversEveryMeshOfTheModelThroughTheMatrix) {
-    test::TempDir dir;
-    test::writeFile(dir.file("two.obj"), kTwoMeshes);
-    const io::Result<scene::SharedModel> imported = test::testAssets().models.import(dir.file("two.obj"));
-    ASSERT_TRUE(imported);
-    ASSERT_EQ(imported.value()->meshes.size(), 2u);
-    EXPECT_EQ(imported.value()->meshes[0].indices.size(), 6u);
-    scene::Placement p(scene::TypeCode::Floor, imported.value()->box);
-    EXPECT_EQ(p.boxLower, glm::vec4(0.0f));  // not computed before the first placement
-    p.translate(2, 0, -3);
-    p.rotate(1);  // x -> -z, z -> x about the object's origin
-    expectNear(glm::vec3(p.boxLower), glm::vec3(2 - 6, 0, -3 - 5));
-    expectNear(glm::vec3(p.boxUpper), glm::vec3(2, 3, -3));
-    EXPECT_FLOAT_EQ(p.boxLower.w, 1.0f);
-}
 
 TEST(ModelData, FilesThatCannotBeImportedGiveNoModel) {
     test::TempDir dir;
@@ -100,12 +60,6 @@ TEST(ModelData, BrokenMeshesAreLeftOutAndTheSoundTriangleKept) {
     }
 }
 
-struct Case {
-    const char* what;
-    glm::vec3 lower, upper;
-    bool kept;
-};
-
 // The game's camera at the origin looking down -z with the short far plane (75).
 const scene::Frustum cameraView(render::projectionFor(1280, 720, true) *
                                 glm::lookAt(glm::vec3(0.0f), glm::vec3(0, 0, -1), glm::vec3(0, 1, 0)));
@@ -114,22 +68,24 @@ TEST(Frustum, KeepsEveryBoxThatReachesIntoTheCamerasOrTheShadowLightsViewAndNoOt
     const scene::Frustum light(render::lightViewProjection(glm::vec3(0, 9, -8)));  // 2 to 15 below, in its cone
     const struct {
         const scene::Frustum& view;
-        Case box;
-    } cases[] = {{cameraView, {"ahead", {-1, -1, -12}, {1, 1, -10}, true}},
-                 {cameraView, {"around the camera", {-1, -1, -1}, {1, 1, 1}, true}},
-                 {cameraView, {"behind the camera", {-1, -1, 2}, {1, 1, 5}, false}},
-                 {cameraView, {"left of the view", {-30, -1, -12}, {-20, 1, -10}, false}},
-                 {cameraView, {"across the left edge", {-30, -1, -12}, {-5, 1, -10}, true}},
-                 {cameraView, {"above the view", {-1, 10, -12}, {1, 12, -10}, false}},
-                 {cameraView, {"past the far plane", {-1, -1, -90}, {1, 1, -76}, false}},
-                 {cameraView, {"across the far plane", {-1, -1, -90}, {1, 1, -70}, true}},
-                 {cameraView, {"around the whole view", {-100, -100, -100}, {100, 100, 100}, true}},
-                 {light, {"the floor below the light", {-5.5f, -0.2f, -20}, {5.5f, 0, 4}, true}},
-                 {light, {"the ceiling above it", {-5.5f, 12, -20}, {5.5f, 12.2f, 4}, false}},
-                 {light, {"the storey below", {-5.5f, -18.2f, -20}, {5.5f, -18, 4}, false}},
-                 {light, {"a board far ahead", {-4.8f, 0, -40.5f}, {4.8f, 7.5f, -39.8f}, false}}};
+        const char* what;
+        glm::vec3 lower, upper;
+        bool kept;
+    } cases[] = {{cameraView, "ahead", {-1, -1, -12}, {1, 1, -10}, true},
+                 {cameraView, "around the camera", {-1, -1, -1}, {1, 1, 1}, true},
+                 {cameraView, "behind the camera", {-1, -1, 2}, {1, 1, 5}, false},
+                 {cameraView, "left of the view", {-30, -1, -12}, {-20, 1, -10}, false},
+                 {cameraView, "across the left edge", {-30, -1, -12}, {-5, 1, -10}, true},
+                 {cameraView, "above the view", {-1, 10, -12}, {1, 12, -10}, false},
+                 {cameraView, "past the far plane", {-1, -1, -90}, {1, 1, -76}, false},
+                 {cameraView, "across the far plane", {-1, -1, -90}, {1, 1, -70}, true},
+                 {cameraView, "around the whole view", {-100, -100, -100}, {100, 100, 100}, true},
+                 {light, "the floor below the light", {-5.5f, -0.2f, -20}, {5.5f, 0, 4}, true},
+                 {light, "the ceiling above it", {-5.5f, 12, -20}, {5.5f, 12.2f, 4}, false},
+                 {light, "the storey below", {-5.5f, -18.2f, -20}, {5.5f, -18, 4}, false},
+                 {light, "a board far ahead", {-4.8f, 0, -40.5f}, {4.8f, 7.5f, -39.8f}, false}};
     for (const auto& c : cases) {
-        EXPECT_EQ(c.view.mayContain(c.box.lower, c.box.upper), c.box.kept) << c.box.what;
+        EXPECT_EQ(c.view.mayContain(c.lower, c.upper), c.kept) << c.what;
     }
 }
 

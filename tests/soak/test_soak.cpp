@@ -5,18 +5,16 @@
 #include <malloc.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "GameSession.h"
 #include "GlTestEnvironment.h"
-#include "TestFiles.h"
 #include "app/GameState.h"
 #include "app/NewGame.h"
 #include "gameplay/WordState.h"
-#include "gl/Gl.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define BRINDLEMOOR_ASAN 1
@@ -38,15 +36,9 @@ int gameCount() {
 }
 
 long residentKilobytes() {
-    long pages = 0;
-    long resident = 0;
-    std::FILE* statm = std::fopen("/proc/self/statm", "r");
-    if (statm == nullptr) {
-        return -1;
-    }
-    const int read = std::fscanf(statm, "%ld %ld", &pages, &resident);
-    std::fclose(statm);
-    return read == 2 ? resident * (sysconf(_SC_PAGESIZE) / 1024) : -1;
+    long pages = 0, resident = -1;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
 std::string describe(const test::GlObjectCounts& c) {
@@ -57,12 +49,7 @@ std::string describe(const test::GlObjectCounts& c) {
 
 TEST(Soak, HundredsOfNewGamesGiveBackEveryGlObjectAndKeepMemoryFlat) {
     const int games = gameCount();
-    test::GameOptions options;
-    options.levelCodes = {"PW"};
-    options.words = {"CAT"};
-    options.width = 320;
-    options.height = 180;
-    test::GameSession session(options);
+    test::GameSession session(test::GameOptions::small({"PW"}));
     app::GameState& game = app::gameState;
 
     long residentAfterWarmUp = 0;

@@ -31,10 +31,10 @@ TEST(GameHistory, AFinishedGameIsWrittenAndSurvivesAKillInTheNextGame) {
             session.frames(6);
         }
         const bool finished = app::gameState.newGamePending;
-        const level::Level* first = app::gameState.level.get();
-        session.runUntil([&] { return app::gameState.level.get() != first; }, 60 * 30);
+        const auto games = session.session.gamesStarted;
+        session.runUntil([&] { return session.session.gamesStarted != games; }, 60 * 30);
         session.frames(30);
-        if (!finished || app::gameState.level.get() == first) {
+        if (!finished || session.session.gamesStarted == games) {
             _exit(3);
         }
         kill(getpid(), SIGKILL);

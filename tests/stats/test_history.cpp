@@ -3,18 +3,15 @@
 // program's, newer, damaged, on a full disk.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <sstream>
 #include <thread>
@@ -75,29 +72,17 @@ std::size_t gamesIn(const std::string& path) {
     return data ? data->games.size() : 0;
 }
 
-// Runs `scenario` in a process of its own, as the user nobody when this is
-// root so that permissions hold as they do for a player, and returns what it
-// returned. No SQLite connection is open here when it forks.
-std::string inChild(const std::function<std::string()>& scenario, bool asNobody) {
-    int ends[2];
-    if (pipe(ends) != 0) {
-        return "no pipe";
+// As root, meets the files as the player nobody would until it ends (root
+// may write anything); the saved user id lets it become root again.
+struct AsNobody {
+    AsNobody() : active(geteuid() == 0 && setresgid(65534, 65534, 0) == 0 && setresuid(65534, 65534, 0) == 0) {}
+    ~AsNobody() {
+        if (active && (setresuid(0, 0, 0) != 0 || setresgid(0, 0, 0) != 0)) {
+            std::abort();  // the other tests must not go on as nobody
+        }
     }
-    if (fork() == 0) {
-        const bool ready = !asNobody || geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0);
-        const std::string result = ready ? scenario() : "cannot become nobody";
-        _exit(write(ends[1], result.data(), result.size()) == static_cast<ssize_t>(result.size()) ? 0 : 1);
-    }
-    close(ends[1]);
-    std::string result;
-    char buffer[4096];
-    for (ssize_t n; (n = read(ends[0], buffer, sizeof buffer)) > 0;) {
-        result.append(buffer, static_cast<std::size_t>(n));
-    }
-    close(ends[0]);
-    wait(nullptr);
-    return result;
-}
+    const bool active;
+};
 
 class HistoryFile : public ::testing::Test {
 protected:
@@ -117,10 +102,11 @@ protected:
 }  // namespace
 
 TEST_F(HistoryFile, GamesComeBackInTheReportWithTheirPacesAndBestRuns) {
-    EXPECT_EQ(report(path), Lines{"No history yet: finish a game to start one (" + path + ")"});
-    EXPECT_FALSE(t::fileExists(path));
     t::writeFile(dir.file("empty"), "");
-    EXPECT_EQ(report(dir.file("empty")), Lines{"No history yet: finish a game to start one (" + dir.file("empty") + ")"});
+    for (const std::string& file : {path, dir.file("empty")}) {
+        EXPECT_EQ(report(file), Lines{"No history yet: finish a game to start one (" + file + ")"});
+    }
+    EXPECT_FALSE(t::fileExists(path));
     History history(path, printed);
     EXPECT_TRUE(history.record(game(40.0, 1, 86400)));
     EXPECT_TRUE(history.record(game(50.0, 3, 90000)));
@@ -265,90 +251,60 @@ TEST_F(HistoryFile, PermissionsNameTheCauseAndAFileWritableAgainIsWritten) {
     for (const std::string& file : {dir.path(), dir.file("share"), folder, path, dir.file("shared"), shared}) {
         ASSERT_EQ(chown(file.c_str(), 65534, 65534), root ? 0 : -1);
     }
-    const std::string result = inChild(
-        [&] {
-            t::CapturedOutput out;
-            auto recordAndCount = [&] {
-                (void)History(path, out).record(game(50.0, 0));
-                return out.take() + std::to_string(gamesIn(path)) + " games\n";
-            };
-            std::string seen;
-            chmod(path.c_str(), 0444);
-            seen += report(path).at(0) + "\n";
-            seen += std::to_string(folderContent(folder).size()) + " file\n";
-            seen += recordAndCount();
-            {
-                // A report of an earlier version left read-only journal files.
-                sqlite::Database earlier(path, sqlite::OpenMode::ReadOnly);
-                earlier.exec("SELECT count(*) FROM games");
-            }
-            chmod(path.c_str(), 0644);
-            seen += recordAndCount();
-            chmod(folder.c_str(), 0555);
-            seen += recordAndCount();
-            chmod(folder.c_str(), 0755);
-            if (geteuid() != 65534) {
-                return seen;  // no other user's file to try
-            }
-            (void)History(shared, out).record(game(50.0, 0));
-            return seen + out.take();
-        },
-        true);
-    std::string expected = "Last 1 of 1 games:\n"
-                           "1 file\n"
-                           "Game not recorded: " + path + " is read-only\n1 games\n"
-                           "2 games\n"
-                           "Game not recorded: " + path + " is in a folder the game cannot write to (" + folder +
-                           ")\n2 games\n";
-    if (root) {
-        expected += "Game not recorded: " + shared + " cannot be written: " + shared + "-shm belongs to another user\n";
+    const AsNobody player;
+    const auto recorded = [&](const std::string& file) {
+        (void)History(file, printed).record(game(50.0, 0));
+        return t::lines(printed.take());
+    };
+    chmod(path.c_str(), 0444);
+    EXPECT_EQ(report(path).at(0), "Last 1 of 1 games:");
+    EXPECT_EQ(folderContent(folder).size(), 1u) << "reading made nothing beside it";
+    EXPECT_EQ(recorded(path), Lines{"Game not recorded: " + path + " is read-only"});
+    {
+        // A report of an earlier version left read-only journal files.
+        sqlite::Database earlier(path, sqlite::OpenMode::ReadOnly);
+        earlier.exec("SELECT count(*) FROM games");
     }
-    EXPECT_EQ(result, expected);
+    chmod(path.c_str(), 0644);
+    EXPECT_EQ(recorded(path), Lines{});
+    chmod(folder.c_str(), 0555);
+    EXPECT_EQ(recorded(path),
+              Lines{"Game not recorded: " + path + " is in a folder the game cannot write to (" + folder + ")"});
+    chmod(folder.c_str(), 0755);
+    EXPECT_EQ(gamesIn(path), 2u);
+    if (player.active) {  // only then is there another user's file
+        EXPECT_EQ(recorded(shared), Lines{"Game not recorded: " + shared + " cannot be written: " + shared +
+                                          "-shm belongs to another user"});
+    }
 }
 
 TEST_F(HistoryFile, AFullDiskSaysSoAndLeavesNothingBeside) {
     const std::string folder = dir.file("full");
     const std::string file = folder + "/history.sqlite3";
     fs::create_directory(folder);
-    const std::string result = inChild(
-        [&] {
-            // A small disk of this process's own, gone with it.
-            if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-                mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=256k") != 0) {
-                return "no disk"s;
-            }
-            std::string seen;
-            for (const bool openBefore : {true, false}) {
-                t::CapturedOutput out;
-                if (!History(file, out).record(game(40.0, 1))) {
-                    return "not written: " + out.take();
-                }
-                History history(file, out);
-                if (openBefore) {
-                    history.prepare();
-                }
-                const int filler = open((folder + "/filler").c_str(), O_WRONLY | O_CREAT, 0644);
-                const std::string block(512, 'x');
-                while (write(filler, block.data(), block.size()) > 0) {
-                }
-                close(filler);
-                if (!openBefore) {
-                    history.prepare();
-                }
-                (void)history.record(game(50.0, 0));
-                seen += out.take() + std::to_string(folderContent(folder).size()) + " files, " +
-                        std::to_string(gamesIn(file)) + " game\n";
-                fs::remove(folder + "/filler");
-                fs::remove(file);
-            }
-            return seen;
-        },
-        false);
-    if (result == "no disk") {
+    // A small disk in a view of the mounts that no other process shares.
+    if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=256k") != 0) {
         GTEST_SKIP() << "cannot mount a small disk here";
     }
-    const std::string full = "Game not recorded: " + file + " cannot grow: the disk is full\n2 files, 1 game\n";
-    EXPECT_EQ(result, full + full);
+    for (const bool openBefore : {true, false}) {
+        ASSERT_TRUE(History(file, printed).record(game(40.0, 1))) << printed.take();
+        History history(file, printed);
+        if (openBefore) {
+            history.prepare();
+        }
+        t::writeFile(folder + "/filler", std::string(256 * 1024, 'x'));  // as much of it as fits
+        if (!openBefore) {
+            history.prepare();
+        }
+        EXPECT_EQ(record(history, game(50.0, 0)),
+                  Lines{"Game not recorded: " + file + " cannot grow: the disk is full"});
+        EXPECT_EQ(folderContent(folder).size(), 2u) << "the history and the filler, nothing beside them";
+        EXPECT_EQ(gamesIn(file), 1u);
+        fs::remove(folder + "/filler");
+        fs::remove(file);
+    }
+    umount2(folder.c_str(), MNT_DETACH);
 }
 
 TEST_F(HistoryFile, ADamagedFileIsMovedAsideByteForByteAndANewOneStarted) {

@@ -52,10 +52,8 @@ bool pixelOf(const glm::vec3& world, int& x, int& y) {
     if (clip.w <= 0.0f) {
         return false;
     }
-    const float nx = clip.x / clip.w;
-    const float ny = clip.y / clip.w;
-    x = static_cast<int>((nx * 0.5f + 0.5f) * static_cast<float>(game.width));
-    y = static_cast<int>((ny * 0.5f + 0.5f) * static_cast<float>(game.height));
+    x = static_cast<int>((clip.x / clip.w * 0.5f + 0.5f) * static_cast<float>(game.width));
+    y = static_cast<int>((clip.y / clip.w * 0.5f + 0.5f) * static_cast<float>(game.height));
     return x >= 0 && y >= 0 && x < game.width && y < game.height;
 }
 

@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <sstream>
 #include <stdexcept>
 
@@ -58,27 +57,11 @@ std::string readFile(const std::string& path) {
 
 bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
 
-std::string captureStdout(const std::function<void()>& action) {
-    std::cout.flush();
-    testing::internal::CaptureStdout();
-    action();
-    std::cout.flush();
-    return testing::internal::GetCapturedStdout();
-}
-
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> result;
-    std::string current;
-    for (char c : text) {
-        if (c == '\n') {
-            result.push_back(current);
-            current.clear();
-        } else {
-            current += c;
-        }
-    }
-    if (!current.empty()) {
-        result.push_back(current);
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        result.push_back(line);
     }
     return result;
 }
@@ -118,7 +101,8 @@ void writeTypedRecording(const TempDir& dir, const std::string& typed, int frame
     writeFile(dir.file("words.txt"), "CAT\n");
     session::RecordingWriter writer;
     const session::RecordingHeader header{seed, {{"width", "320"}, {"height", "180"}, {"level", dir.file("level.txt")},
-                                             {"wordlist", dir.file("words.txt")}, {"sound", "off"}}};
+                                             {"wordlist", dir.file("words.txt")}, {"sound", "off"},
+                                             {"history", dir.file("recorded-history.sqlite3")}}};
     const io::Result<void> opened = writer.open(dir.file("game.rec"), header);
     EXPECT_TRUE(opened.ok()) << opened.reason();
     for (int f = 0; f < frames; ++f) {
@@ -132,7 +116,7 @@ void writeTypedRecording(const TempDir& dir, const std::string& typed, int frame
         const io::Result<void> written = writer.writeFrame(1.0 / 60.0, events);
         EXPECT_TRUE(written.ok()) << written.reason();
     }
-    writer.finish();
+    EXPECT_TRUE(writer.finish().ok());
 }
 
 std::string sourcePath(const std::string& relative) { return std::string(BRINDLEMOOR_SOURCE_DIR) + "/" + relative; }

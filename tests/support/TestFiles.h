@@ -1,9 +1,8 @@
 // Small helpers shared by the test suites: temporary directories, file
-// contents, a scoped working directory and standard-output capture.
+// contents, a scoped working directory, commands and recordings.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,9 +38,7 @@ void writeFile(const std::string& path, const std::string& content);
 std::string readFile(const std::string& path);
 bool fileExists(const std::string& path);
 
-// Runs `action` and returns everything it printed to standard output.
-std::string captureStdout(const std::function<void()>& action);
-// The same split into lines (line feeds removed; a last unterminated line kept).
+// Text split into lines (line feeds removed; a last unterminated line kept).
 std::vector<std::string> lines(const std::string& text);
 
 // Result of running a command through the shell.
@@ -59,7 +56,7 @@ std::string startGameScript(const std::string& command);
 // Writes `dir`/game.rec, the recording of a 320 x 180 game in the corridor
 // "PP" with the one word CAT (level.txt and words.txt in `dir`): `frames`
 // frames of 1/60 s, with the letters of `typed` pressed and released one
-// every 6 frames from frame 30.
+// every 6 frames from frame 30. Its history setting names `dir`/recorded-history.sqlite3.
 void writeTypedRecording(const TempDir& dir, const std::string& typed, int frames, std::uint64_t seed = 42);
 
 // Absolute path of a file in the source tree.
