@@ -4,7 +4,10 @@
 Starts build/brindlemoor in a scratch directory with a level that has every
 kind of block, types the words the game announces ("New word is: ...") with
 xdotool, and saves screenshots when the boy is in a corner, on the stairs and
-at other moments, in both shading modes.
+at other moments, in both shading modes. Then plays the corridor of the day
+four times at the adaptive pace: the ghost of the first run ahead of the boy
+in the second (ghost.jpg), and the progress on the last final board
+(progress.jpg).
 
     python3 tools/screenshots.py [output-dir]      (default: docs/)
 """
@@ -22,7 +25,7 @@ BOARDS = sum(1 for code in LEVEL if code not in ("<", ">", "-", "+"))
 
 
 class Game:
-    def __init__(self, display, workdir, shader):
+    def __init__(self, display, workdir, shader, config="level=level.txt\n", options=()):
         self.display = display
         self.workdir = workdir
         # No sound, and the history kept out of the player's own.
@@ -32,10 +35,10 @@ class Game:
         with open(os.path.join(workdir, "level.txt"), "w") as f:
             f.write("\n".join(LEVEL) + "\n")
         with open(os.path.join(workdir, "config.txt"), "w") as f:
-            f.write("shader=%s\nlevel=level.txt\nsound=off\n" % shader)
+            f.write("shader=%s\nsound=off\n%s" % (shader, config))
         self.log_path = os.path.join(workdir, "game.log")
         self.log = open(self.log_path, "w")
-        self.process = subprocess.Popen([os.path.join(ROOT, "build", "brindlemoor")], cwd=workdir,
+        self.process = subprocess.Popen([os.path.join(ROOT, "build", "brindlemoor")] + list(options), cwd=workdir,
                                         env=self.env, stdout=self.log, stderr=subprocess.STDOUT,
                                         stdin=subprocess.DEVNULL)
         self.typed_words = 0
@@ -115,6 +118,46 @@ def play(display, out, shader, moments):
         shutil.rmtree(workdir, ignore_errors=True)
 
 
+def races(display, out, shader="normal"):
+    """The corridor of the day four times, each typed at another speed."""
+    workdir = tempfile.mkdtemp(prefix="brindlemoor-shots-")
+    game = Game(display, workdir, shader, "levellength=5\npace=adaptive\n", ["--daily"])
+
+    def count(text):
+        return game.output().count(text)
+
+    def wait_for(done, seconds):
+        deadline = time.time() + seconds
+        while time.time() < deadline and not done():
+            time.sleep(0.1)
+
+    try:
+        wait_for(lambda: count("finished setting up a new game!") > 0, 30)
+        for run, delay in enumerate(("110", "150", "90", "130")):
+            if run == 1:  # the ghost of the first run goes ahead while nothing is typed
+                time.sleep(2.2)
+                game.shot(os.path.join(out, "ghost.jpg"))
+            stats = count("Game stats: ")
+            typed = 0
+            while count("Game stats: ") == stats:
+                words = game.words()
+                if len(words) > typed:
+                    typed = len(words)
+                    keys = [c.lower() for c in words[-1] if c.isalpha()]
+                    subprocess.run(["xdotool", "key", "--delay", delay] + keys, env=game.env, check=False)
+                time.sleep(0.1)
+            started = count("finished setting up a new game!")
+            if run == 3:  # the boy stands at the final board: the game waits 2 s there
+                collisions = count("collide with: BB")
+                wait_for(lambda: count("collide with: BB") > collisions, 60)
+                time.sleep(0.3)
+                game.shot(os.path.join(out, "progress.jpg"))
+            wait_for(lambda: count("finished setting up a new game!") > started, 60)
+    finally:
+        game.quit()
+        shutil.rmtree(workdir, ignore_errors=True)
+
+
 def main():
     out = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "docs"))
     os.makedirs(out, exist_ok=True)
@@ -133,6 +176,7 @@ def main():
         play(display, out, "cel", {
             "cel.jpg": (lambda t: "flip blackboard" in t, 1.5),
         })
+        races(display, out)
     finally:
         server.kill()
 

@@ -90,6 +90,8 @@ std::vector<OptionSpec> optionSpecs() {
         specs.push_back(OptionSpec{std::move(doc), [&row](const std::string& value) { return refusal(row, value); }, &row});
     }
     specs.push_back(sessionOption("--seed", "N", "the same corridors and words on every run", Completion::None, seedNumber));
+    specs.push_back(sessionOption("--daily", "", "play the corridor of the day (every game of the session)",
+                                  Completion::None, nullptr));
     specs.push_back(sessionOption("--record", "FILE", "write the session to FILE as it is played", Completion::File,
                                   fileToWrite));
     specs.push_back(sessionOption("--replay", "FILE", "play a recorded session back", Completion::File, existingFile));
@@ -179,6 +181,16 @@ CommandLine parseCommandLine(int argc, const char* const* argv, std::ostream& ou
         result.exitStatus = 2;
         return result;
     }
+    // The day gives the seed, and a replay its recording's day. Checked here
+    // rather than by CLI11, whose help would print the exclusions of a flag
+    // in place of its line.
+    for (const char* other : {"--seed", "--replay"}) {
+        if (flags["--daily"] && added.at(other)->count() > 0) {
+            err << "brindlemoor: --daily excludes " << other << '\n' << app.help();
+            result.exitStatus = 2;
+            return result;
+        }
+    }
 
     Options& options = result.options;
     options.configFile = values["--config"];
@@ -187,6 +199,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv, std::ostream& ou
     options.replayFile = values["--replay"];
     options.dataDir = values["--data-dir"];
     options.stats = flags["--stats"];
+    options.daily = flags["--daily"];
     for (const OptionSpec& spec : specs) {
         if (added.at(spec.doc.name)->count() == 0) {
             continue;

@@ -21,6 +21,7 @@ struct Options {
     std::string replayFile;          // --replay
     std::string dataDir;             // --data-dir
     bool stats = false;              // --stats
+    bool daily = false;              // --daily
 };
 
 struct CommandLine {

@@ -36,6 +36,7 @@ bool applyEvents(Session& session) {
             case Kind::WordComplete:
                 if (event.inPlay) {
                     session.statistics.wordCompleted(event.time);
+                    wordCompletedForPace(session);
                 }
                 game.mistakeFlash = 0.0;
                 break;
@@ -43,12 +44,13 @@ bool applyEvents(Session& session) {
             case Kind::BoardLifted: session.sound.play(audio::Sound::BoardLift, event.where); break;
             case Kind::FinalBoard:
                 game.player->cue.cheer = true;
-                session.statistics.finishGame(*game.level);
+                session.statistics.finishGame(*game.level, finishRun(session, game.level->score));
                 session.sound.play(audio::Sound::Chime, event.where);
                 break;
             case Kind::Bumped:
                 game.player->cue.bumped = true;
                 session.statistics.boardBumped();
+                bumpedForPace(session);
                 session.sound.play(audio::Sound::Bump, event.where);
                 break;
             case Kind::StairsUp: game.player->cue.hopUp = true; break;

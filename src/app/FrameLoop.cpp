@@ -11,6 +11,7 @@
 #include "app/GameState.h"
 #include "app/Session.h"
 #include "gameplay/MovementState.h"
+#include "gameplay/Pace.h"
 #include "gameplay/Rules.h"
 #include "gameplay/Walking.h"
 #include "gameplay/WordState.h"
@@ -170,25 +171,37 @@ void followWindowSize() {
     }
 }
 
+// One motion step: the boy's own moves, the collision test and its reaction.
+// False when it started a new game.
+bool moveAndCollide(Session& session, const platform::InputFrame& input, float dt) {
+    GameState& game = gameState;
+    gameplay::Play play = playOf(session);
+    gameplay::moveByKeys(input, dt, game.collidedTypeCode, play);  // the previous step's collision
+    const gameplay::MovementWorld world{*game.player, game.level->placements(), game.eye, game.centre,
+                                        game.moveSpeed, session.out};
+    game.collidedIndex = gameplay::testCollision(dt, world);
+    const bool hit = game.collidedIndex != gameplay::kNoCollision && game.collidedIndex < game.level->objects.size();
+    const scene::Placement* object = hit ? game.level->placements()[game.collidedIndex] : nullptr;
+    game.collidedTypeCode = hit ? object->getTypeCode() : scene::TypeCode::None;
+    gameplay::reactToCollision(game.collidedTypeCode, object, play, session.events);
+    return applyEvents(session);
+}
+
 // Movement, collision and its reaction, and the letters. False when the frame
-// started a new game: it then draws nothing.
+// started a new game: it then draws nothing. A frame whose motion would carry
+// the boy further than a board is thick is split into steps, each tested.
 bool updateGame(Session& session, const platform::InputFrame& input, float dtf) {
     GameState& game = gameState;
     if (!game.player || !game.level) {
         return true;
     }
-    gameplay::Play play = playOf(session);
-    gameplay::moveByKeys(input, dtf, game.collidedTypeCode, play);  // the previous frame's collision
-    const gameplay::MovementWorld world{*game.player, game.level->placements(), game.eye, game.centre,
-                                        game.moveSpeed, session.out};
-    game.collidedIndex = gameplay::testCollision(dtf, world);
-    const bool hit = game.collidedIndex != gameplay::kNoCollision && game.collidedIndex < game.level->objects.size();
-    const scene::Placement* object = hit ? game.level->placements()[game.collidedIndex] : nullptr;
-    game.collidedTypeCode = hit ? object->getTypeCode() : scene::TypeCode::None;
-    gameplay::reactToCollision(game.collidedTypeCode, object, play, session.events);
-    if (!applyEvents(session)) {
-        return false;
+    const int steps = gameplay::motionSubsteps(motionPace(session), dtf);
+    for (int i = 0; i < steps; ++i) {
+        if (!moveAndCollide(session, input, dtf / static_cast<float>(steps))) {
+            return false;
+        }
     }
+    advanceChallenge(session, dtf);
     typeLetters(session, input);  // letters pressed while paused are not taken
     game.mistakeFlash = std::max(0.0, game.mistakeFlash - dtf);
     return true;
@@ -247,6 +260,7 @@ void runFramePass(Session& session) {
     session.markStage(FrameStage::UpdateDone);
 
     render::SceneView view = currentSceneView();
+    view.ghost = ghostView(session);
     if (game.shadowMap && game.sceneProgram && game.level) {
         game.shadowMap->renderShadowPass(*game.sceneProgram, game.player.get(), *game.level, session.out);
     }

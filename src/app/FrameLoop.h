@@ -22,9 +22,10 @@ struct FrameLoop {
 };
 
 // No frame moves the player or a walk by more than this much time: a stalled
-// frame (a slow disk, a suspended laptop) must not carry him through a board.
-// At 5 units a second that is half a unit, less than a board and the boy are
-// thick together.
+// frame (a slow disk, a suspended laptop) does not make up for the time lost.
+// Within it, no step carries him further than gameplay::kLongestStepDistance
+// (half a unit, a tenth of a second at 5 units a second): a faster pace splits
+// the frame's motion into steps, each followed by the collision test.
 constexpr double kLongestMotionStep = 0.1;
 
 // Starts the loop's clock (just before the first game is set up).

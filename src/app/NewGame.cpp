@@ -25,11 +25,12 @@ namespace brindlemoor::app {
 namespace {
 
 // The seed of one use of this game's random generator: from the session's
-// seed and the game's number when the session has one, else the calendar time
-// as the game has always been seeded.
+// seed and the game's number when the session has one (every game of the
+// corridor of the day is its first), else the calendar time as the game has
+// always been seeded.
 unsigned int seedFor(const Session& session, SeedUse use) {
-    return session.seeded ? gameSeed(session.sessionSeed, session.gamesStarted, use)
-                          : static_cast<unsigned int>(std::time(nullptr));
+    const std::uint64_t game = session.challenge.daily.empty() ? session.gamesStarted : 0;
+    return session.seeded ? gameSeed(session.sessionSeed, game, use) : static_cast<unsigned int>(std::time(nullptr));
 }
 
 gl::ShaderProgram loadProgram(Session& session, const char* vertex, const char* fragment) {
@@ -65,6 +66,10 @@ void setUpNewGame(Session& session) {
     GameState& game = gameState;
     game.walking = false;
     platform::setWindowTitle("Brindlemoor");
+    const std::string& daily = session.challenge.daily;
+    if (!daily.empty()) {
+        session.out.line("Corridor of the day ", daily, ": ", game.levelLength > 0 ? game.levelLength : 2, " blocks");
+    }
     buildPrograms(session, game);
     game.lightsFloor = -1;
 
@@ -74,7 +79,8 @@ void setUpNewGame(Session& session) {
         game.player->prepareShadow(game.shadowMap->depthProgram());
     }
     game.level = std::make_unique<level::Level>(
-        assets, game.sceneProgram.get(), level::LevelSettings{game.levelPath, game.levelLength, seedFor(session, SeedUse::Level)});
+        assets, game.sceneProgram.get(),
+        level::LevelSettings{daily.empty() ? game.levelPath : "", game.levelLength, seedFor(session, SeedUse::Level)});
     if (game.shadowMap) {
         game.level->prepareObjectsForShadows(game.shadowMap->depthProgram());
     }
@@ -93,10 +99,14 @@ void setUpNewGame(Session& session) {
     glEnable(GL_CULL_FACE);
 
     std::srand(seedFor(session, SeedUse::Words));
+    if (!daily.empty()) {
+        gameplay::wordState.lastWord.clear();  // the day's words come from the day alone
+    }
     gameplay::readWordList(game.wordListPath, session.data, session.out);
-    session.statistics.startGame(session.settings.adaptiveWords);
+    session.statistics.startGame(session.settings.adaptiveWords && daily.empty());
     game.level->showWord(gameplay::chooseWord(session.out));
     session.statistics.wordShown(gameplay::wordState.currentWord);
+    startChallenge(session);
     session.out.line("finished setting up a new game!");
     session.out.text("CurrentObjects for Collision: ");
     gameplay::resetMovement();

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+#include "app/Challenge.h"
 #include "app/CommandLine.h"
 #include "app/FrameLoop.h"
 #include "app/FrameStages.h"
@@ -42,6 +43,7 @@ public:
     platform::KeyboardAndClock input;
     audio::SoundSystem sound;
     Statistics statistics;
+    Challenge challenge;  // the pace, the ghost and the corridor of the day
     session::Recorder recorder;
     FrameLoop loop;
     gameplay::GameEvents events;  // the rules' events of one step, reused

@@ -182,6 +182,24 @@ const std::vector<SettingRow> kTable = {
      },
      [](const Target& t) { return std::string(t.settings.adaptiveWords ? "adaptive" : "random"); },
      nullptr},
+    {false, "pace", "--pace", "fixed|adaptive", "adaptive: the boy walks as fast as you type", "fixed",
+     "adaptive to set the boy's speed again at each board from how you type (faster after a board made in time, "
+     "slower after a bump, 2.5 to 30 units a second); fixed for 5 units a second",
+     {"fixed", "adaptive"}, Completion::Choices, ReplayRule::Recorded,
+     [](const std::string& v, Target& t, io::Output& out) {
+         t.settings.adaptivePace = v == "adaptive";
+         out.line("setting pace to ", t.settings.adaptivePace ? "adaptive" : "fixed");
+     },
+     [](const Target& t) { return std::string(t.settings.adaptivePace ? "adaptive" : "fixed"); }, nullptr},
+    {false, "ghost", "--ghost", "on|off", "race a ghost of your best run on a corridor played before", "on",
+     "off for no ghost; on to race a see-through boy walking your best run on a corridor you played before "
+     "(the same level file or seed, or the corridor of the day)",
+     {"on", "off"}, Completion::Choices, ReplayRule::Recorded,
+     [](const std::string& v, Target& t, io::Output& out) {
+         t.settings.ghost = v != "off";
+         out.line("setting ghost to ", onOff(t.settings.ghost));
+     },
+     [](const Target& t) { return std::string(onOff(t.settings.ghost)); }, nullptr},
 };
 
 }  // namespace

@@ -140,11 +140,15 @@ int runGame(Session& session) {
         applyRecordedSettings(session, replay.header);
         session.seeded = true;
         session.sessionSeed = replay.header.seed;
+        readChallengeHeader(session, replay.header.settings);
     } else {
         SettingsTarget target = session.settingsTarget();
         readConfig(options.configFile, options.settings, target, session.out);
         session.seeded = options.seeded || !options.recordFile.empty();
         session.sessionSeed = options.seeded ? options.seed : static_cast<std::uint64_t>(std::time(nullptr));
+        if (options.daily) {
+            playDaily(session, localDate());
+        }
     }
 
     if (options.stats) {
@@ -154,11 +158,17 @@ int runGame(Session& session) {
     // A game played again is not a new game of the player's: a replay keeps
     // no history, whatever the recording or the command line say.
     session.statistics.openHistory(session.replaying ? "off" : session.settings.history);
+    if (!session.replaying) {
+        session.statistics.readPast();  // a replay has them from its recording
+    }
 
     if (!options.recordFile.empty()) {
         session::RecordingHeader header{session.sessionSeed, {}};
         for (const Setting& setting : settingsInForce(session.settingsTarget())) {
             header.settings.emplace_back(setting.key, setting.value);
+        }
+        for (auto& line : challengeHeader(session)) {
+            header.settings.push_back(std::move(line));
         }
         const io::Result<void> opened = session.recorder.open(options.recordFile, header);
         if (!opened) {

@@ -1,5 +1,6 @@
 #include "app/Statistics.h"
 
+#include <cstdio>
 #include <ctime>
 
 #include "gameplay/WordState.h"
@@ -28,6 +29,13 @@ int Statistics::printReport() {
     return 0;
 }
 
+void Statistics::readPast() {
+    const io::Result<stats::HistoryData> history = history_ ? history_->load() : stats::HistoryData{};
+    if (history) {
+        past_ = stats::PastGames::from(history.value());
+    }
+}
+
 void Statistics::startGame(bool adaptiveWords) {
     game_ = stats::TypingStats();
     finished_ = false;
@@ -45,18 +53,43 @@ void Statistics::startGame(bool adaptiveWords) {
     };
 }
 
-void Statistics::finishGame(level::Level& level) {
+void Statistics::finishGame(level::Level& level, const RunRecord& run) {
     if (finished_) {
         return;
     }
     finished_ = true;
     const stats::GameStats figures = game_.finish(level.score, level.blockCount);
     level.showStatistics(stats::boardLine(figures));
-    out_.line(stats::gameStatsLine(figures));
+    past_.add(figures, run.pace);
+    char text[64];
+    level::ProgressBoard progress{past_.speeds, {}};
+    std::snprintf(text, sizeof text, "best %.0f wpm", past_.bestSpeed);
+    progress.lines.push_back(text);
+    std::string weak = "weak";
+    for (char letter : stats::weakestLetters(past_.letters)) {
+        weak += std::string(" ") + letter;
+    }
+    progress.lines.push_back(weak);
+    std::string line = stats::gameStatsLine(figures);
+    if (run.pace > 0.0) {
+        std::snprintf(text, sizeof text, ", pace %.1f", run.pace);
+        line += text;
+    }
+    if (run.ghostGap) {
+        std::snprintf(text, sizeof text, "ghost %+.1f s", *run.ghostGap);
+        line += std::string(", ") + text;
+        progress.lines.push_back(text);
+    }
+    level.showProgress(progress);
+    out_.line(line);
     if (history_) {
         stats::GameRecord game;
         game.figures = figures;
         game.playedAt = static_cast<std::int64_t>(std::time(nullptr));
+        game.corridor = run.corridor;
+        game.pace = run.pace;
+        game.runSeconds = run.runSeconds;
+        game.walk = run.walk;
         (void)history_->record(game);  // a failure has had its line
     }
 }

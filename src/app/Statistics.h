@@ -4,10 +4,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "io/Output.h"
 #include "stats/History.h"
+#include "stats/PastGames.h"
 #include "stats/TypingStats.h"
 
 namespace brindlemoor::level {
@@ -15,6 +18,16 @@ class Level;
 }
 
 namespace brindlemoor::app {
+
+// What a finished game adds to its typing figures: the pace it ended at, the
+// run on its corridor, and the race with the ghost.
+struct RunRecord {
+    double pace = 0.0;               // units a second at the end; 0 at the fixed pace
+    std::string corridor;            // the corridor's key; empty when it cannot be played again
+    double runSeconds = 0.0;         // game time from the start to the last word
+    std::vector<unsigned char> walk;
+    std::optional<double> ghostGap;  // seconds behind (+) or ahead (-) of the ghost
+};
 
 class Statistics {
 public:
@@ -24,6 +37,11 @@ public:
     void openHistory(const std::string& historySetting);
     // `--stats`: prints the history report; the exit status.
     int printReport();
+    // The player's earlier games, as the history has them (a replay takes
+    // them from its recording instead); the session's games are added.
+    void readPast();
+    stats::PastGames& past() { return past_; }
+    stats::History* history() { return history_.get(); }
 
     // At every new game, before its first word is chosen: fresh figures, the
     // history file made ready, and in adaptive mode the word game's chooser
@@ -37,9 +55,10 @@ public:
     void wordCompleted(double time) { game_.wordCompleted(time); }
     void boardBumped() { game_.boardBumped(); }
     void pauseChanged(double time, bool paused) { paused ? game_.paused(time) : game_.resumed(time); }
-    // The last word is typed: the figures under the score on the final board,
-    // the "Game stats: " line, and the game written to the history (once).
-    void finishGame(level::Level& level);
+    // The last word is typed: the figures under the score and the progress
+    // above it on the final board, the "Game stats: " line (with the pace and
+    // the race when there are), and the game written to the history (once).
+    void finishGame(level::Level& level, const RunRecord& run = {});
     // The session ends: games kept while the history was busy are written now
     // if they can be (else at the next start).
     void endSession();
@@ -48,6 +67,7 @@ private:
     io::Output& out_;
     std::unique_ptr<stats::History> history_;  // none with history=off
     stats::TypingStats game_;
+    stats::PastGames past_;
     bool finished_ = false;  // the game in play has been written
 };
 

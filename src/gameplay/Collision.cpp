@@ -6,6 +6,12 @@ namespace brindlemoor::gameplay {
 
 MovementState movementState;
 
+namespace {
+// How far past the region's edge the test looks: the window's unit, the boy's
+// half depth and a motion step, with room to spare.
+constexpr float kReachBeyondRegion = 2.0f;
+}  // namespace
+
 void resetMovement() {
     MovementState& m = movementState;
     m.godMode = false;
@@ -14,6 +20,7 @@ void resetMovement() {
     m.regionCentre = glm::vec3(0.0f);
     m.regionHalfSize = glm::vec3(8.0f, 5.0f, 8.0f);
     m.collidables.clear();
+    m.withinReach.clear();
     m.currentFloor = 0;
 }
 
@@ -32,7 +39,7 @@ unsigned int testCollision(float dt, const MovementWorld& world) {
     if (m.godMode || m.transitionPhase != 0) {
         return kNoCollision;
     }
-    for (unsigned int index : m.collidables) {
+    for (unsigned int index : m.withinReach) {
         const scene::Placement& object = *world.objects[index];
         // The cheap test first: most nearby pieces lie wholly ahead.
         if (player.boxUpper.z > object.boxLower.z && collidesWith(player, object, world.out)) {
@@ -81,21 +88,30 @@ bool refreshCollidables(const scene::Placement& player, const scene::PlacementLi
 void rebuildCollidables(const scene::PlacementList& objects, io::Output& out) {
     MovementState& m = movementState;
     m.collidables.clear();
+    m.withinReach.clear();
     const glm::vec3 c = m.regionCentre;
     const glm::vec3 h = m.regionHalfSize;
+    auto overlaps = [&](const scene::Placement& o, float beyond) {
+        return scene::overlaps(o.boxLower, o.boxUpper, c - h - glm::vec3(beyond), c + h + glm::vec3(beyond));
+    };
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const scene::Placement& o = *objects[i];
         if (o.typeCode == scene::TypeCode::Ceiling) {
             continue;
         }
-        if (!scene::overlaps(o.boxLower, o.boxUpper, c - h, c + h)) {
-            continue;
-        }
+        const bool inRegion = overlaps(o, 0.0f);
         if (o.typeCode == scene::TypeCode::Floor) {
-            m.currentFloor = static_cast<int>(i);
-            out.line("Current Floor = ", static_cast<unsigned int>(i));
+            if (inRegion) {
+                m.currentFloor = static_cast<int>(i);
+                out.line("Current Floor = ", static_cast<unsigned int>(i));
+            }
         } else if (!scene::isFloor(o.typeCode)) {
-            m.collidables.push_back(static_cast<unsigned int>(i));
+            if (inRegion) {
+                m.collidables.push_back(static_cast<unsigned int>(i));
+            }
+            if (overlaps(o, kReachBeyondRegion)) {
+                m.withinReach.push_back(static_cast<unsigned int>(i));
+            }
         }
     }
     out.line("Collidable objects: ");

@@ -22,6 +22,10 @@ struct MovementState {
     glm::vec3 regionCentre{0.0f, 0.0f, 0.0f};
     glm::vec3 regionHalfSize{8.0f, 5.0f, 8.0f};
     std::vector<unsigned int> collidables;  // indices into the level's objects, in list order
+    // What the test checks: the collidables and the pieces just beyond the
+    // region's edge. The region is rebuilt only when the boy is a unit past
+    // its edge, so a board lying there would otherwise be walked through.
+    std::vector<unsigned int> withinReach;
     int currentFloor = 0;
     float curveT = 0.0f;
     glm::vec3 segmentStart{0.0f};

@@ -129,10 +129,13 @@ void Level::setTextureFilter(int mode) {
     for (const auto& piece : endPieces) {
         apply(*piece);
     }
-    for (const auto* text : {evenText.get(), oddText.get(), statisticsText.get()}) {
+    for (const auto* text : {evenText.get(), oddText.get(), statisticsText.get(), progressChart.get()}) {
         if (text != nullptr) {
             apply(*text);
         }
+    }
+    for (const auto& line : progressLines) {
+        apply(*line);
     }
 }
 

@@ -42,6 +42,14 @@ struct DrawSettings {
     bool mistake = false;
 };
 
+// What the final board shows above the score once the last word is typed:
+// the speeds of the latest games as a chalk line chart, and beside it a few
+// short lines (the best speed, the weakest letters, the race with the ghost).
+struct ProgressBoard {
+    std::vector<double> speeds;  // oldest first
+    std::vector<std::string> lines;
+};
+
 class Level {
 public:
     // Seeds the random generator, then reads the level file or generates a
@@ -73,6 +81,7 @@ public:
     // A second line under the score on the final board (the game's speed and
     // accuracy).
     void showStatistics(const std::string& text);
+    void showProgress(const ProgressBoard& progress);
 
     // The objects' placements, in list order, for collision.
     const scene::PlacementList& placements() const { return placements_; }
@@ -92,6 +101,8 @@ public:
     std::unique_ptr<scene::Text3D> evenText;
     std::unique_ptr<scene::Text3D> oddText;
     std::unique_ptr<scene::Text3D> statisticsText;  // under the score, once the last word is typed
+    std::unique_ptr<scene::Text3D> progressChart;   // above the score, then
+    std::vector<std::unique_ptr<scene::Text3D>> progressLines;
     // The closed stretches behind the start and after the last block, drawn
     // and shadowed like the pieces but not among the objects.
     std::vector<std::unique_ptr<scene::SceneObject>> endPieces;

@@ -83,6 +83,15 @@ void Level::drawObjects(const DrawSettings& settings, const scene::Frustum* view
         text->drawLetters(typed, settings.mistake ? 0 : letters - typed);
         setTint(program, glm::vec3(1.0f), settings.brightness);
     }
+    // The progress on the final board, once the last word is typed.
+    if (progressChart && mayShow(view, *progressChart, false)) {
+        progressChart->drawTextured(program, true);
+    }
+    for (const auto& line : progressLines) {
+        if (mayShow(view, *line, false)) {
+            line->drawTextured(program, true);
+        }
+    }
     if (settings.transparency) {
         glDisable(GL_BLEND);
     }

@@ -5,12 +5,16 @@
 #include "gl/Uniforms.h"
 #include "level/Level.h"
 #include "scene/Frustum.h"
+#include "scene/Player.h"
 #include "scene/SceneObject.h"
 
 namespace brindlemoor::render {
 
 namespace {
 constexpr float kPlayerOutlineScale = 1.02f;
+// A pale, cool boy, more than half see-through.
+const glm::vec3 kGhostColour(0.7f, 0.95f, 1.4f);
+constexpr float kGhostAlpha = 0.45f;
 }  // namespace
 
 glm::mat4 projectionFor(int width, int height, bool frustumCulling) {
@@ -49,6 +53,28 @@ void renderScene(const gl::ShaderProgram& sceneProgram, scene::SceneObject* play
     if (level != nullptr) {
         level->drawObjects(view.draw, culling);
     }
+    auto* boy = dynamic_cast<scene::Player*>(player);
+    if (boy != nullptr && view.ghost) {
+        scene::Placement ghost = *boy;  // the boy's box where the ghost stands
+        ghost.modelMatrix = view.ghost->placement;
+        ghost.computeBoundingBox();
+        if (culling == nullptr || culling->mayShow(ghost)) {
+            drawGhost(program, *boy, *view.ghost, view.draw);
+        }
+    }
+}
+
+void drawGhost(GLuint program, scene::Player& boy, const GhostView& ghost, const level::DrawSettings& draw) {
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDepthMask(GL_FALSE);
+    const float b = draw.brightness;
+    gl::uploadVec4(program, "tint", glm::vec4(kGhostColour * b, kGhostAlpha));
+    boy.bindForDrawing(program, draw.shadowShading);
+    boy.drawPose(program, "modelMatrix", ghost.placement, ghost.pose, false);
+    gl::uploadVec4(program, "tint", glm::vec4(b, b, b, 1.0f));
+    glDepthMask(GL_TRUE);
+    glDisable(GL_BLEND);
 }
 
 }  // namespace brindlemoor::render

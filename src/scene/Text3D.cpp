@@ -24,8 +24,9 @@ void Text3D::setText(std::string text) {
     buildMesh(lower.c_str(), 1.0f, 0.0f, 0.0f);
 }
 
-void Text3D::buildMesh(const char* text, float size, float x, float y) {
-    const TextMesh mesh = buildTextMesh(text, size, x, y);
+void Text3D::buildMesh(const char* text, float size, float x, float y) { setMesh(buildTextMesh(text, size, x, y)); }
+
+void Text3D::setMesh(const TextMesh& mesh) {
     faceCount_ = mesh.faceCount;
     textWidth_ = mesh.textWidth;
     // The box culling goes by is the text's own, not the imported model's.
@@ -58,6 +59,13 @@ void Text3D::placeOn(const Placement& board, float lowered) {
     modelMatrix = glm::scale(modelMatrix, glm::vec3(8.0f / w));
     modelMatrix = glm::translate(modelMatrix, glm::vec3(0.15f - 0.5f * w, 0.5f * (w / 3.0f - 1.0f), 0.0f));
     modelMatrix = glm::rotate(modelMatrix, glm::radians(5.0f), glm::vec3(-1.0f, 0.0f, 0.0f));
+    computeBoundingBox();
+}
+
+void Text3D::placeAt(const Placement& board, float x, float y, float scale) {
+    modelMatrix = glm::translate(board.modelMatrix, glm::vec3(x, y, 0.22f));
+    modelMatrix = glm::rotate(modelMatrix, glm::radians(5.0f), glm::vec3(-1.0f, 0.0f, 0.0f));
+    modelMatrix = glm::scale(modelMatrix, glm::vec3(scale));
     computeBoundingBox();
 }
 

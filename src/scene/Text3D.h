@@ -7,6 +7,7 @@
 
 #include "gl/Mesh.h"
 #include "scene/SceneObject.h"
+#include "scene/TextMesh.h"
 
 namespace brindlemoor::scene {
 
@@ -20,9 +21,15 @@ public:
     // Builds the mesh of `text` (up to its first zero character), replacing the
     // previous text's.
     void buildMesh(const char* text, float size, float x, float y);
+    // Makes `mesh` (built on the CPU, a text or chalk strokes) the one drawn.
+    void setMesh(const TextMesh& mesh);
     // Puts the text on `board`, centred and 8 board units wide; `lowered`
     // board units lower for a second line.
     void placeOn(const Placement& board, float lowered = 0.0f);
+    // Puts the mesh on `board` at (x, y) in board units (the lower left of
+    // the first letter), `scale` board units to a mesh unit, leaning back as
+    // the words do.
+    void placeAt(const Placement& board, float x, float y, float scale);
     // Draws the text's own mesh (not the imported model) and leaves no
     // program in use.
     void draw() override;

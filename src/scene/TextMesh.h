@@ -26,4 +26,12 @@ struct TextMesh {
 // kMaxChalkCharacters characters.
 TextMesh buildTextMesh(const char* text, float size, float x, float y);
 
+// A straight chalk stroke from (x0, y0) to (x1, y1).
+struct ChalkStroke {
+    float x0, y0, x1, y1;
+};
+// Strokes as thin quads `width` wide, drawn with the middle of the minus
+// sign's bar, so lines and charts are in the same chalk as the letters.
+TextMesh buildChalkStrokes(const std::vector<ChalkStroke>& strokes, float width);
+
 }  // namespace brindlemoor::scene

@@ -95,6 +95,7 @@ TEST_F(CommandLine, ConfigFileComesFromTheOptionTheWorkingFolderOrXdgConfigHome)
 TEST_F(CommandLine, SessionOptionsAreKept) {
     const app::CommandLine line = parse({"--seed", "18446744073709551615", "--record", "r.rec", "--stats"});
     EXPECT_TRUE(line.options.seeded && line.options.stats && line.options.recordFile == "r.rec");
+    EXPECT_TRUE(parse({"--daily"}).options.daily);
     EXPECT_EQ(line.options.seed, 18446744073709551615ull);
     EXPECT_FALSE(parse({}).options.seeded);
 }
@@ -106,6 +107,7 @@ TEST_F(CommandLine, BadOptionsGetOneLineTheUsageAndStatusTwo) {
         {"--length", "-5"},   {"--size", "12x"},   {"--size", "x720"},     {"--shader", "Cel"},
         {"--volume", "loud"}, {"--sound", "1"},    {"--level", "no.txt"},  {"--seed", "18446744073709551616"},
         {"--data-dir", "."},  {"--replay", "config.txt", "--seed", "1"},  {"--config", "missing.txt"},
+        {"--pace", "fast"},   {"--daily", "--seed", "1"},  {"--replay", "config.txt", "--daily"},
         {"--record", ""},
     };
     for (const auto& args : bad) {

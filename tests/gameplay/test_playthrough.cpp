@@ -101,24 +101,6 @@ TEST_F(PlaythroughTest, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewG
     EXPECT_EQ(state.eye, glm::vec3(0.0f, 2.25f, 6.0f));
 }
 
-TEST_F(PlaythroughTest, ASlowTypistBouncesOffTheBoardAndLosesAPoint) {
-    test::GameSession game(options({"DD", "PP", "PP"}));
-    app::GameState& state = app::gameState;
-    // The first word sets the boy walking toward board 1; nobody types after that.
-    ASSERT_TRUE(game.typeUntil(6, [&] { return state.walking; }, 600));
-    const float boardZ = state.level->blackboards[1]->position.z;
-    std::string printed;
-    ASSERT_TRUE(game.runUntil([&] { return !state.walking; }, 60 * 20, &printed));
-    EXPECT_NE(printed.find("blackboard...!!! currentPos: "), std::string::npos);
-    EXPECT_EQ(state.level->score, 0);  // +1 for the first board, -1 for the bounce
-    // Pushed back 5 from where it touched the board.
-    EXPECT_GT(state.player->position.z, boardZ + 4.5f);
-    EXPECT_LT(state.player->position.z, boardZ + 6.0f);
-    const float z = state.player->position.z;
-    game.frames(60);
-    EXPECT_EQ(state.player->position.z, z);  // the walk has stopped
-}
-
 TEST_F(PlaythroughTest, SidestepsAreStoppedByTheWalls) {
     test::GameSession game(options({"DD", "PP"}));
     game.keyboard.press(platform::key::Right);

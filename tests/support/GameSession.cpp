@@ -36,6 +36,10 @@ GameSession::GameSession(const GameOptions& options) : session(printed, io::Data
     game.shadowShading = options.shadowShading;
     platform::framebufferSize(game.width, game.height);  // the test window's, as the game would take it
     session.statistics.openHistory(options.history.empty() ? "off" : options.history);
+    session.statistics.readPast();
+    if (options.prepare) {
+        options.prepare(session);
+    }
     session.input.useClock(&clock);
     session.input.useKeyboard(&keyboard);
     app::beginFrameLoop(session);
@@ -50,7 +54,7 @@ GameSession::~GameSession() {
 }
 
 void GameSession::step() {
-    clock.advance(1.0 / 60.0);
+    clock.advance(frameSeconds);
     app::runFramePass(session);
 }
 

@@ -2,6 +2,7 @@
 // choosing, the scripted keyboard and a manual clock at 60 frames per second.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@ struct GameOptions {
     // depth shots and other files land there.
     bool ownWorkingDirectory = false;
     std::string history;                          // the history file; empty: none
+    std::function<void(app::Session&)> prepare;   // settings, seeds, the day, before the first game
 
     // A small game in a 320 x 180 window in a directory of its own.
     static GameOptions small(std::vector<std::string> codes, bool shadowShading = true) {
@@ -73,7 +75,7 @@ public:
         }
         return done();
     }
-    // One frame; what it prints stays in `printed`.
+    // One frame of `frameSeconds`; what it prints stays in `printed`.
     void step();
 
     TempDir dir;
@@ -82,6 +84,7 @@ public:
     platform::ScriptedKeyboard keyboard{clock};
     app::Session session;
     std::string setUpOutput;
+    double frameSeconds = 1.0 / 60.0;
 
 private:
     std::unique_ptr<ScopedWorkingDirectory> workingDirectory_;

@@ -12,6 +12,9 @@
 #include "app/FrameStages.h"
 #include "app/GameState.h"
 #include "app/NewGame.h"
+#include "app/Session.h"
+#include "render/ScenePass.h"
+#include "scene/Player.h"
 #include "gameplay/ScriptedTypist.h"
 #include "gameplay/WordState.h"
 #include "level/RandomLayout.h"
@@ -185,16 +188,24 @@ namespace {
 
 // Frame times of one scripted walk. With `split`, every stage is finished
 // before the next starts so that its time can be told apart; without, the
-// driver overlaps its work as it does in play.
+// driver overlaps its work as it does in play. With a `ghost`, the pace is
+// adaptive and the ghost walks it, and what the ghost adds to the scene pass
+// and its placing are timed after each frame.
 struct Walk {
-    std::vector<double> total, shadowPass, scenePass, rest;
+    std::vector<double> total, shadowPass, scenePass, rest, ghostDraw, ghostPlace;
     double processorPerFrame = 0.0;
+    gameplay::Walk walked;
 };
 
-Walk walk(const Settings& settings, bool split) {
+Walk walk(const Settings& settings, bool split, const gameplay::Walk* ghost = nullptr) {
     Walk result;
+    app::Session& session = benchSession();
+    session.settings.adaptivePace = ghost != nullptr;
     timedSetUp();
-    benchSession().stageListener = split ? recordStage : nullptr;
+    if (ghost != nullptr) {
+        session.challenge.ghost = *ghost;
+    }
+    session.stageListener = split ? recordStage : nullptr;
     const double processorStart = processorSeconds();
     {
         gameplay::ScriptedTypist typist(12);  // five letters a second keep the boy walking
@@ -204,6 +215,28 @@ Walk walk(const Settings& settings, bool split) {
             frame();
             const double frameTime = nowSeconds() - start;
             result.total.push_back(frameTime);
+            if (ghost != nullptr) {
+                // The scene pass of this frame again without the ghost and
+                // with it (in turn first), each finished: the difference is
+                // the ghost's share of a frame.
+                const render::SceneView plain = app::currentSceneView();
+                render::SceneView raced = plain;
+                raced.ghost = app::ghostView(session);
+                auto scenePass = [&](const render::SceneView& view) {
+                    glFinish();
+                    const double begin = nowSeconds();
+                    render::renderScene(*app::gameState.sceneProgram, app::gameState.player.get(),
+                                        app::gameState.level.get(), view);
+                    glFinish();
+                    return nowSeconds() - begin;
+                };
+                const double first = scenePass(i % 2 == 0 ? plain : raced);
+                const double second = scenePass(i % 2 == 0 ? raced : plain);
+                result.ghostDraw.push_back(i % 2 == 0 ? second - first : first - second);
+                const double placing = nowSeconds();
+                (void)app::ghostView(session);
+                result.ghostPlace.push_back(nowSeconds() - placing);
+            }
             if (split) {
                 const double shadowTime = app::gameState.shadowShading ? stageTimes[1] - stageTimes[0] : 0.0;
                 const double sceneTime = stageTimes[2] - stageTimes[1];
@@ -214,7 +247,9 @@ Walk walk(const Settings& settings, bool split) {
         }
     }
     result.processorPerFrame = (processorSeconds() - processorStart) / settings.walkFrames;
-    benchSession().stageListener = nullptr;
+    result.walked = session.challenge.walk.walk();
+    session.stageListener = nullptr;
+    session.settings.adaptivePace = false;
     endQuietly();
     return result;
 }
@@ -251,6 +286,13 @@ std::vector<Row> frameSection(const Settings& settings) {
         }
         rows.push_back({"    scene pass median (" + mode + ")", median(split.scenePass) * 1000.0, "ms", ""});
         rows.push_back({"    rest of the frame median (" + mode + ")", median(split.rest) * 1000.0, "ms", ""});
+        // The same walk raced by the ghost of the first one, at the adaptive pace.
+        configure(shadow, level, 99);
+        const Walk raced = walk(settings, false, &play.walked);
+        rows.push_back({"frame time median with pace and ghost (" + mode + ")", median(raced.total) * 1000.0, "ms", ""});
+        rows.push_back({"  the ghost in the scene pass, median (" + mode + ")", median(raced.ghostDraw) * 1000.0, "ms",
+                        "<= 1"});
+        rows.push_back({"  ghost placed, median (" + mode + ")", median(raced.ghostPlace) * 1000.0, "ms", ""});
     }
     std::remove(level.c_str());
     return rows;

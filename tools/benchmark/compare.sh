@@ -74,6 +74,17 @@ END {
     row("scene pass / shadow pass, shadow mode, " shown " (ms)",
         pair(find(r, "^scene pass median [(]shadow[)]$"), find(r, "^shadow pass median [(]shadow[)]$")),
         pair(find(w, "^scene pass median [(]shadow[)]$"), find(w, "^shadow pass median [(]shadow[)]$")), "")
+    row("frame median with adaptive pace and a ghost, shadow / cel, " shown " (ms)",
+        pair(find(r, "^frame time median with pace and ghost [(]shadow[)]$"),
+             find(r, "^frame time median with pace and ghost [(]cel[)]$")),
+        pair(find(w, "^frame time median with pace and ghost [(]shadow[)]$"),
+             find(w, "^frame time median with pace and ghost [(]cel[)]$")), "")
+    row("the ghost in the scene pass, shadow / cel, " shown " (ms)",
+        pair(find(r, "^the ghost in the scene pass, median [(]shadow[)]$"),
+             find(r, "^the ghost in the scene pass, median [(]cel[)]$")),
+        pair(find(w, "^the ghost in the scene pass, median [(]shadow[)]$"),
+             find(w, "^the ghost in the scene pass, median [(]cel[)]$")),
+        big ? "pace and ghost <= 1" : "")
     row("scene pass, cel mode, " shown " (ms)",
         find(r, "^scene pass median [(]cel[)]$"), find(w, "^scene pass median [(]cel[)]$"), "")
     row("processor time per frame, all threads, shadow / cel, " shown " (ms)",
