@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include "ModelGeometry.h"
-#include "Placements.h"
 #include "TestOutput.h"
 #include "scene/BoyRig.h"
 #include "scene/ModelData.h"
@@ -23,35 +22,50 @@ const std::string kBoy = "Resources/boy/boy.obj";
 
 constexpr float kExact = 1e-4f;
 
-// Every model with its triangle budget and, where the world geometry fixes
-// it, its box: straight pieces span one block and corners end where the next
-// block starts. (The others' boxes are checked below.)
+// Where a corner of a model's box may lie: each coordinate from..to.
+struct Range {
+    glm::vec3 from{-1e9f}, to{1e9f};
+};
+Range exact(float x, float y, float z) { return {{x, y, z}, {x, y, z}}; }
+
+// Every model with its triangle budget and its box: straight pieces span one
+// block, corners end where the next block starts, the stairs span the well
+// and one storey, the boy is about 1.8 tall and slim, and the board stands on
+// the floor within its box, clear of the boy (1.8 tall) when lifted by 4 and
+// wide enough that a boy stepped aside as far as the walls allow still hits it.
 struct Model {
     std::string path;
-    glm::vec3 lower{0.0f}, upper{0.0f};
+    Range lower, upper;
     std::size_t maxTriangles = 600;
 };
 const Model kModels[] = {
-    {kCorridor + "floor.obj", {-5.5f, -0.2f, -24}, {5.5f, 0, 0}},
-    {kCorridor + "ceiling.obj", {-5.5f, 12, -24}, {5.5f, 12.2f, 0}},
-    {kCorridor + "wall_plain_left.obj", {-5.5f, 0, -24}, {-5, 12, 0}},
-    {kCorridor + "wall_door_left.obj", {-5.5f, 0, -24}, {-5, 12, 0}},
-    {kCorridor + "wall_window_left.obj", {-5.5f, 0, -24}, {-5, 12, 0}},
-    {kCorridor + "wall_plain_right.obj", {5, 0, -24}, {5.5f, 12, 0}},
-    {kCorridor + "wall_door_right.obj", {5, 0, -24}, {5.5f, 12, 0}},
-    {kCorridor + "wall_window_right.obj", {5, 0, -24}, {5.5f, 12, 0}},
-    {kCorridor + "Corner_left.obj", {-17.4f, 0, -22.9f}, {5.5f, 12.2f, 0}},
-    {kCorridor + "Corner_left_floor.obj", {-17.4f, -0.2f, -22.9f}, {5.5f, 0, 0}},
-    {kCorridor + "Corner_right.obj", {-5.5f, 0, -22.9f}, {17.4f, 12.2f, 0}},
-    {kCorridor + "Corner_right_floor.obj", {-5.5f, -0.2f, -22.9f}, {17.4f, 0, 0}},
-    {kCorridor + "end_walls.obj", {-5.5f, 0, -16}, {5.5f, 12.2f, 0}},
-    {kCorridor + "end_floor.obj", {-5.5f, -0.2f, -16}, {5.5f, 0, 0}},
-    {kCorridor + "stairs_down.obj"},
-    {kCorridor + "stairs_up.obj"},
-    {kBoard},
-    {"Resources/blackboard/models/blackboard_text.obj"},
-    {kBoy, {}, {}, 3000},
+    {kCorridor + "floor.obj", exact(-5.5f, -0.2f, -24), exact(5.5f, 0, 0)},
+    {kCorridor + "ceiling.obj", exact(-5.5f, 12, -24), exact(5.5f, 12.2f, 0)},
+    {kCorridor + "wall_plain_left.obj", exact(-5.5f, 0, -24), exact(-5, 12, 0)},
+    {kCorridor + "wall_door_left.obj", exact(-5.5f, 0, -24), exact(-5, 12, 0)},
+    {kCorridor + "wall_window_left.obj", exact(-5.5f, 0, -24), exact(-5, 12, 0)},
+    {kCorridor + "wall_plain_right.obj", exact(5, 0, -24), exact(5.5f, 12, 0)},
+    {kCorridor + "wall_door_right.obj", exact(5, 0, -24), exact(5.5f, 12, 0)},
+    {kCorridor + "wall_window_right.obj", exact(5, 0, -24), exact(5.5f, 12, 0)},
+    {kCorridor + "Corner_left.obj", exact(-17.4f, 0, -22.9f), exact(5.5f, 12.2f, 0)},
+    {kCorridor + "Corner_left_floor.obj", exact(-17.4f, -0.2f, -22.9f), exact(5.5f, 0, 0)},
+    {kCorridor + "Corner_right.obj", exact(-5.5f, 0, -22.9f), exact(17.4f, 12.2f, 0)},
+    {kCorridor + "Corner_right_floor.obj", exact(-5.5f, -0.2f, -22.9f), exact(17.4f, 0, 0)},
+    {kCorridor + "end_walls.obj", exact(-5.5f, 0, -16), exact(5.5f, 12.2f, 0)},
+    {kCorridor + "end_floor.obj", exact(-5.5f, -0.2f, -16), exact(5.5f, 0, 0)},
+    {kCorridor + "stairs_down.obj", {{-5.5f, -18, -35.5f}, {-5.5f, -18, -34.5f}}, exact(5.5f, 12.2f, 0)},
+    {kCorridor + "stairs_up.obj", {{-5.5f, -0.2f, -35.5f}, {-5.5f, -0.2f, -34.5f}}, exact(5.5f, 30, 0)},
+    {kBoard, {{-4.8f, 0, -0.5f}, {-4.5f, 0, 0}}, {{4.5f, 7, 0}, {4.8f, 7.5f, 0.2f}}},
+    {"Resources/blackboard/models/blackboard_text.obj", {}, {}},
+    {kBoy, {{-0.5f, -0.005f, -0.3f}, {0, 0.005f, 0}}, {{0, 1.75f, 0}, {0.5f, 1.85f, 0.3f}}, 3000},
 };
+
+void expectWithin(const glm::vec3& corner, const Range& range, const char* which) {
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_GE(corner[i], range.from[i] - kExact) << which << " " << "xyz"[i];
+        EXPECT_LE(corner[i], range.to[i] + kExact) << which << " " << "xyz"[i];
+    }
+}
 
 TEST(DataSetModels, ImportWithEverythingNormalMappingNeedsWithinTheirBudgetsAndBoxes) {
     for (const Model& model : kModels) {
@@ -81,61 +95,21 @@ TEST(DataSetModels, ImportWithEverythingNormalMappingNeedsWithinTheirBudgetsAndB
         }
         EXPECT_GT(triangles, 0u);
         EXPECT_LE(triangles, model.maxTriangles);
-        if (model.lower != model.upper) {
-            expectNear(imported.value()->box.lower, model.lower, kExact);
-            expectNear(imported.value()->box.upper, model.upper, kExact);
-        }
+        expectWithin(imported.value()->box.lower, model.lower, "lower");
+        expectWithin(imported.value()->box.upper, model.upper, "upper");
     }
 }
 
-TEST(DataSetModels, StairsSpanTheWellAndOneStorey) {
-    const ModelGeometry down = loadModelGeometry(kCorridor + "stairs_down.obj");
-    const ModelGeometry up = loadModelGeometry(kCorridor + "stairs_up.obj");
-    ASSERT_TRUE(down.loaded && up.loaded);
-    EXPECT_NEAR(down.lower.x, -5.5f, kExact);
-    EXPECT_NEAR(down.upper.x, 5.5f, kExact);
-    EXPECT_NEAR(down.lower.z, -35.0f, 0.5f);
-    EXPECT_NEAR(down.lower.y, -18.0f, 0.05f);
-    EXPECT_NEAR(down.upper.y, 12.2f, kExact);
-    EXPECT_LE(down.upper.z, kExact);
-    // Stairs up are the same well one storey higher.
-    EXPECT_NEAR(up.lower.y, down.lower.y + 17.8f, kExact);
-    EXPECT_NEAR(up.upper.y, down.upper.y + 17.8f, kExact);
-    EXPECT_EQ(up.triangles.size(), down.triangles.size());
-}
-
-TEST(DataSetModels, BoyIsAboutOnePointEightTallAndSlimInPartsTheGameCanMove) {
-    // One mesh per part of the rig, in the rig's order, named as it names them.
+// One mesh per part of the rig, in the rig's order, named as it names them.
+TEST(DataSetModels, TheBoyIsInPartsTheGameCanMove) {
     const io::Result<scene::SharedModel> imported = testAssets().models.import(kBoy);
     ASSERT_TRUE(imported);
     const auto& meshes = imported.value()->meshes;
-    const scene::Box& boy = imported.value()->box;
     ASSERT_EQ(meshes.size(), static_cast<std::size_t>(boy::kPartCount));
     for (int p = 0; p < boy::kPartCount; ++p) {
         EXPECT_EQ(meshes[p].name, boy::kParts[p].name);
         EXPECT_FALSE(meshes[p].indices.empty()) << boy::kParts[p].name;
     }
-    EXPECT_NEAR(boy.lower.y, 0.0f, 0.005f);
-    EXPECT_NEAR(boy.upper.y, 1.8f, 0.05f);
-    EXPECT_GE(boy.lower.x, -0.5f);
-    EXPECT_LE(boy.upper.x, 0.5f);
-    EXPECT_GE(boy.lower.z, -0.3f);
-    EXPECT_LE(boy.upper.z, 0.3f);
-}
-
-// Standing on the floor, it clears the boy (1.8 tall) when lifted by 4.
-TEST(DataSetModels, BoardStandsWithinItsBoxAndClearsTheBoyWhenLifted) {
-    const ModelGeometry board = loadModelGeometry(kBoard);
-    ASSERT_TRUE(board.loaded);
-    EXPECT_NEAR(board.lower.y, 0.0f, kExact);
-    EXPECT_LE(board.upper.y, 7.5f);
-    EXPECT_GE(board.lower.x, -4.8f);
-    EXPECT_LE(board.upper.x, 4.8f);
-    EXPECT_GE(board.lower.z, -0.5f);
-    EXPECT_LE(board.upper.z, 0.2f + kExact);  // nothing lies in front of a piece's origin but the board's face
-    // Wide enough that a boy stepped aside as far as the walls allow still hits it.
-    EXPECT_GT(board.upper.x, 4.5f);
-    EXPECT_LT(board.lower.x, -4.5f);
 }
 
 // Möller-Trumbore, for rays toward +z only.
