@@ -8,21 +8,13 @@ namespace {
 
 using namespace brindlemoor;
 
-std::vector<std::string> counterLines(const std::string& printed) {
-    std::vector<std::string> counted;
-    for (const std::string& line : test::lines(printed)) {
-        if (line.rfind("FPS: ", 0) == 0) counted.push_back(line);
-    }
-    return counted;
-}
-
 TEST(FrameLoop, TheCounterPrintsFiftyNineOnceASecondAtSixtyFramesAndNothingWhileOff) {
     test::GameOptions options;
     options.levelCodes = {"PP"};
     test::GameSession session(options);
-    EXPECT_TRUE(counterLines(session.frames(120)).empty());
+    EXPECT_TRUE(test::linesStarting(session.frames(120), "FPS: ").empty());
     app::gameState.showFps = true;
-    const std::vector<std::string> printed = counterLines(session.frames(60 * 3));
+    const std::vector<std::string> printed = test::linesStarting(session.frames(60 * 3), "FPS: ");
     // The frame that completes the second is not counted; rounding of the
     // summed 1/60 steps may add one.
     ASSERT_GE(printed.size(), 2u);

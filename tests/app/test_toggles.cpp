@@ -26,19 +26,15 @@ struct StartedGame : test::GameSession {
         : GameSession(test::GameOptions::small({"DW", "PP"}, shadowShading)) { frames(2); }
 };
 
-class TogglesTest : public testing::Test {
-protected:
-    void SetUp() override { test::ensureGlContext(320, 180); }
-    // Taps the keys before one frame and returns what that frame printed.
-    static std::string press(test::GameSession& game, const std::vector<int>& keys) {
-        for (int k : keys) {
-            game.keyboard.tap(k);
-        }
-        return game.frames(1);
+// Taps the keys before one frame and returns what that frame printed.
+std::string press(test::GameSession& game, const std::vector<int>& keys) {
+    for (int k : keys) {
+        game.keyboard.tap(k);
     }
-};
+    return game.frames(1);
+}
 
-TEST_F(TogglesTest, EachKeyPrintsItsLineChangesItsModeAndPausesAFifthOfASecond) {
+TEST(Toggles, EachKeyPrintsItsLineChangesItsModeAndPausesAFifthOfASecond) {
     StartedGame game;
     const app::GameState& state = app::gameState;
     const GLuint program = state.sceneProgram->programHandle();
@@ -94,7 +90,7 @@ TEST_F(TogglesTest, EachKeyPrintsItsLineChangesItsModeAndPausesAFifthOfASecond) 
     }
 }
 
-TEST_F(TogglesTest, InGodModeTheArrowsMoveThePlayerAtDoubleSpeed) {
+TEST(Toggles, InGodModeTheArrowsMoveThePlayerAtDoubleSpeed) {
     StartedGame game;
     press(game, {key::F6});
     game.frames(1);  // this frame's time step still holds the key's pause
@@ -109,7 +105,7 @@ TEST_F(TogglesTest, InGodModeTheArrowsMoveThePlayerAtDoubleSpeed) {
     EXPECT_NEAR(app::gameState.player->position.z, z - 5.0f, 0.05f);
 }
 
-TEST_F(TogglesTest, AHeldKeyActsAtMostOnceEveryFifthOfASecond) {
+TEST(Toggles, AHeldKeyActsAtMostOnceEveryFifthOfASecond) {
     StartedGame game;
     game.keyboard.press(key::F3);
     const double start = game.clock.now();
@@ -121,7 +117,7 @@ TEST_F(TogglesTest, AHeldKeyActsAtMostOnceEveryFifthOfASecond) {
     EXPECT_LE(flips, 5);
 }
 
-TEST_F(TogglesTest, TheShadowMapKeyDoesNothingInTheCelMode) {
+TEST(Toggles, TheShadowMapKeyDoesNothingInTheCelMode) {
     StartedGame cel(false);
     const double slept = cel.clock.slept();
     EXPECT_EQ(press(cel, {key::F11}), "");

@@ -7,7 +7,6 @@
 #include <tuple>
 
 #include "GameSession.h"
-#include "GlTestEnvironment.h"
 #include "app/Challenge.h"
 #include "app/GameState.h"
 #include "gameplay/WordState.h"
@@ -25,8 +24,6 @@ const std::vector<std::string> kFiveLetterWords = {"HOUSE", "TABLE", "WATER", "P
 
 class Challenge : public testing::Test {
 protected:
-    void SetUp() override { test::ensureGlContext(320, 180); }
-
     static test::GameOptions game(std::function<void(app::Session&)> prepare) {
         test::GameOptions o = test::GameOptions::small(kStraightBlocks);
         o.words = kFiveLetterWords;

@@ -24,11 +24,8 @@ const std::vector<std::string> kEveryBlock = {"DD", "<", "PW", ">", "WP", "-", "
                                               "PD", ">", "PP", "+", "WP", "PP"};
 
 test::GameOptions options(std::vector<std::string> codes) {
-    test::GameOptions o;
-    o.levelCodes = std::move(codes);
+    test::GameOptions o = test::GameOptions::small(std::move(codes));
     o.words = {"CAT", "HOUSE", "GARDEN", "BOOK"};
-    o.width = 320;
-    o.height = 180;
     return o;
 }
 
@@ -39,12 +36,7 @@ struct Observed {
     int stairsWalks = 0;
 };
 
-class PlaythroughTest : public testing::Test {
-protected:
-    void SetUp() override { test::ensureGlContext(320, 180); }
-};
-
-TEST_F(PlaythroughTest, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewGame) {
+TEST(Playthrough, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewGame) {
     test::GameSession game(options(kEveryBlock));
     app::GameState& state = app::gameState;
     const auto games = game.session.gamesStarted;
@@ -101,7 +93,7 @@ TEST_F(PlaythroughTest, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewG
     EXPECT_EQ(state.eye, glm::vec3(0.0f, 2.25f, 6.0f));
 }
 
-TEST_F(PlaythroughTest, SidestepsAreStoppedByTheWalls) {
+TEST(Playthrough, SidestepsAreStoppedByTheWalls) {
     test::GameSession game(options({"DD", "PP"}));
     game.keyboard.press(platform::key::Right);
     game.frames(60 * 3);  // 15 units to the right, if nothing stopped him

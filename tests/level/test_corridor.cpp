@@ -14,18 +14,10 @@ using namespace brindlemoor;
 using scene::TypeCode;
 using test::expectNear;
 
-class PlacementSink : public level::PieceSink {
-public:
-    scene::Placement& add(TypeCode code) override { return objects.piece(code); }
-    scene::Placement& addEndPiece(TypeCode code) override { return endPieces.piece(code); }
-    test::PlacedObjects objects;
-    test::PlacedObjects endPieces;
-};
-
 struct Built {
     std::vector<std::string> codes;  // the pieces' printed type codes, in order
     std::vector<std::string> printed;
-    PlacementSink sink;
+    test::PlacedPieces sink;
     test::CapturedOutput out;
     level::CorridorBuilder builder{sink, out};
     const scene::Placement& operator[](std::size_t i) const { return *sink.objects.list.at(i); }
@@ -56,7 +48,7 @@ TEST(CorridorBuilder, TwoWallBlocksBuildElevenObjectsThreeBoardsAndFourLights) {
     EXPECT_EQ(b->builder.lightPositions, (std::vector<float>{0, 9, 16, 0, 9, -8, 0, 9, -32, 0, 9, -56}));
     // End pieces close the corridor behind the start and around the final
     // board, apart from the objects and without a message.
-    const scene::PlacementList& ends = b->sink.endPieces.list;
+    const scene::PlacementList& ends = b->sink.ends.list;
     ASSERT_EQ(ends.size(), 4u);
     EXPECT_NEAR(ends[1]->boxLower.z, 0.0f, 1e-3f);
     EXPECT_NEAR(ends[1]->boxUpper.z, 16.0f, 1e-3f);

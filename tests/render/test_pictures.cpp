@@ -10,7 +10,6 @@
 
 #include "FrameCapture.h"
 #include "GameSession.h"
-#include "GlTestEnvironment.h"
 #include "app/GameState.h"
 #include "gameplay/MovementState.h"
 #include "level/Level.h"
@@ -20,9 +19,6 @@
 namespace {
 
 using namespace brindlemoor;
-
-constexpr int kWidth = 320;
-constexpr int kHeight = 180;
 
 test::GameOptions firstFrameGame(bool shadowShading) {
     test::GameOptions o = test::GameOptions::small({"DW", "PP", "<", "WD"}, shadowShading);
@@ -35,10 +31,7 @@ void expectTheSamePicture(const char* where) {
     EXPECT_EQ(test::differingShare(everything, test::redrawAndCapture(), 12), 0.0) << where;
 }
 
-class PicturesTest : public testing::TestWithParam<bool> {
-protected:
-    void SetUp() override { test::ensureGlContext(kWidth, kHeight); }
-};
+class PicturesTest : public testing::TestWithParam<bool> {};
 
 TEST_P(PicturesTest, TheFirstFrameMatchesTheReferencePicture) {
     test::GameSession game(firstFrameGame(GetParam()));
@@ -114,7 +107,6 @@ test::Rgb brightestOfLetter(const test::Frame& frame, const scene::Text3D& text,
 TEST(TypedLetters, ShowInFreshChalkAndAMistakeFlashesTheWord) {
     for (bool shadowShading : {true, false}) {
         SCOPED_TRACE(shadowShading ? "shadow" : "cel");
-        test::ensureGlContext(kWidth, kHeight);
         test::GameSession game(firstFrameGame(shadowShading));
         for (char letter : {'C', 'H'}) {
             game.keyboard.tap(letter);

@@ -16,13 +16,6 @@ namespace {
 
 using namespace brindlemoor;
 
-test::GameOptions shadowGame(std::vector<std::string> codes) { return test::GameOptions::small(std::move(codes)); }
-
-class ShadowTest : public testing::Test {
-protected:
-    void SetUp() override { test::ensureGlContext(320, 180); }
-};
-
 // The grey value of the shadow map file where the light sees a world point.
 int shadowMapValue(const io::Image& map, const glm::vec3& light, const glm::vec3& world) {
     const glm::vec4 clip = render::lightViewProjection(light) * glm::vec4(world, 1.0f);
@@ -32,8 +25,8 @@ int shadowMapValue(const io::Image& map, const glm::vec3& light, const glm::vec3
     return map.rgba[(static_cast<std::size_t>(y) * 1024u + static_cast<std::size_t>(x)) * 4u];
 }
 
-TEST_F(ShadowTest, TheShadowFramebufferIsCompleteAndTheShadowMapShowsTheBoyAndTheBoard) {
-    test::GameSession game(shadowGame({"DD", "PP"}));
+TEST(Shadows, TheShadowFramebufferIsCompleteAndTheShadowMapShowsTheBoyAndTheBoard) {
+    test::GameSession game(test::GameOptions::small({"DD", "PP"}));
     EXPECT_NE(game.setUpOutput.find("loading framebuffer\n"), std::string::npos);
     EXPECT_EQ(game.setUpOutput.find("Failed to load framebuffer"), std::string::npos);
     glBindFramebuffer(GL_FRAMEBUFFER, app::gameState.shadowMap->framebuffer());
@@ -55,8 +48,8 @@ TEST_F(ShadowTest, TheShadowFramebufferIsCompleteAndTheShadowMapShowsTheBoyAndTh
     EXPECT_EQ(test::takeGlError(), 0u);
 }
 
-TEST_F(ShadowTest, TheBoyShadesTheFloorBehindHim) {
-    test::GameSession game(shadowGame({"DD", "PP"}));
+TEST(Shadows, TheBoyShadesTheFloorBehindHim) {
+    test::GameSession game(test::GameOptions::small({"DD", "PP"}));
     game.frames(1);
     // Three units into the corridor the light at (0, 9, -8) throws his shadow
     // back toward the camera, onto the floor around z = -2.2.

@@ -16,14 +16,6 @@
 #include "app/NewGame.h"
 #include "gameplay/WordState.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-#define BRINDLEMOOR_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define BRINDLEMOOR_ASAN 1
-#endif
-#endif
-
 namespace {
 
 using namespace brindlemoor;
@@ -99,12 +91,9 @@ TEST(Soak, HundredsOfNewGamesGiveBackEveryGlObjectAndKeepMemoryFlat) {
     const long residentAtEnd = residentKilobytes();
     std::printf("soak: %d games; resident after 10 games %ld KiB, at the end %ld KiB\n", games, residentAfterWarmUp,
                 residentAtEnd);
-    std::printf("soak: between games %s\n", describe(between).c_str());
-    std::printf("soak: in play (cel) %s\n", describe(during[0]).c_str());
-    std::printf("soak: in play (shadow) %s\n", describe(during[1]).c_str());
 
     EXPECT_EQ(gameplay::wordState.wordList.size(), 1u);
-#ifndef BRINDLEMOOR_ASAN
+#ifndef __SANITIZE_ADDRESS__
     // AddressSanitizer holds freed memory back in quarantine, so only the plain
     // build can judge resident memory; the sanitizer build checks leaks itself.
     if (games > 20) {
