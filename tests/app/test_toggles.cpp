@@ -1,4 +1,6 @@
-// The developer keys, pressed with the scripted keyboard in a running game.
+// The developer keys, pressed with the scripted keyboard in a running game,
+// and what two of them rest on: the depth images F11 and F12 write as 8-bit
+// greyscale TGA files, and the frame counter F2 shows once a second.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +9,9 @@
 #include "FrameCapture.h"
 #include "GameSession.h"
 #include "GlTestEnvironment.h"
+#include "TestFiles.h"
+#include "TestOutput.h"
+#include "app/DepthShot.h"
 #include "app/GameState.h"
 #include "gameplay/MovementState.h"
 #include "level/Level.h"
@@ -19,6 +24,77 @@ namespace {
 
 using namespace brindlemoor;
 namespace key = platform::key;
+
+// First, as they open the window at 1280 x 720, the size of the shots they read.
+class DepthShotTest : public testing::Test {
+protected:
+    void SetUp() override {
+        test::ensureGlContext();
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glDisable(GL_SCISSOR_TEST);
+        glClearDepth(1.0);
+        glClear(GL_DEPTH_BUFFER_BIT | GL_COLOR_BUFFER_BIT);
+        test::takeGlError();
+    }
+    void TearDown() override {
+        glDisable(GL_SCISSOR_TEST);
+        glClearDepth(1.0);
+        EXPECT_EQ(test::takeGlError(), 0u);
+    }
+    // Clears the depth of a rectangle to the near plane (black in the image).
+    static void clearToNear(int x, int y, int w, int h) {
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(x, y, w, h);
+        glClearDepth(0.0);
+        glClear(GL_DEPTH_BUFFER_BIT);
+        glClearDepth(1.0);
+        glDisable(GL_SCISSOR_TEST);
+    }
+    std::string shoot(int width, int height) {
+        const std::string path = dir.file("shot.tga");
+        app::writeDepthShot(printed, path.c_str(), width, height);
+        return test::readFile(path);
+    }
+    test::TempDir dir;
+    test::CapturedOutput printed;
+};
+
+// Uncompressed 8-bit greyscale with the origin at the lower left, so every
+// TGA reader shows it upright: the bottom row first, rows without padding.
+TEST_F(DepthShotTest, ShotsAreGreyscaleFromTheBottomRowUpWithoutPaddingWhateverTheWidth) {
+    const std::string cleared = shoot(1280, 720);
+    ASSERT_EQ(cleared.size(), 18u + 921600u);
+    EXPECT_EQ(cleared.substr(0, 18), std::string("\0\0\3\0\0\0\0\0\0\0\0\0\0\5\xD0\2\x08\0", 18));
+    EXPECT_EQ(cleared.find_first_not_of('\xFF', 18), std::string::npos);  // the far plane: white
+    clearToNear(0, 0, 100, 3);  // black at the bottom left
+    const std::string file = shoot(333, 7);
+    ASSERT_EQ(file.size(), 18u + 333u * 7u);
+    for (int row = 0; row < 7; ++row) {
+        const std::string black(row < 3 ? 100 : 0, '\0');
+        EXPECT_TRUE(file.substr(18 + 333 * row, 333) == black + std::string(333 - black.size(), '\xFF')) << row;
+    }
+}
+
+TEST_F(DepthShotTest, AFileThatCannotBeOpenedIsSkipped) {
+    app::writeDepthShot(printed, dir.file("no/such/folder/shot.tga").c_str(), 64, 64);
+    EXPECT_FALSE(test::fileExists(dir.file("no/such/folder/shot.tga")));
+    app::writeDepthShot(printed, dir.file("empty.tga").c_str(), 0, 10);
+    EXPECT_FALSE(test::fileExists(dir.file("empty.tga")));
+}
+
+TEST(FrameLoop, TheCounterPrintsFiftyNineOnceASecondAtSixtyFramesAndNothingWhileOff) {
+    test::GameSession session(test::GameOptions::small({"PP"}));
+    EXPECT_TRUE(test::linesStarting(session.frames(120), "FPS: ").empty());
+    app::gameState.showFps = true;
+    const std::vector<std::string> printed = test::linesStarting(session.frames(60 * 3), "FPS: ");
+    // The frame that completes the second is not counted; rounding of the
+    // summed 1/60 steps may add one.
+    ASSERT_GE(printed.size(), 2u);
+    ASSERT_LE(printed.size(), 3u);
+    for (const std::string& line : printed) {
+        EXPECT_TRUE(line == "FPS: 59" || line == "FPS: 60") << line;
+    }
+}
 
 // A small game past the set-up messages of its first frame.
 struct StartedGame : test::GameSession {

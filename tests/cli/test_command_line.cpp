@@ -1,9 +1,11 @@
 // The command line: options override config.txt's keys through its checks;
 // bad options end before anything else with one line, the usage and status 2.
+// And the data folder it can name.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "TestFiles.h"
@@ -11,6 +13,7 @@
 #include "app/CommandLine.h"
 #include "app/Config.h"
 #include "app/GameState.h"
+#include "io/DataLookup.h"
 
 namespace brindlemoor::test {
 namespace {
@@ -125,6 +128,39 @@ TEST_F(CommandLine, HelpAndVersionPrintAndEndWithStatusZero) {
     std::string help, version;
     EXPECT_TRUE(parse({"--help"}, &help).exitStatus == 0 && help.find("--seed N ") != std::string::npos) << help;
     EXPECT_TRUE(parse({"--version"}, &version).exitStatus == 0 && version.rfind("brindlemoor ", 0) == 0) << version;
+}
+
+// The data folder is found wherever the game is started: --data-dir, then
+// $BRINDLEMOOR_DATA, the working folder, ../share/brindlemoor and
+// ../share/games/brindlemoor beside the executable, and the folder compiled in
+// at install time.
+TEST(DataLookup, TakesTheFirstFolderHoldingTheDataAndNamesEveryFolderTriedWhenNoneDoes) {
+    TempDir dir;
+    io::DataSearch search;
+    search.option = dir.file("option");
+    search.environment = dir.file("environment");
+    search.executable = dir.file("prefix/bin/brindlemoor");
+    search.installed = dir.file("installed");
+    const std::string candidates[] = {search.option, search.environment, dir.file("work"),
+                                      dir.file("prefix/share/brindlemoor"), dir.file("prefix/share/games/brindlemoor"),
+                                      search.installed};
+    for (const std::string& folder : candidates) {
+        std::filesystem::create_directories(folder + "/Resources");
+        std::filesystem::create_directories(folder + "/Shader");
+    }
+    ScopedWorkingDirectory inDir(dir.file("work"));
+    // Take the data away from one candidate after the other.
+    for (const std::string& expected : candidates) {
+        const io::Result<std::string> found = io::findDataFolder(search);
+        ASSERT_TRUE(found);
+        EXPECT_EQ(found.value(), expected == dir.file("work") ? "" : expected);
+        std::filesystem::remove_all(expected + "/Shader");
+    }
+    search.installed = dir.file("prefix/share/brindlemoor");  // the same folder is named once
+    EXPECT_EQ(io::findDataFolder(search).reason(),
+              "Cannot find the game's data (Resources/ and Shader/); looked in: " + search.option + ", " +
+                  search.environment + ", " + dir.file("work") + ", " + search.installed + ", " +
+                  dir.file("prefix/share/games/brindlemoor"));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "ModelGeometry.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "TestOutput.h"
 #include "scene/ModelData.h"

@@ -1,6 +1,5 @@
 // The committed data set is exactly what the generator writes: running it
 // into an empty directory gives the same files, byte for byte, and no others.
-#include <algorithm>
 #include <filesystem>
 #include <regex>
 #include <set>

@@ -3,7 +3,6 @@
 // world geometry that collision, the walks and the lifted boards rely on.
 #include <cmath>
 #include <string>
-#include <vector>
 
 #include <glm/glm.hpp>
 #include <gtest/gtest.h>

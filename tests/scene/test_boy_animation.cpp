@@ -2,7 +2,6 @@
 // and frame rate, his steps follow the distance he walks, he starts from the
 // rest pose, and every change of what he does blends in without a jump.
 #include <algorithm>
-#include <cmath>
 
 #include <glm/gtc/matrix_transform.hpp>
 #include <gtest/gtest.h>
