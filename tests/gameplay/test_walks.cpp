@@ -1,8 +1,7 @@
-// The walks through corners and down stairs and the camera that follows the
-// boy, on plain placements: where he ends, turned which way, with the camera
-// behind him.
+// Collision of the player's box with nearby pieces, the walks through corners
+// and down stairs, and the camera that follows the boy, on plain placements:
+// what he hits, where a walk ends, turned which way, with the camera behind him.
 #include <gtest/gtest.h>
-
 
 #include "Placements.h"
 #include "gameplay/CameraFollow.h"
@@ -12,20 +11,24 @@
 namespace {
 
 using namespace brindlemoor;
+using gameplay::kNoCollision;
 using gameplay::movementState;
 using scene::TypeCode;
 using scene::toWorld;
 using test::expectNear;
 
-class Walks : public testing::Test {
+class Moving : public testing::Test {
 protected:
+    void SetUp() override {
+        gameplay::resetMovement();
+        player = test::PlacedObjects().piece(TypeCode::Player);
+    }
     // The boy at the entrance of a piece at `origin` turned by f, the camera
     // behind him as at the start of a game; the walk is started.
     void enter(TypeCode code, const glm::vec3& origin, int f) {
-        gameplay::resetMovement();
+        SetUp();
         objects = {};
         const scene::Placement& piece = objects.piece(code, origin, f);
-        player = test::PlacedObjects().piece(TypeCode::Player);
         const glm::vec3 entrance = origin + toWorld(glm::vec3(0, 0, 0.5f), f);
         player.translate(entrance.x, entrance.y, entrance.z);
         player.rotate(f);
@@ -41,15 +44,64 @@ protected:
         }
         return frames;
     }
-    void step(float dt) { gameplay::testCollision(dt, {player, objects.list, eye, centre, 5.0f, out}); }
+    // One frame's collision test; what it printed is kept in `printed`.
+    unsigned int step(float dt = 1.0f / 60.0f) {
+        const unsigned int result = gameplay::testCollision(dt, {player, objects.list, eye, centre, 5.0f, out});
+        printed = out.take();
+        return result;
+    }
 
-    test::PlacedObjects objects;
+    test::PlacedObjects objects;  // the player is not one of the level's objects
     test::CapturedOutput out;
+    std::string printed;
     scene::Placement player;
     glm::vec3 eye{0.0f}, centre{0.0f};
 };
 
-TEST_F(Walks, EveryWalkEndsBeyondItsPieceTurnedTheRightWayForEveryOrientation) {
+TEST_F(Moving, BoxesThatOnlyTouchDoNotCollideAndAHitIsReported) {
+    const float right = player.boxUpper.x;
+    objects.box({right, 0, -2}, {right + 0.5f, 12, 2}, TypeCode::WallPlainRight);
+    EXPECT_EQ(step(), kNoCollision);
+    player.translate(0.01f, 0, 0);
+    EXPECT_EQ(step(), 0u);
+    EXPECT_NE(printed.find("collide with: RP "), std::string::npos);
+    EXPECT_NE(printed.find("\np: P 0.01 0 0\n"), std::string::npos) << printed;
+}
+
+TEST_F(Moving, FloorsAndCeilingsNeverCollideAndTheLastFloorInTheRegionIsCurrent) {
+    objects.box({-5, -1, -5}, {5, 1, 5}, TypeCode::Ceiling);
+    objects.box({-5, -0.2f, -5}, {5, 0.5f, 5}, TypeCode::Floor);
+    objects.box({-5, -0.2f, -5}, {5, 0.5f, 5}, TypeCode::CornerLeftFloor);
+    objects.box({-5, -0.2f, -20}, {5, 0.5f, -5}, TypeCode::Floor);
+    objects.box({-6, -1, 20}, {-5.5f, 12, 22}, TypeCode::WallPlainLeft);  // outside the region
+    EXPECT_EQ(step(), kNoCollision);
+    EXPECT_EQ(movementState.currentFloor, 3);
+    EXPECT_EQ(printed, "Current Floor = 1\nCurrent Floor = 3\nCollidable objects: \n");
+}
+
+TEST_F(Moving, TheEarlierOfTwoOverlappingObjectsWinsAndObjectsBehindAreNotHit) {
+    objects.box({-1, 0, player.boxUpper.z}, {1, 2, 3}, TypeCode::Blackboard);  // wholly behind him
+    objects.box({-1, 0, -1}, {1, 2, 1}, TypeCode::Blackboard);
+    objects.box({-1, 0, -1}, {1, 2, 1}, TypeCode::WallDoorLeft);
+    EXPECT_EQ(step(), 1u);
+    EXPECT_EQ(movementState.collidables, (std::vector<unsigned int>{0, 1, 2}));
+    movementState.godMode = true;
+    EXPECT_EQ(step(), kNoCollision);  // god mode walks through everything
+}
+
+TEST_F(Moving, TheRegionIsRebuiltOnlyWhenThePlayerLeavesItsShiftedWindow) {
+    for (const auto& [first, second] : {std::pair{-8.9f, -0.2f}, std::pair{6.9f, 0.2f}}) {
+        gameplay::resetMovement();
+        step();
+        player.translate(0, 0, first);  // -9..+7 around the centre on z
+        EXPECT_FALSE(gameplay::refreshCollidables(player, objects.list, out));
+        player.translate(0, 0, second);
+        EXPECT_TRUE(gameplay::refreshCollidables(player, objects.list, out));
+        EXPECT_NEAR(movementState.regionCentre.z, player.boxCentre.z, 1e-4f);
+    }
+}
+
+TEST_F(Moving, EveryWalkEndsBeyondItsPieceTurnedTheRightWayForEveryOrientation) {
     // The curve parameter passes 1.0 just after its 0.95 sample, so a walk
     // ends a little short of its last segment's end point.
     struct Case {
@@ -83,7 +135,7 @@ TEST_F(Walks, EveryWalkEndsBeyondItsPieceTurnedTheRightWayForEveryOrientation) {
     }
 }
 
-TEST_F(Walks, TheBoyWalksAtTheMoveSpeedAFrameWithoutTimeMovesNothingAndGodModeSwitchedOnStaysOn) {
+TEST_F(Moving, TheBoyWalksAtTheMoveSpeedAFrameWithoutTimeMovesNothingAndGodModeSwitchedOnStaysOn) {
     enter(TypeCode::StairsDown, glm::vec3(0, 0, -1), 0);
     step(1.0f / 60.0f);  // plans the first segment, does not move
     for (int i = 0; i < 30; ++i) {
