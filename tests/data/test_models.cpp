@@ -1,19 +1,105 @@
 // The models of the data set: they import as the game imports them, carry
 // what normal mapping needs, stay within their triangle budgets and fit the
-// world geometry that collision, the walks and the lifted boards rely on.
+// world geometry that collision, the walks and the lifted boards rely on; and
+// the scripted walks through corners and down stairs pass no wall: sampled
+// along the game's curves, no triangle of the piece comes within half a unit
+// of the boy's path between his knees and the top of his head.
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include <glm/glm.hpp>
 #include <gtest/gtest.h>
 
-#include "ModelGeometry.h"
 #include "TestOutput.h"
 #include "scene/BoyRig.h"
 #include "scene/ModelData.h"
+#include "scene/QuarterTurns.h"
+#include "scene/WorldMeasures.h"
 
 namespace brindlemoor::test {
 namespace {
+
+struct Triangle {
+    glm::vec3 a, b, c;
+};
+
+struct ModelGeometry {
+    bool loaded = false;
+    std::vector<Triangle> triangles;
+    glm::vec3 lower{0.0f}, upper{0.0f};
+};
+
+// A model imported as the game does (its own model data), as plain triangles
+// with a bounding box.
+ModelGeometry loadModelGeometry(const std::string& path) {
+    ModelGeometry out;
+    const io::Result<scene::SharedModel> imported = testAssets().models.import(path);
+    if (!imported) {
+        return out;
+    }
+    const scene::ModelData& model = *imported.value();
+    for (const scene::MeshData& mesh : model.meshes) {
+        auto corner = [&mesh](unsigned int index) {
+            return glm::vec3(mesh.positions[3 * index], mesh.positions[3 * index + 1], mesh.positions[3 * index + 2]);
+        };
+        for (std::size_t i = 0; i + 2 < mesh.indices.size(); i += 3) {
+            out.triangles.push_back({corner(mesh.indices[i]), corner(mesh.indices[i + 1]), corner(mesh.indices[i + 2])});
+        }
+    }
+    out.lower = model.box.lower;
+    out.upper = model.box.upper;
+    out.loaded = true;
+    return out;
+}
+
+// Keeps the part of a convex polygon on the side of the plane y = limit that
+// `keepAbove` names.
+std::vector<glm::vec3> clipByHeight(const std::vector<glm::vec3>& polygon, float limit, bool keepAbove) {
+    std::vector<glm::vec3> out;
+    const std::size_t n = polygon.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const glm::vec3& p = polygon[i];
+        const glm::vec3& q = polygon[(i + 1) % n];
+        const bool pIn = keepAbove ? p.y >= limit : p.y <= limit;
+        const bool qIn = keepAbove ? q.y >= limit : q.y <= limit;
+        if (pIn) out.push_back(p);
+        if (pIn != qIn) out.push_back(p + (q - p) * ((limit - p.y) / (q.y - p.y)));
+    }
+    return out;
+}
+
+float segmentDistance2d(glm::vec2 p, glm::vec2 a, glm::vec2 b) {
+    const glm::vec2 ab = b - a;
+    const float len2 = glm::dot(ab, ab);
+    const float t = len2 > 0.0f ? std::clamp(glm::dot(p - a, ab) / len2, 0.0f, 1.0f) : 0.0f;
+    return glm::length(p - (a + ab * t));
+}
+
+// Smallest horizontal (x, z) distance from `point` to the part of `t` whose
+// height lies between yLow and yHigh; a large number when no part does.
+float horizontalDistanceInBand(const Triangle& t, glm::vec3 point, float yLow, float yHigh) {
+    std::vector<glm::vec3> polygon{t.a, t.b, t.c};
+    polygon = clipByHeight(polygon, yLow, true);
+    if (!polygon.empty()) polygon = clipByHeight(polygon, yHigh, false);
+    if (polygon.empty()) return 1e9f;
+    const glm::vec2 p{point.x, point.z};
+    float best = 1e9f;
+    bool inside = true;
+    float sign = 0.0f;
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+        const glm::vec2 a{polygon[i].x, polygon[i].z};
+        const glm::vec2 b{polygon[(i + 1) % polygon.size()].x, polygon[(i + 1) % polygon.size()].z};
+        best = std::min(best, segmentDistance2d(p, a, b));
+        const float side = (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
+        if (side != 0.0f) {
+            if (sign == 0.0f) sign = side;
+            if (side * sign < 0.0f) inside = false;
+        }
+    }
+    return inside && sign != 0.0f ? 0.0f : best;
+}
 
 const std::string kCorridor = "Resources/corridor/models/";
 const std::string kBoard = "Resources/blackboard/models/blackboard.obj";
@@ -142,6 +228,73 @@ TEST(DataSetModels, ChalkTextFloatsInFrontOfTheBoard) {
             for (const Triangle& t : board.triangles) {
                 ASSERT_FALSE(hitFromBehind(point, t)) << "board in front of the text at x " << x << " y " << point.y;
             }
+        }
+    }
+}
+
+struct Segment {
+    glm::vec3 p0, p1, t0, t1;
+    glm::vec3 at(float t) const { return world::hermitePoint(p0, p1, t0, t1, t); }
+};
+
+// The game's walk through an unturned piece, entered at (entryX, 0, 0.3).
+std::vector<Segment> gameWalk(std::vector<world::WalkSegment> plans, float entryX) {
+    std::vector<Segment> walk;
+    glm::vec3 start(entryX, 0, 0.3f);
+    for (const world::WalkSegment& plan : plans) {
+        walk.push_back({start, scene::toGlm(plan.endOffset), scene::toGlm(plan.startTangent),
+                        scene::toGlm(plan.endTangent)});
+        start = walk.back().p1;
+    }
+    return walk;
+}
+
+constexpr float kClearance = 0.5f;
+constexpr float kKnee = 0.5f;  // a step or landing edge below his knees is not a wall
+constexpr float kHeadTop = 1.8f;
+
+// The closest approach of the piece to the walk, with where it happens.
+struct Approach {
+    float distance = 1e9f;
+    glm::vec3 where{0.0f};
+};
+
+Approach closestApproach(const ModelGeometry& piece, const std::vector<Segment>& walk) {
+    Approach best;
+    for (const Segment& segment : walk) {
+        for (int i = 0; i <= 100; ++i) {
+            const glm::vec3 feet = segment.at(i / 100.0f);
+            for (const Triangle& t : piece.triangles) {
+                const float d = horizontalDistanceInBand(t, feet, feet.y + kKnee, feet.y + kHeadTop);
+                if (d < best.distance) best = {d, feet};
+            }
+        }
+    }
+    return best;
+}
+
+TEST(DataSetWalks, CornersAndStairsDownLeaveTheWayFree) {
+    const auto& stairs = world::kStairsDownWalk;
+    // Straight in, and after stepping aside as far as the walls allow. The
+    // stairs' first curve swings out toward +x, so an entry further right
+    // than about x = 3 would carry him through the well's right wall whatever
+    // the model; entries from the left go across the middle.
+    const struct {
+        const char* file;
+        std::vector<world::WalkSegment> walk;
+        std::vector<float> entries;
+    } pieces[] = {
+        {"Corner_left.obj", {world::kCornerInWalk[0], world::kCornerLeftOutWalk[0]}, {-4.4f, 0.0f, 4.4f}},
+        {"Corner_right.obj", {world::kCornerInWalk[0], world::kCornerRightOutWalk[0]}, {-4.4f, 0.0f, 4.4f}},
+        {"stairs_down.obj", {stairs[0][0], stairs[1][0], stairs[2][0]}, {-4.4f, 0.0f, 2.5f}},
+    };
+    for (const auto& piece : pieces) {
+        const ModelGeometry model = loadModelGeometry(std::string("Resources/corridor/models/") + piece.file);
+        ASSERT_TRUE(model.loaded) << piece.file;
+        for (float entryX : piece.entries) {
+            const Approach a = closestApproach(model, gameWalk(piece.walk, entryX));
+            EXPECT_GE(a.distance, kClearance) << piece.file << " entered at x " << entryX << ", near (" << a.where.x
+                                              << ", " << a.where.y << ", " << a.where.z << ")";
         }
     }
 }
