@@ -1,7 +1,11 @@
 // The first frame of a fixed level in both shading modes: where things stand,
 // and a comparison with committed reference pictures; and frames along a walk
 // through a corner and down the stairs, looking back as god mode can, and with
-// the short far plane, the same with culling and without.
+// the short far plane, the same with culling and without. Shadows of the
+// default shading mode: the depth map from the light just ahead and the shade
+// it casts. A shader pair that cannot be built says why and leaves no GL
+// object behind. (The game's own three pairs are built by every game the
+// tests play; what each exposes shows in the pictures and the shadow map.)
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,11 +13,18 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "FrameCapture.h"
+#include "GlTestEnvironment.h"
+#include "TestFiles.h"
 #include "GameSession.h"
 #include "app/GameState.h"
 #include "gameplay/MovementState.h"
+#include "gl/Gl.h"
+#include "gl/ShaderProgram.h"
+#include "io/TgaImage.h"
 #include "level/Level.h"
 #include "platform/Keys.h"
+#include "render/ShadowMap.h"
+#include "scene/Player.h"
 #include "scene/Text3D.h"
 
 namespace {
@@ -129,6 +140,88 @@ TEST(TypedLetters, ShowInFreshChalkAndAMistakeFlashesTheWord) {
         game.frames(30);  // after the flash the word shows restarted
         EXPECT_LT(brightestOfLetter(test::redrawAndCapture(), text, 0).brightness(), typed.brightness() - 60);
     }
+}
+
+// The grey value of the shadow map file where the light sees a world point.
+int shadowMapValue(const io::Image& map, const glm::vec3& light, const glm::vec3& world) {
+    const glm::vec4 clip = render::lightViewProjection(light) * glm::vec4(world, 1.0f);
+    const int x = static_cast<int>((clip.x / clip.w * 0.5f + 0.5f) * 1024.0f);
+    const int y = static_cast<int>((clip.y / clip.w * 0.5f + 0.5f) * 1024.0f);
+    EXPECT_TRUE(x >= 0 && x < 1024 && y >= 0 && y < 1024);
+    return map.rgba[(static_cast<std::size_t>(y) * 1024u + static_cast<std::size_t>(x)) * 4u];
+}
+
+TEST(Shadows, TheShadowFramebufferIsCompleteAndTheShadowMapShowsTheBoyAndTheBoard) {
+    test::GameSession game(test::GameOptions::small({"DD", "PP"}));
+    EXPECT_NE(game.setUpOutput.find("loading framebuffer\n"), std::string::npos);
+    EXPECT_EQ(game.setUpOutput.find("Failed to load framebuffer"), std::string::npos);
+    glBindFramebuffer(GL_FRAMEBUFFER, app::gameState.shadowMap->framebuffer());
+    EXPECT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE));
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+
+    game.frames(1);  // the first frame sends lights 0 to 4: the shadow light is light 1
+    game.keyboard.tap(platform::key::F11);
+    game.frames(1);
+    io::Image map;
+    ASSERT_TRUE(io::decodeTgaFile("shadowmap.tga", map));
+    ASSERT_EQ(map.width, 1024);
+    const glm::vec3 light(0, 9, -8);
+    const int floor = shadowMapValue(map, light, {3.5f, 0.0f, -3.0f});
+    const int boy = shadowMapValue(map, light, {0.0f, 1.5f, 0.0f});
+    const int board = shadowMapValue(map, light, {0.0f, 5.0f, -12.0f});
+    EXPECT_LT(boy, floor);
+    EXPECT_LT(board, boy);  // higher up, nearer the light
+    EXPECT_EQ(test::takeGlError(), 0u);
+}
+
+TEST(Shadows, TheBoyShadesTheFloorBehindHim) {
+    test::GameSession game(test::GameOptions::small({"DD", "PP"}));
+    game.frames(1);
+    // Three units into the corridor the light at (0, 9, -8) throws his shadow
+    // back toward the camera, onto the floor around z = -2.2.
+    app::gameState.player->translate(0, 0, -3);
+    int x = 0;
+    int y = 0;
+    ASSERT_TRUE(test::pixelOf({0.0f, 0.0f, -2.2f}, x, y));
+    const int shaded = test::redrawAndCapture().at(x, y).brightness();
+    app::gameState.player->translate(0, 50, 0);  // the boy out of the light's view
+    const int lit = test::redrawAndCapture().at(x, y).brightness();
+    EXPECT_LT(shaded * 10, lit * 9) << "shaded " << shaded << ", lit " << lit;
+    EXPECT_EQ(test::takeGlError(), 0u);
+}
+
+TEST(ShaderProgram, APairThatCannotBeBuiltSaysWhyAndLeavesNothingBehind) {
+    test::ensureGlContext(320, 180);  // the pictures' size, whichever test opens the window
+    test::TempDir dir;
+    const std::string vertex = "#version 330 core\nin vec3 position;\nout vec3 shade;\n"
+                               "void main() { shade = position; gl_Position = vec4(position, 1.0); }\n";
+    // Each stage compiles, but they disagree on the type of the value passed between them.
+    const std::string mismatched = "#version 330 core\nin vec4 shade;\nout vec4 fragColor;\n"
+                                   "void main() { fragColor = shade; }\n";
+    test::writeFile(dir.file("good.vert"), vertex);
+    test::writeFile(dir.file("empty.frag"), "");
+    test::writeFile(dir.file("mismatched.frag"), mismatched);
+    struct Case {
+        std::string vertex, fragment, message;
+        bool hasLog;
+    };
+    const Case cases[] = {
+        {dir.file("missing.vert"), dir.file("missing.frag"), "Failed to open shader file: " + dir.file("missing.vert"),
+         false},
+        {dir.file("good.vert"), dir.file("empty.frag"), "Failed to compile shader", true},
+        {dir.file("good.vert"), dir.file("mismatched.frag"), "Failed to link shader program", true},
+    };
+    const test::GlObjectCounts before = test::countGlObjects();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        const io::Result<gl::ShaderProgram> program = gl::ShaderProgram::load(io::DataFolder(), c.vertex, c.fragment);
+        ASSERT_FALSE(program.ok());
+        EXPECT_EQ(program.reason(), c.message);
+        // The driver's log follows compile and link failures.
+        EXPECT_EQ(program.failure().detail.has_value(), c.hasLog);
+        EXPECT_EQ(program.failure().detail.value_or("").empty(), !c.hasLog);
+    }
+    EXPECT_TRUE(test::countGlObjects() == before);
 }
 
 }  // namespace
