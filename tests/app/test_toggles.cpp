@@ -36,11 +36,6 @@ protected:
         glClear(GL_DEPTH_BUFFER_BIT | GL_COLOR_BUFFER_BIT);
         test::takeGlError();
     }
-    void TearDown() override {
-        glDisable(GL_SCISSOR_TEST);
-        glClearDepth(1.0);
-        EXPECT_EQ(test::takeGlError(), 0u);
-    }
     // Clears the depth of a rectangle to the near plane (black in the image).
     static void clearToNear(int x, int y, int w, int h) {
         glEnable(GL_SCISSOR_TEST);
