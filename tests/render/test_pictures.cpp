@@ -95,10 +95,6 @@ TEST_P(PicturesTest, FramesAlongAWalkAreTheSameWithAndWithoutCulling) {
 INSTANTIATE_TEST_SUITE_P(BothShadingModes, PicturesTest, testing::Values(true, false),
                          [](const testing::TestParamInfo<bool>& info) { return info.param ? "Shadow" : "Cel"; });
 
-}  // namespace
-
-namespace {
-
 // The brightest pixel of letter i of the chalk text in play, in the picture.
 test::Rgb brightestOfLetter(const test::Frame& frame, const scene::Text3D& text, int i) {
     test::Rgb best;

@@ -32,21 +32,9 @@ public:
     void update(double) override {}
 };
 
-struct Built {
-    std::unique_ptr<scene::SceneObject> object;
-    std::string out, err;
-};
-
-template <class Make>
-Built build(Make make) {
-    Built built;
-    test::CapturedOutput& printed = test::testAssets().printed;
-    printed.take();
-    printed.takeErrors();
-    built.object = make();
-    built.out = printed.take();
-    built.err = printed.takeErrors();
-    return built;
+// What making objects printed since the last call: standard output, standard error.
+std::pair<std::string, std::string> printedByMaking() {
+    return {test::testAssets().printed.take(), test::testAssets().printed.takeErrors()};
 }
 
 // Everything a frame and the shadow pass do with an object.
@@ -68,53 +56,51 @@ GLint levelWidth(GLuint texture, GLint level) {
     return width;
 }
 
-class SceneObjectTest : public testing::Test {
-protected:
-    void SetUp() override { test::ensureGlContext(); }
-};
-
-TEST_F(SceneObjectTest, EveryKindBuildsWithItsFilesAndOwnsItsGlObjects) {
+TEST(SceneObject, EveryKindBuildsWithItsFilesAndOwnsItsGlObjects) {
     for (const scene::CatalogueEntry& entry : scene::catalogue()) {
         SCOPED_TRACE(entry.className);
         const auto program = test::sharedSceneProgram();
-        Built a = build([&] { return scene::makeObject(test::testAssets().assets(), entry.code, program); });
-        Built b = build([&] { return scene::makeObject(test::testAssets().assets(), entry.code, program); });
+        printedByMaking();
+        const auto a = scene::makeObject(test::testAssets().assets(), entry.code, program);
         // The importer's (empty) error string, but not for the end pieces,
         // which are not among the level's objects.
         const bool endPiece = entry.code == scene::TypeCode::EndWalls || entry.code == scene::TypeCode::EndFloor;
-        EXPECT_EQ(a.out, endPiece ? "" : "\n");
-        EXPECT_EQ(a.object->getTypeCode(), entry.code);
-        EXPECT_EQ(a.object->modelPath, entry.model);
-        EXPECT_GT(a.object->meshCount(), 0u);
-        EXPECT_FALSE(a.object->localBox.empty);
-        EXPECT_NE(a.object->colorTexture(), b.object->colorTexture());
-        useEverywhere(*b.object);
+        EXPECT_EQ(printedByMaking().first, endPiece ? "" : "\n");
+        const auto b = scene::makeObject(test::testAssets().assets(), entry.code, program);
+        EXPECT_EQ(a->getTypeCode(), entry.code);
+        EXPECT_EQ(a->modelPath, entry.model);
+        EXPECT_GT(a->meshCount(), 0u);
+        EXPECT_FALSE(a->localBox.empty);
+        EXPECT_NE(a->colorTexture(), b->colorTexture());
+        useEverywhere(*b);
     }
 }
 
-TEST_F(SceneObjectTest, AModelThatCannotBeImportedDrawsNothingAndSaysSoOnStandardError) {
+TEST(SceneObject, AModelThatCannotBeImportedDrawsNothingAndSaysSoOnStandardError) {
     const std::string missing = "tests/robustness/data/missing.obj";
-    Built built = build([&] { return std::make_unique<TestObject>(missing); });
-    EXPECT_EQ(built.err, "assimp: importer.readfile failed to read the file:" + missing + "\n");
-    EXPECT_EQ(built.out, "");
-    EXPECT_EQ(built.object->meshCount(), 0u);
-    useEverywhere(*built.object);
-    EXPECT_EQ(built.object->boxUpper, glm::vec4(0.0f));
-    EXPECT_TRUE(glIsTexture(built.object->colorTexture()));
+    printedByMaking();
+    TestObject object(missing);
+    const std::pair<std::string, std::string> printed{
+        "", "assimp: importer.readfile failed to read the file:" + missing + "\n"};
+    EXPECT_EQ(printedByMaking(), printed);
+    EXPECT_EQ(object.meshCount(), 0u);
+    useEverywhere(object);
+    EXPECT_EQ(object.boxUpper, glm::vec4(0.0f));
+    EXPECT_TRUE(glIsTexture(object.colorTexture()));
 }
 
-TEST_F(SceneObjectTest, TexturesThatCannotBeReadStayWithoutAnImageAndAreNotReported) {
+TEST(SceneObject, TexturesThatCannotBeReadStayWithoutAnImageAndAreNotReported) {
     for (const char* name : {"empty.tga", "truncated_header.tga", "huge_dimensions.tga", "wrong_image_type.tga",
                              "rle_past_end.tga", "truncated_pixels.tga"}) {
         SCOPED_TRACE(name);
         const std::string path = std::string("tests/robustness/data/") + name;
         io::Image image;
         EXPECT_FALSE(io::decodeTgaFile(path, image));
-        Built built = build([&] { return std::make_unique<TestObject>("Resources/blackboard/models/blackboard_text.obj", path); });
-        EXPECT_EQ(built.err, "");
-        EXPECT_EQ(levelWidth(built.object->colorTexture(), 0), 0);
-        EXPECT_GT(levelWidth(built.object->normalTexture(), 0), 0);
-        useEverywhere(*built.object);
+        TestObject object("Resources/blackboard/models/blackboard_text.obj", path);
+        EXPECT_EQ(printedByMaking().second, "");
+        EXPECT_EQ(levelWidth(object.colorTexture(), 0), 0);
+        EXPECT_GT(levelWidth(object.normalTexture(), 0), 0);
+        useEverywhere(object);
     }
 }
 
@@ -153,7 +139,6 @@ TEST(TextMesh, AbsurdlyLongTextsAreCutOffInsteadOfTakingGigabytes) {
 }
 
 TEST(Text3D, PlacedTextIsEightUnitsWideWithOneMiddleLineForAnyLength) {
-    test::ensureGlContext();
     scene::Blackboard board(test::testAssets().assets(), test::sharedSceneProgram());
     scene::Text3D text(test::testAssets().assets(), test::sharedSceneProgram());
     board.translate(-29.4f, 0.0f, -41.4f);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "GameSession.h"
@@ -46,8 +47,7 @@ TEST(Soak, HundredsOfNewGamesGiveBackEveryGlObjectAndKeepMemoryFlat) {
 
     long residentAfterWarmUp = 0;
     test::GlObjectCounts between;     // with no game set up
-    test::GlObjectCounts during[2];   // in play: cel, shadow
-    bool seen[2] = {false, false};
+    std::optional<test::GlObjectCounts> during[2];  // in play: cel, shadow
     for (int played = 0; played < games; ++played) {
         SCOPED_TRACE("game " + std::to_string(played + 1));
         const int mode = game.shadowShading ? 1 : 0;
@@ -62,11 +62,10 @@ TEST(Soak, HundredsOfNewGamesGiveBackEveryGlObjectAndKeepMemoryFlat) {
         ASSERT_EQ(printed.find("GL ERROR"), std::string::npos) << printed;
 
         const test::GlObjectCounts playing = test::countGlObjects();
-        if (!seen[mode]) {
+        if (!during[mode]) {
             during[mode] = playing;
-            seen[mode] = true;
         }
-        EXPECT_TRUE(playing == during[mode]) << describe(playing) << " instead of " << describe(during[mode]);
+        EXPECT_TRUE(playing == *during[mode]) << describe(playing) << " instead of " << describe(*during[mode]);
 
         game.newGamePending = false;
         app::endGame(session.session);
