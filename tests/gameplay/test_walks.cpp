@@ -1,11 +1,19 @@
 // Collision of the player's box with nearby pieces, the walks through corners
 // and down stairs, and the camera that follows the boy, on plain placements:
 // what he hits, where a walk ends, turned which way, with the camera behind him.
+// The boy's walk kept for the ghost: small enough for any game, read back as it
+// was, and refused when damaged; and where the adaptive pace starts.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 #include "Placements.h"
 #include "gameplay/CameraFollow.h"
+#include "gameplay/GhostWalk.h"
 #include "gameplay/MovementState.h"
+#include "gameplay/Pace.h"
+#include "level/RandomLayout.h"
 #include "scene/QuarterTurns.h"
 
 namespace {
@@ -13,9 +21,20 @@ namespace {
 using namespace brindlemoor;
 using gameplay::kNoCollision;
 using gameplay::movementState;
+using gameplay::Walk;
 using scene::TypeCode;
 using scene::toWorld;
 using test::expectNear;
+
+// `points` tenths of a second of `step(i)`.
+template <class Step>
+Walk walkOf(std::size_t points, Step step) {
+    Walk walk;
+    for (std::size_t i = 0; i < points; ++i) {
+        walk.points.push_back(step(static_cast<double>(i)));
+    }
+    return walk;
+}
 
 class Moving : public testing::Test {
 protected:
@@ -43,6 +62,36 @@ protected:
             ++frames;
         }
         return frames;
+    }
+    // The boy's walk down a corridor of these codes at the design's pace and
+    // 60 frames a second, through every corner and down every stair, boards
+    // lifted in time (left out of his way).
+    Walk walkDown(const std::vector<std::string>& codes) {
+        test::PlacedPieces sink;
+        level::CorridorBuilder(sink, out).buildCorridor(codes);
+        for (const scene::Placement* piece : sink.objects.list) {
+            if (piece->typeCode == TypeCode::Blackboard) {
+                objects.box({}, {}, piece->typeCode);
+            } else {
+                objects.add(*piece);
+            }
+        }
+        const glm::vec3 end = sink.objects.list.back()->position;  // the final board
+        gameplay::WalkRecorder recorder;
+        const float dt = 1.0f / 60.0f;
+        for (int frame = 0; frame < 60 * 900 && glm::length(player.position - end) > 6.0f; ++frame) {
+            if (movementState.transitionPhase == 0) {
+                player.translate(0.0f, 0.0f, -5.0f * dt);
+            }
+            const unsigned int hit = step(dt);
+            if (hit != kNoCollision && (scene::isCorner(objects.list[hit]->typeCode) ||
+                                        objects.list[hit]->typeCode == TypeCode::StairsDown)) {
+                gameplay::startTransition(objects.list[hit]);
+            }
+            recorder.record(frame * dt, player);
+        }
+        EXPECT_LT(glm::length(player.position - end), 6.0f) << "he did not reach the final board";
+        return recorder.walk();
     }
     // One frame's collision test; what it printed is kept in `printed`.
     unsigned int step(float dt = 1.0f / 60.0f) {
@@ -172,6 +221,85 @@ TEST(CameraFollow, WalkingCarriesTheCameraAndASidestepMovesEyeHalfAndTargetAQuar
     glm::vec3 eye(1, 1, 1), centre(2, 2, 2);
     gameplay::followCamera(glm::vec3(0, 0, -3), 7, 5.0f, eye, centre);  // no such orientation: nothing moves
     expectNear(eye, glm::vec3(1, 1, 1));
+}
+
+using GhostWalk = Moving;
+
+TEST_F(GhostWalk, AnyGameFitsTheLimitAndComesBackAsItWalked) {
+    struct Case {
+        const char* walk;
+        Walk value;
+        std::size_t mostBytes;
+        bool everyPoint;
+    };
+    unsigned int state = 12345u;
+    const Case cases[] = {
+        {"straight on, standing at every board", walkOf(4800, [](double i) {
+             const double walked = 48.0 * std::floor(i / 60.0) + std::min(std::fmod(i, 60.0), 48.0);
+             return gameplay::WalkPoint{glm::vec3(0.0f, 0.0f, static_cast<float>(-0.5 * walked)), 0};
+         }), 1024, true},
+        {"99 random blocks through corners and down stairs", walkDown(level::generateLayoutCodes(99, [&state] {
+             state = state * 1103515245u + 12345u;
+             return static_cast<int>((state >> 16) & 0x7FFF);
+         })), gameplay::kMaxWalkBytes, true},
+        {"an hour of stepping from side to side", walkOf(36000, [](double i) {
+             return gameplay::WalkPoint{glm::vec3(static_cast<float>(std::fmod(i * 7.3, 9.0) - 4.5), 0.0f, 0.0f), 0};
+         }), gameplay::kMaxWalkBytes, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.walk);
+        const std::vector<unsigned char> bytes = gameplay::encodeWalk(c.value);
+        EXPECT_LE(bytes.size(), c.mostBytes);
+        const io::Result<Walk> read = gameplay::decodeWalk(bytes);
+        ASSERT_TRUE(read) << read.reason();
+        EXPECT_NEAR(read->duration(), c.value.duration(), read->interval);
+        EXPECT_TRUE(!c.everyPoint || read->interval == c.value.interval) << "points were left out";
+        // Wherever the ghost is, the boy was there then (within the kept
+        // precision, when every point was kept).
+        for (double t = 0.0; t < c.value.duration(); t += 7.3) {
+            const auto kept = read->at(t);
+            const auto walked = c.value.at(t);
+            ASSERT_TRUE(kept && walked);
+            if (read->interval == c.value.interval) {
+                EXPECT_LE(glm::length(kept->position - walked->position), 0.05f) << t;
+                EXPECT_EQ(kept->heading, walked->heading) << t;
+            }
+        }
+        EXPECT_FALSE(read->at(c.value.duration() + 1.0)) << "past its end the ghost is gone";
+    }
+}
+
+TEST_F(GhostWalk, ADamagedWalkIsRefused) {
+    const std::vector<unsigned char> good = gameplay::encodeWalk(walkOf(300, [](double i) {
+        return gameplay::WalkPoint{glm::vec3(static_cast<float>(std::sin(i)), 0.0f, static_cast<float>(-0.5 * i)), 1};
+    }));
+    auto flipped = [good](std::size_t at) {
+        std::vector<unsigned char> bytes = good;
+        bytes[at] ^= 0x04;
+        return bytes;
+    };
+    const std::vector<std::vector<unsigned char>> damaged = {
+        {}, {'G', 'W'}, flipped(1), flipped(good.size() / 2), flipped(good.size() - 1),
+        std::vector<unsigned char>(good.begin(), good.end() - 7), std::vector<unsigned char>(20000, 0x80)};
+    for (std::size_t i = 0; i < damaged.size(); ++i) {
+        EXPECT_FALSE(gameplay::decodeWalk(damaged[i])) << "case " << i;
+    }
+}
+
+TEST(Pace, AGameStartsFromTheMedianOfTheLatestEndPaces) {
+    struct Case {
+        std::vector<double> paces;
+        double start;
+    } cases[] = {
+        {{}, 5.0},                          // no game yet: the design's pace
+        {{0.0, 0.0}, 5.0},                  // games at the fixed pace say nothing
+        {{2.0, 7.0, 9.0, 0.0, 6.0, 8.0, 30.0}, 8.0},  // the latest five adaptive games
+        {{45.0}, 30.0},
+        {{1.0}, 2.5},
+    };
+    for (const Case& c : cases) {
+        EXPECT_DOUBLE_EQ(gameplay::startingPace(c.paces), c.start);
+    }
 }
 
 }  // namespace
