@@ -132,12 +132,6 @@ TEST(TextMesh, CharactersAreQuadsTexturedFromTheirAtlasCells) {
     EXPECT_EQ(cell(signs, 2), (std::vector<float>{0.625f, 0.75f, 0.875f, 0.75f}));
 }
 
-TEST(TextMesh, AbsurdlyLongTextsAreCutOffInsteadOfTakingGigabytes) {
-    const scene::TextMesh mesh = scene::buildTextMesh(std::string(100000, 'W').c_str(), 1.0f, 0.0f, 0.0f);
-    EXPECT_FLOAT_EQ(mesh.textWidth, static_cast<float>(scene::kMaxChalkCharacters));
-    EXPECT_EQ(mesh.positions.size(), scene::kMaxChalkCharacters * 18u);
-}
-
 TEST(Text3D, PlacedTextIsEightUnitsWideWithOneMiddleLineForAnyLength) {
     scene::Blackboard board(test::testAssets().assets(), test::sharedSceneProgram());
     scene::Text3D text(test::testAssets().assets(), test::sharedSceneProgram());

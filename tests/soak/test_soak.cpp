@@ -34,10 +34,12 @@ long residentKilobytes() {
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-std::string describe(const test::GlObjectCounts& c) {
-    return "buffers " + std::to_string(c.buffers) + ", vertex arrays " + std::to_string(c.vertexArrays) +
-           ", textures " + std::to_string(c.textures) + ", programs " + std::to_string(c.programs) + ", shaders " +
-           std::to_string(c.shaders) + ", framebuffers " + std::to_string(c.framebuffers);
+std::string describe(const test::GlObjectCounts& counts) {
+    std::string text;
+    for (std::size_t kind = 0; kind < counts.size(); ++kind) {
+        text += (kind > 0 ? ", " : "") + std::string(test::kGlObjectKinds[kind]) + " " + std::to_string(counts[kind]);
+    }
+    return text;
 }
 
 TEST(Soak, HundredsOfNewGamesGiveBackEveryGlObjectAndKeepMemoryFlat) {
