@@ -159,10 +159,8 @@ TEST(Toggles, EachKeyPrintsItsLineChangesItsModeAndPausesAFifthOfASecond) {
         EXPECT_TRUE(p.holds()) << p.printed;
         EXPECT_NEAR(game.clock.slept() - slept, 0.2 * static_cast<double>(p.keys.size()), 1e-9) << p.printed;
     }
-}
 
-TEST(Toggles, InGodModeTheArrowsMoveThePlayerAtDoubleSpeed) {
-    StartedGame game;
+    // In god mode the arrows move him at double speed.
     press(game, {key::F6});
     game.frames(1);  // this frame's time step still holds the key's pause
     const float z = app::gameState.player->position.z;
@@ -174,10 +172,8 @@ TEST(Toggles, InGodModeTheArrowsMoveThePlayerAtDoubleSpeed) {
     game.frames(30);
     game.keyboard.release(key::Down);
     EXPECT_NEAR(app::gameState.player->position.z, z - 5.0f, 0.05f);
-}
 
-TEST(Toggles, AHeldKeyActsAtMostOnceEveryFifthOfASecond) {
-    StartedGame game;
+    // A held key acts at most once every fifth of a second.
     game.keyboard.press(key::F3);
     const double start = game.clock.now();
     std::string printed;
