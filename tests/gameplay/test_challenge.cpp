@@ -23,8 +23,7 @@ const std::vector<std::string> kFiveLetterWords = {"HOUSE", "TABLE", "WATER", "P
 class Challenge : public testing::Test {
 protected:
     static test::GameOptions game(std::function<void(app::Session&)> prepare) {
-        test::GameOptions o = test::GameOptions::small(kStraightBlocks);
-        o.words = kFiveLetterWords;
+        test::GameOptions o = test::GameOptions::small(kStraightBlocks, true, kFiveLetterWords);
         o.prepare = std::move(prepare);
         return o;
     }
@@ -34,8 +33,8 @@ protected:
     // through a board is the play feel's test.)
     static std::string playToTheLastWord(test::GameSession& session, int framesPerLetter) {
         std::string printed;
-        EXPECT_TRUE(session.typeUntil(framesPerLetter, [] { return app::gameState.newGamePending; }, 60 * 400, &printed))
-            << printed;
+        const auto done = [] { return app::gameState.newGamePending; };
+        EXPECT_TRUE(session.typeUntil(framesPerLetter, done, 60 * 400, &printed)) << printed;
         return printed;
     }
 

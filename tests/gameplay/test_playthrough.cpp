@@ -23,11 +23,6 @@ using namespace brindlemoor;
 const std::vector<std::string> kEveryBlock = {"DD", "<", "PW", ">", "WP", "-", "DP",
                                               "PD", ">", "PP", "+", "WP", "PP"};
 
-test::GameOptions options(std::vector<std::string> codes) {
-    test::GameOptions o = test::GameOptions::small(std::move(codes));
-    o.words = {"CAT", "HOUSE", "GARDEN", "BOOK"};
-    return o;
-}
 
 struct Observed {
     float lowestY = 0.0f;
@@ -37,7 +32,7 @@ struct Observed {
 };
 
 TEST(Playthrough, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewGame) {
-    test::GameSession game(options(kEveryBlock));
+    test::GameSession game(test::GameOptions::small(kEveryBlock, true, {"CAT", "HOUSE", "GARDEN", "BOOK"}));
     app::GameState& state = app::gameState;
     const auto games = game.session.gamesStarted;
     const int boards = static_cast<int>(state.level->blackboards.size());
@@ -96,7 +91,7 @@ TEST(Playthrough, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewGame) {
 }
 
 TEST(Playthrough, SidestepsAreStoppedByTheWalls) {
-    test::GameSession game(options({"DD", "PP"}));
+    test::GameSession game(test::GameOptions::small({"DD", "PP"}));
     game.keyboard.press(platform::key::Right);
     game.frames(60 * 3);  // 15 units to the right, if nothing stopped him
     game.keyboard.release(platform::key::Right);

@@ -32,9 +32,7 @@ namespace {
 using namespace brindlemoor;
 
 test::GameOptions firstFrameGame(bool shadowShading) {
-    test::GameOptions o = test::GameOptions::small({"DW", "PP", "<", "WD"}, shadowShading);
-    o.words = {"CHALK"};
-    return o;
+    return test::GameOptions::small({"DW", "PP", "<", "WD"}, shadowShading, {"CHALK"});
 }
 
 void expectTheSamePicture(const char* where) {

@@ -25,10 +25,12 @@ struct GameOptions {
     std::string history;                          // the history file; empty: none
     std::function<void(app::Session&)> prepare;   // settings, seeds, the day, before the first game
 
-    static GameOptions small(std::vector<std::string> codes, bool shadowShading = true) {
+    static GameOptions small(std::vector<std::string> codes, bool shadowShading = true,
+                             std::vector<std::string> words = {"CAT"}) {
         GameOptions o;
         o.levelCodes = std::move(codes);
         o.shadowShading = shadowShading;
+        o.words = std::move(words);
         return o;
     }
 };
