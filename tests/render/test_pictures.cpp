@@ -53,7 +53,7 @@ TEST_P(PicturesTest, TheFirstFrameMatchesTheReferencePicture) {
         GTEST_SKIP() << "wrote " << reference;
     }
     test::Frame expected;
-    ASSERT_TRUE(test::readRgbTga(reference, expected)) << reference;
+    ASSERT_TRUE(io::decodeTgaFile(reference, expected)) << reference;
     // llvmpipe differs slightly between processors: a few levels per channel
     // on a small share of the pixels.
     const double share = test::differingShare(frame, expected, 12);
