@@ -177,21 +177,17 @@ protected:
     test::TempDir dir;
 };
 
-TEST_F(LevelFile, LengthLimitsTheCodesAndZeroMeans99) {
+// Codes are kept as written, empty lines skipped, up to the length (0 means
+// 99); a file that cannot be read gives false.
+TEST_F(LevelFile, CodesAreReadAsWrittenUpToTheLength) {
     std::string twenty, many;
     for (int i = 0; i < 20; ++i) twenty += "C" + std::to_string(i) + "\n";
     for (int i = 0; i < 120; ++i) many += "PP\n";
     EXPECT_EQ(read(twenty, 5), (Codes{"C0", "C1", "C2", "C3", "C4"}));
     EXPECT_EQ(read(many, 0).size(), 99u);
-}
-
-TEST_F(LevelFile, CodesAreKeptAsWrittenAndEmptyLinesSkipped) {
     EXPECT_EQ(read("DP\n\n\nPD \n<\n\n +\n", 3), (Codes{"DP", "PD ", "<"}));
     EXPECT_EQ(read("\xEF\xBB\xBF" "DD\r\n\r\n>\r\nd\0w\r\nPP"s, 0), (Codes{"DD", ">", "d\0w"s, "PP"}));
     EXPECT_EQ(read(std::string(10'000'000, 'W') + "\nPP\n", 0).at(1), "PP");
-}
-
-TEST_F(LevelFile, UnreadableFileGivesFalse) {
     Codes codes;
     EXPECT_FALSE(level::readLevelCodes(dir.file("missing.txt"), 0, codes));
     EXPECT_FALSE(level::readLevelCodes(dir.path(), 0, codes));

@@ -145,7 +145,7 @@ int shadowMapValue(const io::Image& map, const glm::vec3& light, const glm::vec3
     return map.rgba[(static_cast<std::size_t>(y) * 1024u + static_cast<std::size_t>(x)) * 4u];
 }
 
-TEST(Shadows, TheShadowFramebufferIsCompleteAndTheShadowMapShowsTheBoyAndTheBoard) {
+TEST(Shadows, TheShadowMapShowsTheBoyAndTheBoardAndHisShadowShadesTheFloorBehindHim) {
     test::GameSession game(test::GameOptions::small({"DD", "PP"}));
     EXPECT_NE(game.setUpOutput.find("loading framebuffer\n"), std::string::npos);
     EXPECT_EQ(game.setUpOutput.find("Failed to load framebuffer"), std::string::npos);
@@ -165,11 +165,7 @@ TEST(Shadows, TheShadowFramebufferIsCompleteAndTheShadowMapShowsTheBoyAndTheBoar
     const int board = shadowMapValue(map, light, {0.0f, 5.0f, -12.0f});
     EXPECT_LT(boy, floor);
     EXPECT_LT(board, boy);  // higher up, nearer the light
-}
 
-TEST(Shadows, TheBoyShadesTheFloorBehindHim) {
-    test::GameSession game(test::GameOptions::small({"DD", "PP"}));
-    game.frames(1);
     // Three units into the corridor the light at (0, 9, -8) throws his shadow
     // back toward the camera, onto the floor around z = -2.2.
     app::gameState.player->translate(0, 0, -3);
