@@ -56,7 +56,7 @@ protected:
 
 // Uncompressed 8-bit greyscale with the origin at the lower left, so every
 // TGA reader shows it upright: the bottom row first, rows without padding.
-TEST_F(DepthShotTest, ShotsAreGreyscaleFromTheBottomRowUpWithoutPaddingWhateverTheWidth) {
+TEST_F(DepthShotTest, ShotsAreGreyscaleFromTheBottomRowUpWithoutPaddingWhateverTheWidthOrSkipped) {
     const std::string cleared = shoot(1280, 720);
     ASSERT_EQ(cleared.size(), 18u + 921600u);
     EXPECT_EQ(cleared.substr(0, 18), std::string("\0\0\3\0\0\0\0\0\0\0\0\0\0\5\xD0\2\x08\0", 18));
@@ -68,9 +68,7 @@ TEST_F(DepthShotTest, ShotsAreGreyscaleFromTheBottomRowUpWithoutPaddingWhateverT
         const std::string black(row < 3 ? 100 : 0, '\0');
         EXPECT_TRUE(file.substr(18 + 333 * row, 333) == black + std::string(333 - black.size(), '\xFF')) << row;
     }
-}
-
-TEST_F(DepthShotTest, AFileThatCannotBeOpenedIsSkipped) {
+    // A file that cannot be opened, or an empty picture, is skipped.
     app::writeDepthShot(printed, dir.file("no/such/folder/shot.tga").c_str(), 64, 64);
     EXPECT_FALSE(test::fileExists(dir.file("no/such/folder/shot.tga")));
     app::writeDepthShot(printed, dir.file("empty.tga").c_str(), 0, 10);
@@ -194,20 +192,14 @@ TEST(Toggles, TheShadowMapKeyDoesNothingInTheCelMode) {
 
 // Waiting at the board, where nothing else in view moves, he shows on the
 // screen as he breathes and looks (a boy who does not move leaves not one
-// pixel different); walking, his feet land on the floor.
-TEST(BoyAlive, HeMovesOnTheScreenWhileWaitingAndStepsWhileWalking) {
+// pixel different). (That walking he steps, his footsteps heard, is the game
+// sound's test.)
+TEST(BoyAlive, HeMovesOnTheScreenWhileWaiting) {
     test::GameSession game(test::GameOptions::small({"DW", "PP", "PP"}));
     game.frames(60);  // waiting for the first word
     const test::Frame waiting = test::redrawAndCapture();
     game.frames(15);
     EXPECT_GT(test::differingShare(waiting, test::redrawAndCapture(), 0) * waiting.width * waiting.height, 20.0);
-    ASSERT_TRUE(game.typeUntil(6, [] { return app::gameState.walking; }, 600));
-    int steps = 0;
-    for (int frame = 0; frame < 30; ++frame) {
-        game.frames(1);
-        steps += app::gameState.player->animator().footContacts();
-    }
-    EXPECT_GT(steps, 0);
 }
 
 }  // namespace

@@ -168,12 +168,16 @@ TEST_F(CommandLine, ConfigFileComesFromTheOptionTheWorkingFolderOrXdgConfigHome)
     unsetenv("XDG_CONFIG_HOME");
 }
 
-TEST_F(CommandLine, SessionOptionsAreKept) {
+TEST_F(CommandLine, SessionOptionsAreKeptAndHelpAndVersionEndAtOnce) {
     const app::CommandLine line = parse({"--seed", "18446744073709551615", "--record", "r.rec", "--stats"});
     EXPECT_TRUE(line.options.seeded && line.options.stats && line.options.recordFile == "r.rec");
     EXPECT_TRUE(parse({"--daily"}).options.daily);
     EXPECT_EQ(line.options.seed, 18446744073709551615ull);
     EXPECT_FALSE(parse({}).options.seeded);
+    // Help and version print and end at once.
+    std::string help, version;
+    EXPECT_TRUE(parse({"--help"}, &help).exitStatus == 0 && help.find("--seed N ") != std::string::npos) << help;
+    EXPECT_TRUE(parse({"--version"}, &version).exitStatus == 0 && version.rfind("brindlemoor ", 0) == 0) << version;
 }
 
 TEST_F(CommandLine, BadOptionsGetOneLineTheUsageAndStatusTwo) {
@@ -195,12 +199,6 @@ TEST_F(CommandLine, BadOptionsGetOneLineTheUsageAndStatusTwo) {
         EXPECT_EQ(printed[2], "Usage: brindlemoor [OPTIONS]") << err;
         EXPECT_EQ(out, "");
     }
-}
-
-TEST_F(CommandLine, HelpAndVersionPrintAndEndWithStatusZero) {
-    std::string help, version;
-    EXPECT_TRUE(parse({"--help"}, &help).exitStatus == 0 && help.find("--seed N ") != std::string::npos) << help;
-    EXPECT_TRUE(parse({"--version"}, &version).exitStatus == 0 && version.rfind("brindlemoor ", 0) == 0) << version;
 }
 
 // The data folder is found wherever the game is started: --data-dir, then

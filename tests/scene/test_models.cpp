@@ -30,7 +30,7 @@ using test::expectNear;
 
 std::string damaged(const std::string& name) { return test::sourcePath("tests/robustness/data/" + name); }
 
-TEST(ModelData, FilesThatCannotBeImportedGiveNoModel) {
+TEST(ModelData, FilesThatCannotBeImportedGiveNoModelAndBrokenMeshesAreLeftOut) {
     test::TempDir dir;
     std::string vertices;  // over the 32 MiB model limit, though every line of it is sound
     while (vertices.size() < 40u * 1000u * 1000u) {
@@ -52,10 +52,7 @@ TEST(ModelData, FilesThatCannotBeImportedGiveNoModel) {
 #endif
         EXPECT_TRUE(!imported || imported.value()->meshes.empty());
     }
-}
-
-TEST(ModelData, BrokenMeshesAreLeftOutAndTheSoundTriangleKept) {
-    // Both hold the unit triangle first, then lines and points, or a cut-off face.
+    // Broken meshes are left out and the sound triangle kept: both hold the unit triangle first, then lines and points, or a cut-off face.
     for (const char* name : {"lines_and_points.obj", "truncated.obj"}) {
         SCOPED_TRACE(name);
         const io::Result<scene::SharedModel> imported = test::testAssets().models.import(damaged(name));
@@ -71,7 +68,7 @@ TEST(ModelData, BrokenMeshesAreLeftOutAndTheSoundTriangleKept) {
 const scene::Frustum cameraView(render::projectionFor(1280, 720, true) *
                                 glm::lookAt(glm::vec3(0.0f), glm::vec3(0, 0, -1), glm::vec3(0, 1, 0)));
 
-TEST(Frustum, KeepsEveryBoxThatReachesIntoTheCamerasOrTheShadowLightsViewAndNoOther) {
+TEST(Frustum, KeepsEveryBoxOrOutlineCopyThatReachesIntoTheCamerasOrTheShadowLightsViewAndNoOther) {
     const scene::Frustum light(render::lightViewProjection(glm::vec3(0, 9, -8)));  // 2 to 15 below, in its cone
     const struct {
         const scene::Frustum& view;
@@ -94,10 +91,8 @@ TEST(Frustum, KeepsEveryBoxThatReachesIntoTheCamerasOrTheShadowLightsViewAndNoOt
     for (const auto& c : cases) {
         EXPECT_EQ(c.view.mayContain(c.lower, c.upper), c.kept) << c.what;
     }
-}
-
-TEST(Frustum, OutlineCopiesScaledAboutTheOriginCanReachIntoTheView) {
-    // Just right of the view 10 ahead, with its origin 110 units to its left:
+    // Outline copies are scaled about the origin, so they can reach into the
+    // view: just right of the view 10 ahead, with its origin 110 units to its left:
     // the copy scaled by 0.99 moves a unit into the view.
     scene::Placement piece(scene::TypeCode::WallPlainRight, scene::Box{{110.3f, -1, -0.01f}, {111, 1, 0}, false});
     piece.translate(-100, 0, -10);
