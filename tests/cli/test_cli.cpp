@@ -265,7 +265,7 @@ std::string writeSample(const TempDir& dir, std::string* unfinished = nullptr) {
 
 // Doubles are written in their shortest exact form, so the same text again
 // means the same values.
-TEST(Recording, ReadsBackExactlyWhatWasWrittenAndWhatACrashLeft) {
+TEST(Recording, ReadsBackExactlyWhatWasWrittenAndEveryWholeFrameOfWhatACrashLeft) {
     TempDir dir;
     std::string unfinished;
     const std::string text = writeSample(dir, &unfinished);
@@ -294,6 +294,47 @@ TEST(Recording, ReadsBackExactlyWhatWasWrittenAndWhatACrashLeft) {
     EXPECT_TRUE(writer.writeFrame(0.1, {}).ok() && writer.finish().ok());
     const io::Result<session::Recording> written = session::readRecordingFile(dir.file("refused.rec"));
     EXPECT_TRUE(written && written->frames.size() == 1) << written.reason();
+
+    // A crash or a full disk leaves a file that ends anywhere, even in the
+    // middle of a line: every whole frame before the cut replays.
+    const std::size_t header = text.find("frames\n") + 7;
+    const std::size_t frameEnds[] = {text.find("\nframe 1 "), text.find("\nframe 2 "), text.find("\nend ")};
+    for (std::size_t size = 0; size < text.size(); ++size) {
+        const io::Result<session::Recording> read = readText(text.substr(0, size));
+        ASSERT_EQ(read.ok(), size >= header) << size << read.reason();
+        if (read) {
+            const auto whole = std::count_if(std::begin(frameEnds), std::end(frameEnds),
+                                             [size](std::size_t end) { return end <= size; });
+            EXPECT_EQ(read->frames.size(), static_cast<std::size_t>(whole)) << size;
+            EXPECT_EQ(read->finished, size == text.size() - 1) << size;  // only the last line feed missing
+        }
+    }
+    // The disk fills (here a limit on the file's size) in the middle of a frame.
+    session::Recorder recorder;
+    CapturedOutput printed;
+    const std::string path = dir.file("full.rec");
+    ASSERT_TRUE(recorder.open(path, {7, {}}).ok());
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit full = before;
+    full.rlim_cur = 1000;
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    for (int frame = 0; frame < 50; ++frame) {
+        recorder.frame(1.0 / 60.0, {{'C', true, 'C', frame / 60.0}}, printed);
+    }
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, signal);
+    recorder.frame(1.0 / 60.0, {}, printed);  // room again, but the file has stopped
+    recorder.finish(printed);
+    const std::string kept = readFile(path);
+    EXPECT_TRUE(kept.size() == 1000 && kept.back() != '\n');
+    const io::Result<session::Recording> stopped = session::readRecordingFile(path);
+    ASSERT_TRUE(stopped && !stopped->finished && stopped->frames.size() >= 10) << stopped.reason();
+    EXPECT_EQ(lines(printed.take()),
+              (std::vector<std::string>{"Recording stopped: " + path + ": File too large",
+                                        "Recording cut short: " + path + " holds the first " +
+                                            std::to_string(stopped->frames.size()) + " frames of the session"}));
 }
 
 TEST(Recording, DamagedFilesGetOneClearReason) {
@@ -346,50 +387,6 @@ TEST(Recording, DamagedFilesGetOneClearReason) {
     }
 }
 
-// A crash or a full disk leaves a file that ends anywhere, even in the middle
-// of a line: every whole frame before the cut replays.
-TEST(Recording, AFileCutShortKeepsEveryWholeFrame) {
-    TempDir dir;
-    const std::string good = writeSample(dir);
-    const std::size_t header = good.find("frames\n") + 7;
-    const std::size_t frameEnds[] = {good.find("\nframe 1 "), good.find("\nframe 2 "), good.find("\nend ")};
-    for (std::size_t size = 0; size < good.size(); ++size) {
-        const io::Result<session::Recording> read = readText(good.substr(0, size));
-        ASSERT_EQ(read.ok(), size >= header) << size << read.reason();
-        if (read) {
-            const auto whole = std::count_if(std::begin(frameEnds), std::end(frameEnds),
-                                             [size](std::size_t end) { return end <= size; });
-            EXPECT_EQ(read->frames.size(), static_cast<std::size_t>(whole)) << size;
-            EXPECT_EQ(read->finished, size == good.size() - 1) << size;  // only the last line feed missing
-        }
-    }
-    // The disk fills (here a limit on the file's size) in the middle of a frame.
-    session::Recorder recorder;
-    CapturedOutput printed;
-    const std::string path = dir.file("full.rec");
-    ASSERT_TRUE(recorder.open(path, {7, {}}).ok());
-    rlimit before{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
-    rlimit full = before;
-    full.rlim_cur = 1000;
-    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
-    for (int frame = 0; frame < 50; ++frame) {
-        recorder.frame(1.0 / 60.0, {{'C', true, 'C', frame / 60.0}}, printed);
-    }
-    setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, signal);
-    recorder.frame(1.0 / 60.0, {}, printed);  // room again, but the file has stopped
-    recorder.finish(printed);
-    const std::string text = readFile(path);
-    EXPECT_TRUE(text.size() == 1000 && text.back() != '\n');
-    const io::Result<session::Recording> read = session::readRecordingFile(path);
-    ASSERT_TRUE(read && !read->finished && read->frames.size() >= 10) << read.reason();
-    EXPECT_EQ(lines(printed.take()),
-              (std::vector<std::string>{"Recording stopped: " + path + ": File too large",
-                                        "Recording cut short: " + path + " holds the first " +
-                                            std::to_string(read->frames.size()) + " frames of the session"}));
-}
 
 }  // namespace
 }  // namespace brindlemoor::test

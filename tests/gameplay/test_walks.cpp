@@ -150,7 +150,7 @@ TEST_F(Moving, TheRegionIsRebuiltOnlyWhenThePlayerLeavesItsShiftedWindow) {
     }
 }
 
-TEST_F(Moving, EveryWalkEndsBeyondItsPieceTurnedTheRightWayForEveryOrientation) {
+TEST_F(Moving, EveryWalkGoesAtTheMoveSpeedAndEndsBeyondItsPieceTurnedTheRightWayForEveryOrientation) {
     // The curve parameter passes 1.0 just after its 0.95 sample, so a walk
     // ends a little short of its last segment's end point.
     struct Case {
@@ -182,9 +182,9 @@ TEST_F(Moving, EveryWalkEndsBeyondItsPieceTurnedTheRightWayForEveryOrientation) 
             }
         }
     }
-}
 
-TEST_F(Moving, TheBoyWalksAtTheMoveSpeedAFrameWithoutTimeMovesNothingAndGodModeSwitchedOnStaysOn) {
+    // The boy walks at the move speed, a frame without time moves nothing, and
+    // god mode switched on in a walk stays on.
     enter(TypeCode::StairsDown, glm::vec3(0, 0, -1), 0);
     step(1.0f / 60.0f);  // plans the first segment, does not move
     for (int i = 0; i < 30; ++i) {
@@ -225,7 +225,7 @@ TEST(CameraFollow, WalkingCarriesTheCameraAndASidestepMovesEyeHalfAndTargetAQuar
 
 using GhostWalk = Moving;
 
-TEST_F(GhostWalk, AnyGameFitsTheLimitAndComesBackAsItWalked) {
+TEST_F(GhostWalk, AnyGameFitsTheLimitAndComesBackAsItWalkedAndADamagedOneIsRefused) {
     struct Case {
         const char* walk;
         Walk value;
@@ -267,9 +267,8 @@ TEST_F(GhostWalk, AnyGameFitsTheLimitAndComesBackAsItWalked) {
         }
         EXPECT_FALSE(read->at(c.value.duration() + 1.0)) << "past its end the ghost is gone";
     }
-}
 
-TEST_F(GhostWalk, ADamagedWalkIsRefused) {
+    // A damaged walk is refused.
     const std::vector<unsigned char> good = gameplay::encodeWalk(walkOf(300, [](double i) {
         return gameplay::WalkPoint{glm::vec3(static_cast<float>(std::sin(i)), 0.0f, static_cast<float>(-0.5 * i)), 1};
     }));

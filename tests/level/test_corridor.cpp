@@ -120,7 +120,7 @@ TEST(CorridorBuilder, WallLettersChooseEachSideAndAnEmptyLayoutHasOnlyTheFinalBo
                                                         "Light0: 0 9 16", "Light1: 0 9 -8"}));
 }
 
-TEST(RandomLayout, LengthGivesTheNumberOfCodesAndDraws) {
+TEST(RandomLayout, LengthGivesTheNumberOfCodesAndDrawsPrintedOnOneLine) {
     int draws = 0;
     auto counted = [&] { ++draws; return 0; };
     EXPECT_EQ(generateLayoutCodes(1, counted), (Codes{"DD", "PP"}));
@@ -129,6 +129,9 @@ TEST(RandomLayout, LengthGivesTheNumberOfCodesAndDraws) {
     EXPECT_EQ(draws, 1);
     EXPECT_EQ(generateLayoutCodes(2, counted).size(), 3u);
     EXPECT_EQ(generateLayoutCodes(99, counted).size(), 100u);
+    test::CapturedOutput out;
+    level::printRandomLayout({"DD", "<", "PP"}, out);
+    EXPECT_EQ(out.take(), "Printing rand level:\nDD - < - PP - Finished generating level!\n");
 }
 
 TEST(RandomLayout, ScriptedDrawsFollowTheTurnAndSpecialRules) {
@@ -158,12 +161,6 @@ TEST(RandomLayout, EverySeedKeepsTheCorridorSound) {
             }
         }
     }
-}
-
-TEST(RandomLayout, PrintsTheCodesOnOneLine) {
-    test::CapturedOutput out;
-    level::printRandomLayout({"DD", "<", "PP"}, out);
-    EXPECT_EQ(out.take(), "Printing rand level:\nDD - < - PP - Finished generating level!\n");
 }
 
 class LevelFile : public ::testing::Test {

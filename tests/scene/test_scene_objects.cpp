@@ -82,7 +82,7 @@ TEST(SceneObject, EveryKindBuildsWithItsFilesAndOwnsItsGlObjects) {
     }
 }
 
-TEST(SceneObject, AModelThatCannotBeImportedDrawsNothingAndSaysSoOnStandardError) {
+TEST(SceneObject, AModelThatCannotBeImportedSaysSoOnStandardErrorAndItOrATextureThatCannotBeReadDrawNothing) {
     const std::string missing = "tests/robustness/data/missing.obj";
     printedByMaking();
     TestObject object(missing);
@@ -93,9 +93,7 @@ TEST(SceneObject, AModelThatCannotBeImportedDrawsNothingAndSaysSoOnStandardError
     useEverywhere(object);
     EXPECT_EQ(object.boxUpper, glm::vec4(0.0f));
     EXPECT_TRUE(glIsTexture(object.colorTexture()));
-}
-
-TEST(SceneObject, TexturesThatCannotBeReadStayWithoutAnImageAndAreNotReported) {
+    // Textures that cannot be read stay without an image and are not reported.
     for (const char* name : {"empty.tga", "truncated_header.tga", "huge_dimensions.tga", "wrong_image_type.tga",
                              "rle_past_end.tga", "truncated_pixels.tga"}) {
         SCOPED_TRACE(name);
