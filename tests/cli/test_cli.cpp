@@ -74,7 +74,7 @@ protected:
 
 using Config = CommandLine;
 
-TEST_F(Config, AMissingOrUnreadableFileOnlyPrintsTheNoticeAndKeepsDefaults) {
+TEST_F(Config, AMissingOrUnreadableFileOnlyPrintsTheNoticeAndCommentLinesAreNotCounted) {
     for (const std::string& path : {dir.file("none.txt"), dir.path()}) {  // a folder opens but cannot be read
         app::readConfigFile(path, target, printed);
         EXPECT_EQ(lines(printed.take()), Lines{"Cannot open 'config.txt' file. Falling back to standard settings"});
@@ -82,6 +82,12 @@ TEST_F(Config, AMissingOrUnreadableFileOnlyPrintsTheNoticeAndKeepsDefaults) {
     EXPECT_EQ(game.width, 1280);
     EXPECT_EQ(game.wordListPath, "Resources/Wordlists/default.txt");
     EXPECT_EQ(settings.volume, 80u);
+
+    // Comment lines are not counted in the line an error names.
+    const Lines error{"reading config file...", "Error at reading line: 0in file config.txt"};
+    EXPECT_EQ(read("// window\nno equals here\n"), error);
+    EXPECT_EQ(read("no equals here\n"), error);
+    EXPECT_EQ(read("\nwidth=640\n// x\nbroken\n").back(), "Error at reading line: 2in file config.txt");
 }
 
 TEST_F(Config, NumbersAreReadLikeAtoiAsUnsignedAndCapped) {
@@ -118,14 +124,7 @@ TEST_F(Config, TheGamesOwnKeysFollowTheCommandLinesRule) {
     EXPECT_TRUE(settings.sound);
 }
 
-TEST_F(Config, CommentLinesAreNotCounted) {
-    const Lines error{"reading config file...", "Error at reading line: 0in file config.txt"};
-    EXPECT_EQ(read("// window\nno equals here\n"), error);
-    EXPECT_EQ(read("no equals here\n"), error);
-    EXPECT_EQ(read("\nwidth=640\n// x\nbroken\n").back(), "Error at reading line: 2in file config.txt");
-}
-
-TEST_F(CommandLine, OptionsComeAfterTheFileAndGoThroughItsChecks) {
+TEST_F(CommandLine, OptionsComeAfterTheFileFoundByOptionFolderOrXdgConfigHomeAndGoThroughItsChecks) {
     const Lines file{"reading config file...", "setting width to 800", "setting level length to 5"};
     const struct {
         std::vector<std::string> args;
@@ -155,9 +154,9 @@ TEST_F(CommandLine, OptionsComeAfterTheFileAndGoThroughItsChecks) {
     EXPECT_EQ(app::settingsInForce(target), inForce);
     EXPECT_EQ(app::gameState.height, 700);
     EXPECT_EQ(settings.volume, 5u);
-}
 
-TEST_F(CommandLine, ConfigFileComesFromTheOptionTheWorkingFolderOrXdgConfigHome) {
+    // The file comes from --config, the working folder or XDG_CONFIG_HOME.
+    printed.take();
     writeFile(dir.file("xdg/brindlemoor/config.txt"), "width=640\n");
     writeFile(dir.file("other.txt"), "height=400\n");
     setenv("XDG_CONFIG_HOME", dir.file("xdg").c_str(), 1);
@@ -386,7 +385,6 @@ TEST(Recording, DamagedFilesGetOneClearReason) {
         EXPECT_EQ(session::readRecordingFile(path).reason(), "Cannot replay " + path + ": " + reason);
     }
 }
-
 
 }  // namespace
 }  // namespace brindlemoor::test

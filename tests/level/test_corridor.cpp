@@ -72,7 +72,7 @@ TEST(CorridorBuilder, TwoWallBlocksBuildElevenObjectsThreeBoardsAndFourLights) {
                                                     "Light2: 0 9 -32", "Light3: 0 9 -56"}));
 }
 
-TEST(CorridorBuilder, CornersTurnTheCorridorAndOnlyTheLeftOneSaysSo) {
+TEST(CorridorBuilder, CornersTurnTheCorridorOnlyTheLeftSayingSoAndStairsChangeStorey) {
     struct Case {
         const char* code;
         glm::vec3 nextBlock;
@@ -95,9 +95,8 @@ TEST(CorridorBuilder, CornersTurnTheCorridorAndOnlyTheLeftOneSaysSo) {
     }
     const auto left = build({"PP", "<", "WD"});
     expectNear((*left)[11].position, glm::vec3(-29.4f, 0, -41.4f));  // the next board
-}
 
-TEST(CorridorBuilder, StairsChangeStoreyAndReverseTheCorridor) {
+    // Stairs change storey and reverse the corridor.
     const auto b = build({"PP", "-", "PP", "+", "PP"});
     EXPECT_EQ(b->codes[5], "-");
     expectNear((*b)[6].position, glm::vec3(0, -17.8f, -24));  // down one storey, back toward +z

@@ -115,7 +115,7 @@ std::vector<float> cell(const scene::TextMesh& mesh, std::size_t i) {
     return {mesh.uvs[at], mesh.uvs[at + 4], wrapped(mesh.uvs[at + 1]), wrapped(mesh.uvs[at + 3])};
 }
 
-TEST(TextMesh, CharactersAreQuadsTexturedFromTheirAtlasCells) {
+TEST(ChalkText, CharactersAreQuadsFromTheirAtlasCellsPlacedEightUnitsWideOnOneMiddleLine) {
     const scene::TextMesh cat = scene::buildTextMesh("cat", 1.0f, 0.0f, 0.0f);
     EXPECT_FLOAT_EQ(cat.textWidth, 3.0f);
     EXPECT_EQ(cat.faceCount, 6);
@@ -134,9 +134,8 @@ TEST(TextMesh, CharactersAreQuadsTexturedFromTheirAtlasCells) {
     EXPECT_EQ(cell(signs, 0), (std::vector<float>{0.0f, 0.125f, 0.0f, 0.875f}));  // v 1 wraps to 0
     EXPECT_EQ(cell(signs, 1), (std::vector<float>{0.375f, 0.5f, 0.75f, 0.625f}));
     EXPECT_EQ(cell(signs, 2), (std::vector<float>{0.625f, 0.75f, 0.875f, 0.75f}));
-}
 
-TEST(Text3D, PlacedTextIsEightUnitsWideWithOneMiddleLineForAnyLength) {
+    // Placed on a board, any text is 8 units wide on one middle line.
     scene::Blackboard board(test::testAssets().assets(), test::sharedSceneProgram());
     scene::Text3D text(test::testAssets().assets(), test::sharedSceneProgram());
     board.translate(-29.4f, 0.0f, -41.4f);
