@@ -153,7 +153,23 @@ void expectWithin(const glm::vec3& corner, const Range& range, const char* which
     }
 }
 
-TEST(DataSetModels, ImportWithEverythingNormalMappingNeedsWithinTheirBudgetsAndBoxes) {
+// Möller-Trumbore, for rays toward +z only.
+bool hitFromBehind(glm::vec3 origin, const Triangle& t) {
+    const glm::vec3 dir{0.0f, 0.0f, 1.0f};
+    const glm::vec3 e1 = t.b - t.a, e2 = t.c - t.a;
+    const glm::vec3 p = glm::cross(dir, e2);
+    const float det = glm::dot(e1, p);
+    if (std::fabs(det) < 1e-9f) return false;
+    const glm::vec3 s = origin - t.a;
+    const float u = glm::dot(s, p) / det;
+    if (u < 0.0f || u > 1.0f) return false;
+    const glm::vec3 q = glm::cross(s, e1);
+    const float v = glm::dot(dir, q) / det;
+    if (v < 0.0f || u + v > 1.0f) return false;
+    return glm::dot(e2, q) / det > 0.0f;
+}
+
+TEST(DataSetModels, ImportWithWhatNormalMappingNeedsWithinTheirBudgetsAndBoxesTheChalkTextInFrontOfTheBoard) {
     for (const Model& model : kModels) {
         SCOPED_TRACE(model.path);
         const io::Result<scene::SharedModel> imported = test::testAssets().models.import(model.path);
@@ -192,25 +208,8 @@ TEST(DataSetModels, ImportWithEverythingNormalMappingNeedsWithinTheirBudgetsAndB
             EXPECT_FALSE(meshes[p].indices.empty()) << boy::kParts[p].name;
         }
     }
-}
 
-// Möller-Trumbore, for rays toward +z only.
-bool hitFromBehind(glm::vec3 origin, const Triangle& t) {
-    const glm::vec3 dir{0.0f, 0.0f, 1.0f};
-    const glm::vec3 e1 = t.b - t.a, e2 = t.c - t.a;
-    const glm::vec3 p = glm::cross(dir, e2);
-    const float det = glm::dot(e1, p);
-    if (std::fabs(det) < 1e-9f) return false;
-    const glm::vec3 s = origin - t.a;
-    const float u = glm::dot(s, p) / det;
-    if (u < 0.0f || u > 1.0f) return false;
-    const glm::vec3 q = glm::cross(s, e1);
-    const float v = glm::dot(dir, q) / det;
-    if (v < 0.0f || u + v > 1.0f) return false;
-    return glm::dot(e2, q) / det > 0.0f;
-}
-
-TEST(DataSetModels, ChalkTextFloatsInFrontOfTheBoard) {
+    // The chalk text floats in front of the board.
     // A word of three letters is the tallest the game writes: 8/3 high from
     // y = 2.2, 0.22 out from the board, leaning back 5 degrees. No part of the
     // board may stand in front of it, or the top of the letters would vanish.
@@ -306,7 +305,7 @@ std::set<std::string> filesUnder(const fs::path& root) {
     return out;
 }
 
-TEST(DataSetGenerator, RegeneratesTheCommittedFilesExactly) {
+TEST(DataSetGenerator, RegeneratesTheCommittedFilesExactlyTheDefaultWordListOfCommonCapitalWordsAmongThem) {
     TempDir dir;
     const CommandResult run = runCommand(std::string("'") + ASSETGEN_BINARY + "' '" + dir.path() + "'");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
@@ -319,9 +318,8 @@ TEST(DataSetGenerator, RegeneratesTheCommittedFilesExactly) {
         EXPECT_TRUE(readFile(dir.path() + "/Resources/" + file) == readFile(sourcePath("Resources/" + file)))
             << file << " differs from what the generator writes; run it with the repository root";
     }
-}
 
-TEST(DataSetGenerator, DefaultWordListHoldsCommonCapitalWords) {
+    // The default word list holds common words in capitals.
     const std::string text = readFile(sourcePath("Resources/Wordlists/default.txt"));
     ASSERT_FALSE(text.empty());
     EXPECT_EQ(text.back(), '\n');
@@ -367,30 +365,6 @@ const std::vector<std::string> kMaps = {
 // Colour maps and normal maps 64 to 128 texels square (the chalk's normal map
 // up to 256), the atlas 512; normal maps point out of the surface, and exactly
 // so where there is no relief.
-TEST(DataSetTextures, DecodeAtTheirBudgetedSizesAndNormalMapsPointOutOfTheSurface) {
-    for (const std::string& path : kMaps) {
-        const Image image = decode(path);
-        EXPECT_GE(image.width, 64) << path;
-        EXPECT_LE(image.width, path == kSlate + "crayoncrumble_normal.tga" ? 256 : 128) << path;
-        EXPECT_EQ(image.width, image.height) << path;
-        if (path.find("_normal.tga") == std::string::npos) continue;
-        double sumZ = 0.0;
-        int steep = 0;
-        const int count = image.width * image.height;
-        for (int row = 0; row < image.height; ++row) {
-            for (int x = 0; x < image.width; ++x) {
-                const double nz = texel(image, x, row).b / 127.5 - 1.0;
-                sumZ += nz;
-                if (nz < 0.5) ++steep;
-            }
-        }
-        EXPECT_GT(sumZ / count, 0.9) << path;
-        EXPECT_LT(steep, count / 50) << path;
-    }
-    const Texel flat = texel(decode(kSlate + "crayoncrumble_normal.tga"), 0, 255);
-    EXPECT_EQ(std::make_tuple(flat.r, flat.g, flat.b), std::make_tuple(128, 128, 255));
-}
-
 // Glyph texels (alpha over half) of the cell of character c, as counts and
 // extent; cells run row by row from the top, rows of texels count upward.
 struct Ink {
@@ -416,7 +390,30 @@ Ink inkOf(const Image& atlas, int c) {
     return ink;
 }
 
-TEST(DataSetTextures, AtlasHasEveryCharacterUprightInsideItsCellFromTheTop) {
+TEST(DataSetTextures, DecodeAtTheirBudgetedSizesNormalMapsOutOfTheSurfaceAndEveryCharacterUprightInItsCell) {
+    for (const std::string& path : kMaps) {
+        const Image image = decode(path);
+        EXPECT_GE(image.width, 64) << path;
+        EXPECT_LE(image.width, path == kSlate + "crayoncrumble_normal.tga" ? 256 : 128) << path;
+        EXPECT_EQ(image.width, image.height) << path;
+        if (path.find("_normal.tga") == std::string::npos) continue;
+        double sumZ = 0.0;
+        int steep = 0;
+        const int count = image.width * image.height;
+        for (int row = 0; row < image.height; ++row) {
+            for (int x = 0; x < image.width; ++x) {
+                const double nz = texel(image, x, row).b / 127.5 - 1.0;
+                sumZ += nz;
+                if (nz < 0.5) ++steep;
+            }
+        }
+        EXPECT_GT(sumZ / count, 0.9) << path;
+        EXPECT_LT(steep, count / 50) << path;
+    }
+    const Texel flat = texel(decode(kSlate + "crayoncrumble_normal.tga"), 0, 255);
+    EXPECT_EQ(std::make_tuple(flat.r, flat.g, flat.b), std::make_tuple(128, 128, 255));
+
+    // The atlas has every character upright inside its cell, cells from the top.
     const Image atlas = decode(kAtlas);
     ASSERT_EQ(std::make_tuple(atlas.width, atlas.height), std::make_tuple(512, 512));
     constexpr int kMargin = 5;  // keeps filtering and mipmaps from bleeding across cells

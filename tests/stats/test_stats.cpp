@@ -316,7 +316,7 @@ TEST_F(HistoryFile, OlderFilesAreReadAsTheyAreAndUpgradedWithTheirGames) {
     }
 }
 
-TEST_F(HistoryFile, AnotherProgramsOrANewerFileIsRefusedAndLeftByteForByte) {
+TEST_F(HistoryFile, AnotherProgramsOrANewerFileIsLeftByteForByteADamagedOneMovedAsideByteForByte) {
     const std::string other = "is another program's database";
     const std::string newer = "cannot be used (written by a newer version of the game)";
     const std::pair<const char*, std::string> files[] = {
@@ -336,6 +336,28 @@ TEST_F(HistoryFile, AnotherProgramsOrANewerFileIsRefusedAndLeftByteForByte) {
         EXPECT_EQ(record(history, game(40.0, 1)), Lines{"Game not recorded: " + file + " " + reason}) << sql;
         EXPECT_EQ(folderContent(dir.path()), before) << sql;
     }
+
+    // A damaged file is moved aside byte for byte and a new one started.
+    ASSERT_TRUE(History(path, printed).record(game(40.0, 1)));
+    std::string brokenTables = t::readFile(path);
+    ASSERT_GT(brokenTables.size(), 8192u);
+    brokenTables.replace(4096, 4096, 4096, '\xff');  // the second page
+    const std::string garbage = "PK\3\4 not a database\0\n"s + std::string(400, '\x9c');
+
+    char date[16];
+    const std::time_t now = std::time(nullptr);
+    std::strftime(date, sizeof date, "%Y-%m-%d", std::localtime(&now));
+    const std::string first = path + ".damaged-" + date;
+    for (const auto& [content, aside] : {std::pair{garbage, first}, std::pair{brokenTables, first + "-2"}}) {
+        t::writeFile(path, content);
+        EXPECT_EQ(report(path), Lines{"History not read: " + path + " is damaged or not a database"});
+        History history(path, printed);
+        EXPECT_EQ(record(history, game(45.0, 0)),
+                  Lines{"History file " + path + " is damaged or not a database: moved it to " + aside});
+        EXPECT_EQ(gamesIn(path), 1u);
+        EXPECT_EQ(t::readFile(aside), content);
+    }
+    EXPECT_EQ(t::readFile(first), garbage);
 }
 
 TEST_F(HistoryFile, ABusyFileKeepsTheGameAndWritesItOnceAtTheNextChance) {
@@ -444,25 +466,3 @@ TEST_F(HistoryFile, AFullDiskSaysSoAndLeavesNothingBeside) {
     umount2(folder.c_str(), MNT_DETACH);
 }
 
-TEST_F(HistoryFile, ADamagedFileIsMovedAsideByteForByteAndANewOneStarted) {
-    ASSERT_TRUE(History(path, printed).record(game(40.0, 1)));
-    std::string brokenTables = t::readFile(path);
-    ASSERT_GT(brokenTables.size(), 8192u);
-    brokenTables.replace(4096, 4096, 4096, '\xff');  // the second page
-    const std::string garbage = "PK\3\4 not a database\0\n"s + std::string(400, '\x9c');
-
-    char date[16];
-    const std::time_t now = std::time(nullptr);
-    std::strftime(date, sizeof date, "%Y-%m-%d", std::localtime(&now));
-    const std::string first = path + ".damaged-" + date;
-    for (const auto& [content, aside] : {std::pair{garbage, first}, std::pair{brokenTables, first + "-2"}}) {
-        t::writeFile(path, content);
-        EXPECT_EQ(report(path), Lines{"History not read: " + path + " is damaged or not a database"});
-        History history(path, printed);
-        EXPECT_EQ(record(history, game(45.0, 0)),
-                  Lines{"History file " + path + " is damaged or not a database: moved it to " + aside});
-        EXPECT_EQ(gamesIn(path), 1u);
-        EXPECT_EQ(t::readFile(aside), content);
-    }
-    EXPECT_EQ(t::readFile(first), garbage);
-}
