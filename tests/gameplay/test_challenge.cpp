@@ -17,13 +17,12 @@ namespace {
 
 using namespace brindlemoor;
 
-const std::vector<std::string> kStraightBlocks(14, "PP");
-const std::vector<std::string> kFiveLetterWords = {"HOUSE", "TABLE", "WATER", "PAPER", "CHAIR", "LIGHT"};
-
 class Challenge : public testing::Test {
 protected:
     static test::GameOptions game(std::function<void(app::Session&)> prepare) {
-        test::GameOptions o = test::GameOptions::small(kStraightBlocks, true, kFiveLetterWords);
+        // Fourteen straight blocks and words of five letters.
+        test::GameOptions o = test::GameOptions::small(std::vector<std::string>(14, "PP"), true,
+                                                       {"HOUSE", "TABLE", "WATER", "PAPER", "CHAIR", "LIGHT"});
         o.prepare = std::move(prepare);
         return o;
     }
@@ -43,17 +42,6 @@ protected:
         const std::vector<std::string> found = test::linesStarting(printed, prefix);
         EXPECT_EQ(found.size(), 1u) << printed;
         return found.empty() ? "" : found[0];
-    }
-
-    // Walks into the final board at ten frames a second and sets up the next
-    // game; what it printed.
-    static std::string nextGame(test::GameSession& session) {
-        const std::uint64_t games = session.session.gamesStarted;
-        std::string printed;
-        session.frameSeconds = 0.1;
-        EXPECT_TRUE(session.runUntil([&] { return session.session.gamesStarted != games; }, 10 * 120, &printed));
-        session.frameSeconds = 1.0 / 60.0;
-        return printed;
     }
 };
 
@@ -106,7 +94,12 @@ TEST_F(Challenge, ARetryOfTheDayRacesTheBestRun) {
         app::playDaily(s, "2026-12-07");
     }));
     const std::string first = playToTheLastWord(session, 6);
-    const std::string setUp = nextGame(session);
+    // Into the final board at ten frames a second, and the next game is set up.
+    const std::uint64_t games = session.session.gamesStarted;
+    std::string setUp;
+    session.frameSeconds = 0.1;
+    EXPECT_TRUE(session.runUntil([&] { return session.session.gamesStarted != games; }, 10 * 120, &setUp));
+    session.frameSeconds = 1.0 / 60.0;
     const std::string ghost = onlyLine(setUp, "Ghost: ");
     EXPECT_EQ(ghost.rfind("Ghost: your best run here, played earlier this session: score ", 0), 0u) << ghost;
     // The same words again, 3 s later: the ghost walks ahead meanwhile.

@@ -117,7 +117,7 @@ TEST_F(Moving, BoxesThatOnlyTouchDoNotCollideAndAHitIsReported) {
     EXPECT_NE(printed.find("\np: P 0.01 0 0\n"), std::string::npos) << printed;
 }
 
-TEST_F(Moving, FloorsAndCeilingsNeverCollideAndTheLastFloorInTheRegionIsCurrent) {
+TEST_F(Moving, FloorsAndCeilingsNeverCollideTheLastFloorInTheRegionIsCurrentAndTheRegionMovesWithThePlayer) {
     objects.box({-5, -1, -5}, {5, 1, 5}, TypeCode::Ceiling);
     objects.box({-5, -0.2f, -5}, {5, 0.5f, 5}, TypeCode::Floor);
     objects.box({-5, -0.2f, -5}, {5, 0.5f, 5}, TypeCode::CornerLeftFloor);
@@ -126,6 +126,17 @@ TEST_F(Moving, FloorsAndCeilingsNeverCollideAndTheLastFloorInTheRegionIsCurrent)
     EXPECT_EQ(step(), kNoCollision);
     EXPECT_EQ(movementState.currentFloor, 3);
     EXPECT_EQ(printed, "Current Floor = 1\nCurrent Floor = 3\nCollidable objects: \n");
+
+    // The region is rebuilt only when the player leaves its shifted window.
+    for (const auto& [first, second] : {std::pair{-8.9f, -0.2f}, std::pair{6.9f, 0.2f}}) {
+        gameplay::resetMovement();
+        step();
+        player.translate(0, 0, first);  // -9..+7 around the centre on z
+        EXPECT_FALSE(gameplay::refreshCollidables(player, objects.list, out));
+        player.translate(0, 0, second);
+        EXPECT_TRUE(gameplay::refreshCollidables(player, objects.list, out));
+        EXPECT_NEAR(movementState.regionCentre.z, player.boxCentre.z, 1e-4f);
+    }
 }
 
 TEST_F(Moving, TheEarlierOfTwoOverlappingObjectsWinsAndObjectsBehindAreNotHit) {
@@ -136,18 +147,6 @@ TEST_F(Moving, TheEarlierOfTwoOverlappingObjectsWinsAndObjectsBehindAreNotHit) {
     EXPECT_EQ(movementState.collidables, (std::vector<unsigned int>{0, 1, 2}));
     movementState.godMode = true;
     EXPECT_EQ(step(), kNoCollision);  // god mode walks through everything
-}
-
-TEST_F(Moving, TheRegionIsRebuiltOnlyWhenThePlayerLeavesItsShiftedWindow) {
-    for (const auto& [first, second] : {std::pair{-8.9f, -0.2f}, std::pair{6.9f, 0.2f}}) {
-        gameplay::resetMovement();
-        step();
-        player.translate(0, 0, first);  // -9..+7 around the centre on z
-        EXPECT_FALSE(gameplay::refreshCollidables(player, objects.list, out));
-        player.translate(0, 0, second);
-        EXPECT_TRUE(gameplay::refreshCollidables(player, objects.list, out));
-        EXPECT_NEAR(movementState.regionCentre.z, player.boxCentre.z, 1e-4f);
-    }
 }
 
 TEST_F(Moving, EveryWalkGoesAtTheMoveSpeedAndEndsBeyondItsPieceTurnedTheRightWayForEveryOrientation) {

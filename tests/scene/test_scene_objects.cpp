@@ -194,7 +194,7 @@ protected:
     std::unique_ptr<level::Level> level;
 };
 
-TEST_F(LevelTest, TheLayoutComesFromTheFileOrAtRandom) {
+TEST_F(LevelTest, TheLayoutComesFromTheFileOrAtRandomAndTheLightWindowMovesOnAndParksLightsPastTheEnd) {
     // The chalk texts' model imports end the line of codes.
     std::string printed = build({"DD", "PP"});
     EXPECT_EQ(printed.rfind("Printing read level:\nDD . PP . \npushing block index: 0\n", 0), 0u) << printed;
@@ -208,9 +208,8 @@ TEST_F(LevelTest, TheLayoutComesFromTheFileOrAtRandom) {
     printed = build({});
     EXPECT_EQ(printed.rfind("Printing rand level:\n", 0), 0u);
     EXPECT_EQ(test::linesStarting(printed, "pushing block index: ").size(), 3u);  // the generator makes 0 into 2
-}
 
-TEST_F(LevelTest, TheLightWindowMovesOnAndParksLightsPastTheEnd) {
+    // The light window moves on and parks lights past the end.
     build({"DD", "PP", "PP", "PP", "PP"});
     level->advanceLights();
     EXPECT_EQ(test::testAssets().printed.take(), "lightIndex: 0\n");
