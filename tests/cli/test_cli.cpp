@@ -90,7 +90,7 @@ TEST_F(Config, AMissingOrUnreadableFileOnlyPrintsTheNoticeAndCommentLinesAreNotC
     EXPECT_EQ(read("\nwidth=640\n// x\nbroken\n").back(), "Error at reading line: 2in file config.txt");
 }
 
-TEST_F(Config, NumbersAreReadLikeAtoiAsUnsignedAndCapped) {
+TEST_F(Config, NumbersAreReadLikeAtoiAsUnsignedAndCappedSwitchesExactlyPathsVerbatimTheLastLineWinning) {
     EXPECT_EQ(read("width=4000\nheight=-5\nlevellength=250\nwidth=abc\nheight= 700px\n"
                    "levellength=99999999999\nwidth=-0\nheight=7\0" "00\n"s),
               (Lines{"reading config file...", "setting width to 1920", "setting height to 1080",
@@ -98,9 +98,9 @@ TEST_F(Config, NumbersAreReadLikeAtoiAsUnsignedAndCapped) {
                      "setting level length to 99", "setting width to 0", "setting height to 7"}));
     EXPECT_EQ(game.height, 7);
     EXPECT_EQ(game.levelLength, 99);
-}
 
-TEST_F(Config, SwitchesAreExactPathsVerbatimAndTheLastLineWins) {
+    // Switches are exact, paths verbatim, and the last line wins.
+    app::gameState = app::GameState{};
     EXPECT_EQ(read("fullscreen=true\nshader=Cel\nantialiasing=true \nfullscreen=false\nshader=cel\n"
                    "level=a.txt // not a comment\nwidth = 800\nwordlist=w=x.txt\nlevel=\nwords=adaptive\r\n"),
               (Lines{"reading config file...", "setting fullscreen to on", "using mormal and shadow mapping shader",
@@ -264,7 +264,7 @@ std::string writeSample(const TempDir& dir, std::string* unfinished = nullptr) {
 
 // Doubles are written in their shortest exact form, so the same text again
 // means the same values.
-TEST(Recording, ReadsBackExactlyWhatWasWrittenAndEveryWholeFrameOfWhatACrashLeft) {
+TEST(Recording, ReadsBackExactlyWhatWasWrittenEveryWholeFrameOfWhatACrashLeftAndOneReasonForDamage) {
     TempDir dir;
     std::string unfinished;
     const std::string text = writeSample(dir, &unfinished);
@@ -334,14 +334,11 @@ TEST(Recording, ReadsBackExactlyWhatWasWrittenAndEveryWholeFrameOfWhatACrashLeft
               (std::vector<std::string>{"Recording stopped: " + path + ": File too large",
                                         "Recording cut short: " + path + " holds the first " +
                                             std::to_string(stopped->frames.size()) + " frames of the session"}));
-}
 
-TEST(Recording, DamagedFilesGetOneClearReason) {
-    TempDir dir;
-    const std::string good = writeSample(dir);
-    auto replaced = [&good](const std::string& from, const std::string& to) {
-        std::string text = good;
-        return text.replace(text.find(from), from.size(), to);
+    // A damaged or foreign file gets one clear reason.
+    auto replaced = [&text](const std::string& from, const std::string& to) {
+        std::string changed = text;
+        return changed.replace(changed.find(from), from.size(), to);
     };
     const struct {
         std::string text;
@@ -351,7 +348,7 @@ TEST(Recording, DamagedFilesGetOneClearReason) {
         {"\x89PNG\r\n\x1a\n", "not a Brindlemoor recording"},
         {replaced("version 2", "version 3"), "line 2: written by a newer game (recording version 3"},
         {replaced("my level", "%4"), "line 5: a setting with a broken %XX escape"},
-        {good.substr(0, good.find("frames\n") + 3), "line 6: the file is cut short in the middle of a line"},
+        {text.substr(0, text.find("frames\n") + 3), "line 6: the file is cut short in the middle of a line"},
         {replaced("frame 1", "frame 2"), "line 8: frame 2 where frame 1 should be"},
         {replaced("1 0.30000000000000004 3", "1 0.30000000000000004 5000"), "line 8: more than 1024 events"},
         {replaced("key 265", "key 999"), "line 10: an event with a key number outside GLFW's"},
@@ -359,7 +356,7 @@ TEST(Recording, DamagedFilesGetOneClearReason) {
         {replaced("seed 18446744073709551615", "seed 18446744073709551614"),
          "line 7: frame 0 does not match its checksum (the file is damaged)"},
         {replaced("end 3", "end 4"), "line 16: the end line counts 4 frames, the file holds 3"},
-        {good.substr(0, good.size() - 10) + "\n", "line 16: no checksum at the end of the line"},
+        {text.substr(0, text.size() - 10) + "\n", "line 16: no checksum at the end of the line"},
         {replaced("width=1280", std::string(20000, 'w')), "line 4: a line longer than 16384 bytes"},
     };
     for (const auto& c : cases) {
@@ -367,12 +364,12 @@ TEST(Recording, DamagedFilesGetOneClearReason) {
         EXPECT_EQ(read.reason().rfind(c.error, 0), 0u) << c.error << " / " << read.reason();
     }
     // Any bit flipped anywhere is found; the last line feed only ends the file.
-    for (std::size_t at = 0; at < good.size(); ++at) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
         for (int bit = 0; bit < 8; ++bit) {
-            std::string flipped = good;
+            std::string flipped = text;
             flipped[at] = static_cast<char>(flipped[at] ^ (1 << bit));
             const io::Result<session::Recording> read = readText(flipped);
-            EXPECT_TRUE(!read || (at == good.size() - 1 && !read->finished && read->frames.size() == 3)) << at;
+            EXPECT_TRUE(!read || (at == text.size() - 1 && !read->finished && read->frames.size() == 3)) << at;
         }
     }
     // Only regular files are read, and a pipe with no writer is not waited on.

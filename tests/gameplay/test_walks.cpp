@@ -149,7 +149,7 @@ TEST_F(Moving, TheEarlierOfTwoOverlappingObjectsWinsAndObjectsBehindAreNotHit) {
     EXPECT_EQ(step(), kNoCollision);  // god mode walks through everything
 }
 
-TEST_F(Moving, EveryWalkGoesAtTheMoveSpeedAndEndsBeyondItsPieceTurnedTheRightWayForEveryOrientation) {
+TEST_F(Moving, EveryWalkGoesAtTheMoveSpeedAndEndsBeyondItsPieceTurnedTheRightWayTheCameraFollowing) {
     // The curve parameter passes 1.0 just after its 0.95 sample, so a walk
     // ends a little short of its last segment's end point.
     struct Case {
@@ -197,9 +197,8 @@ TEST_F(Moving, EveryWalkGoesAtTheMoveSpeedAndEndsBeyondItsPieceTurnedTheRightWay
     movementState.godMode = !movementState.godMode;  // what F6 does
     EXPECT_LT(walk(), 5000);
     EXPECT_TRUE(movementState.godMode);
-}
 
-TEST(CameraFollow, WalkingCarriesTheCameraAndASidestepMovesEyeHalfAndTargetAQuarter) {
+    // Walking carries the camera; a sidestep moves the eye half and the target a quarter.
     for (int f = 0; f < 4; ++f) {
         SCOPED_TRACE(f);
         const glm::vec3 forward = toWorld(glm::vec3(0, 0, -1), f);

@@ -63,7 +63,7 @@ TEST_F(Words, EachGameReadsAFreshListOfTheLinesThatAreWordsInCapitalsOrTheBuiltI
     EXPECT_EQ(choose(), "New word is: DEFAULT\n");
 }
 
-TEST_F(Words, TheSameWordNeverComesTwiceInARowAcrossGames) {
+TEST_F(Words, TheSameWordNeverComesTwiceInARowAndAWrongLetterStartsItOver) {
     t::writeFile(dir.file("w.txt"), "ONE\nTWO\n");
     std::srand(7);
     std::string previous;
@@ -82,9 +82,8 @@ TEST_F(Words, TheSameWordNeverComesTwiceInARowAcrossGames) {
     EXPECT_EQ(choose(), "New word is: ONE\n");
     wordState.wordList = {"SOLO"};
     EXPECT_EQ(choose() + choose(), "New word is: SOLO\nNew word is: SOLO\n");
-}
 
-TEST_F(Words, AWrongLetterStartsTheWordOver) {
+    // A wrong letter starts the word over.
     auto type = [this](const std::string& word, const std::string& letters) {
         setWord(word, out);
         std::string results;

@@ -48,7 +48,7 @@ bool printedLine(const Built& b, const std::string& line) {
     return std::find(b.printed.begin(), b.printed.end(), line) != b.printed.end();
 }
 
-TEST(CorridorBuilder, TwoWallBlocksBuildElevenObjectsThreeBoardsAndFourLights) {
+TEST(CorridorBuilder, WallBlocksBuildTheirSidesBoardsAndLightsAndAnEmptyLayoutOnlyTheFinalBoard) {
     const auto b = build({"DD", "PP"});
     EXPECT_EQ(b->codes, (std::vector<std::string>{"F", "C", "LD", "RD", "BB", "F", "C", "LP", "RP", "BB", "BB"}));
     const float z[] = {0, 0, 0, 0, -12, -24, -24, -24, -24, -36, -60};
@@ -70,6 +70,16 @@ TEST(CorridorBuilder, TwoWallBlocksBuildElevenObjectsThreeBoardsAndFourLights) {
                                                     "blackboard", "Finished building block: 1", "Objects created: 11",
                                                     "Blackboards created: 3", "Light0: 0 9 16", "Light1: 0 9 -8",
                                                     "Light2: 0 9 -32", "Light3: 0 9 -56"}));
+
+    // Wall letters choose each side; an empty layout has only the final board.
+    EXPECT_EQ(build({"PD ", "+ ", "W", "XW"})->codes,
+              (std::vector<std::string>{"F", "C", "LP", "RD", "BB", "F", "C", "BB", "F", "C", "LW", "BB", "F", "C",
+                                        "RW", "BB", "BB"}));
+    const auto empty = build({});
+    EXPECT_EQ(empty->codes, std::vector<std::string>{"BB"});
+    expectNear((*empty)[0].position, glm::vec3(0, 0, -12));
+    EXPECT_EQ(empty->printed, (std::vector<std::string>{"Objects created: 1", "Blackboards created: 1",
+                                                        "Light0: 0 9 16", "Light1: 0 9 -8"}));
 }
 
 TEST(CorridorBuilder, CornersTurnTheCorridorOnlyTheLeftSayingSoAndStairsChangeStorey) {
@@ -106,17 +116,6 @@ TEST(CorridorBuilder, CornersTurnTheCorridorOnlyTheLeftSayingSoAndStairsChangeSt
     expectNear((*b)[11].position, glm::vec3(0, -17.8f, 0));
     expectNear((*b)[12].position, glm::vec3(0, 0, 0));  // and up again, toward -z
     EXPECT_EQ(b->builder.heading, 0);
-}
-
-TEST(CorridorBuilder, WallLettersChooseEachSideAndAnEmptyLayoutHasOnlyTheFinalBoard) {
-    EXPECT_EQ(build({"PD ", "+ ", "W", "XW"})->codes,
-              (std::vector<std::string>{"F", "C", "LP", "RD", "BB", "F", "C", "BB", "F", "C", "LW", "BB", "F", "C",
-                                        "RW", "BB", "BB"}));
-    const auto empty = build({});
-    EXPECT_EQ(empty->codes, std::vector<std::string>{"BB"});
-    expectNear((*empty)[0].position, glm::vec3(0, 0, -12));
-    EXPECT_EQ(empty->printed, (std::vector<std::string>{"Objects created: 1", "Blackboards created: 1",
-                                                        "Light0: 0 9 16", "Light1: 0 9 -8"}));
 }
 
 TEST(RandomLayout, LengthGivesTheNumberOfCodesAndDrawsPrintedOnOneLine) {

@@ -62,7 +62,7 @@ GLint levelWidth(GLuint texture, GLint level) {
     return width;
 }
 
-TEST(SceneObject, EveryKindBuildsWithItsFilesAndOwnsItsGlObjects) {
+TEST(SceneObject, EveryKindBuildsWithItsFilesAndOwnsItsGlObjectsAndDamagedModelsAndTexturesDrawNothing) {
     for (const scene::CatalogueEntry& entry : scene::catalogue()) {
         SCOPED_TRACE(entry.className);
         const auto program = test::sharedSceneProgram();
@@ -80,9 +80,8 @@ TEST(SceneObject, EveryKindBuildsWithItsFilesAndOwnsItsGlObjects) {
         EXPECT_NE(a->colorTexture(), b->colorTexture());
         useEverywhere(*b);
     }
-}
 
-TEST(SceneObject, AModelThatCannotBeImportedSaysSoOnStandardErrorAndItOrATextureThatCannotBeReadDrawNothing) {
+    // A model that cannot be imported says so on standard error and draws nothing.
     const std::string missing = "tests/robustness/data/missing.obj";
     printedByMaking();
     TestObject object(missing);

@@ -238,7 +238,7 @@ protected:
 
 }  // namespace
 
-TEST_F(HistoryFile, GamesComeBackInTheReportWithTheirPacesAndBestRuns) {
+TEST_F(HistoryFile, GamesComeBackInTheReportWithTheirPacesAndBestRunsAlsoFromOlderFilesWhichAreUpgraded) {
     t::writeFile(dir.file("empty"), "");
     for (const std::string& file : {path, dir.file("empty")}) {
         EXPECT_EQ(report(file), Lines{"No history yet: finish a game to start one (" + file + ")"});
@@ -286,9 +286,8 @@ TEST_F(HistoryFile, GamesComeBackInTheReportWithTheirPacesAndBestRuns) {
               (Lines{"  date              length  score    wpm  accuracy   pace",
                      "  1970-01-02 00:00       9      8   40.0     99.0%      -"}));
     EXPECT_EQ(paced[5], "  1970-01-02 03:00       9      9   45.0    100.0%   1.25");
-}
 
-TEST_F(HistoryFile, OlderFilesAreReadAsTheyAreAndUpgradedWithTheirGames) {
+    // Older files are read as they are and upgraded with their games.
     for (const int version : {1, 2}) {
         fs::remove_all(dir.file("share"));
         fs::create_directories(dir.file("share/brindlemoor"));
