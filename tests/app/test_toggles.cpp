@@ -91,8 +91,7 @@ TEST(FrameLoop, TheCounterPrintsFiftyNineOnceASecondAtSixtyFramesAndNothingWhile
 
 // A small game past the set-up messages of its first frame.
 struct StartedGame : test::GameSession {
-    explicit StartedGame(bool shadowShading = true)
-        : GameSession(test::GameOptions::small({"DW", "PP"}, shadowShading)) { frames(2); }
+    StartedGame() : GameSession(test::GameOptions::small({"DW", "PP"})) { frames(2); }
 };
 
 // Taps the keys before one frame and returns what that frame printed.
@@ -182,24 +181,21 @@ TEST(Toggles, EachKeyPrintsItsLineChangesItsModeAndPausesAFifthOfASecond) {
     EXPECT_LE(flips, 5);
 }
 
-TEST(Toggles, TheShadowMapKeyDoesNothingInTheCelMode) {
-    StartedGame cel(false);
-    const double slept = cel.clock.slept();
-    EXPECT_EQ(press(cel, {key::F11}), "");
-    EXPECT_FALSE(test::fileExists("shadowmap.tga"));
-    EXPECT_EQ(cel.clock.slept(), slept);
-}
-
 // Waiting at the board, where nothing else in view moves, he shows on the
 // screen as he breathes and looks (a boy who does not move leaves not one
 // pixel different). (That walking he steps, his footsteps heard, is the game
 // sound's test.)
-TEST(BoyAlive, HeMovesOnTheScreenWhileWaiting) {
-    test::GameSession game(test::GameOptions::small({"DW", "PP", "PP"}));
+TEST(CelMode, HeMovesOnTheScreenWhileWaitingAndTheShadowMapKeyDoesNothing) {
+    test::GameSession game(test::GameOptions::small({"DW", "PP", "PP"}, false));
     game.frames(60);  // waiting for the first word
     const test::Frame waiting = test::redrawAndCapture();
     game.frames(15);
     EXPECT_GT(test::differingShare(waiting, test::redrawAndCapture(), 0) * waiting.width * waiting.height, 20.0);
+    // There is no shadow map to write, and no pause for it.
+    const double slept = game.clock.slept();
+    EXPECT_EQ(press(game, {key::F11}), "");
+    EXPECT_FALSE(test::fileExists("shadowmap.tga"));
+    EXPECT_EQ(game.clock.slept(), slept);
 }
 
 }  // namespace
