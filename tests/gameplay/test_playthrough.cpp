@@ -5,15 +5,12 @@
 #include <algorithm>
 
 #include "GameSession.h"
-#include "GlTestEnvironment.h"
 #include "app/GameState.h"
 #include "gameplay/MovementState.h"
 #include "gameplay/ScriptedTypist.h"
 #include "gameplay/WordState.h"
 #include "level/Level.h"
-#include "scene/Blackboard.h"
 #include "scene/Player.h"
-#include "scene/Text3D.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 // sends, and moving from board to board.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
