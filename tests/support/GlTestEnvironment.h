@@ -22,7 +22,8 @@ const gl::ShaderProgram* sharedSceneProgram();
 // and friends over every name handed out so far: a leak check for code that
 // creates and deletes.
 using GlObjectCounts = std::array<int, 6>;
-constexpr const char* kGlObjectKinds[] = {"buffers", "vertex arrays", "textures", "programs", "shaders", "framebuffers"};
+constexpr const char* kGlObjectKinds[] = {"buffers",  "vertex arrays", "textures",
+                                          "programs", "shaders",       "framebuffers"};
 GlObjectCounts countGlObjects();
 
 // The GL error queue drained: the first error found (0 for none).
