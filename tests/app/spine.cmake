@@ -1,5 +1,3 @@
-brindlemoor_test(test_config unit app/test_config.cpp)
-brindlemoor_test(test_frame_loop gl app/test_frame_loop.cpp app/test_depth_shot.cpp app/test_toggles.cpp
-  app/test_play_feel.cpp)
+brindlemoor_test(test_frame_loop gl app/test_toggles.cpp app/test_play_feel.cpp)
 brindlemoor_test(test_startup gl app/test_startup.cpp)
 add_dependencies(test_startup brindlemoor)

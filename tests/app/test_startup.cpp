@@ -3,7 +3,6 @@
 // neither a display nor the game's data.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "TestFiles.h"

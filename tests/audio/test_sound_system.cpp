@@ -49,7 +49,7 @@ protected:
     a::SoundSystem sound;
 };
 
-TEST_F(Loopback, SilentUntilAPlayAndWhilePausedThenUntilTheSoundEnds) {
+TEST_F(Loopback, SilentUntilAPlayAndWhilePausedAndAPlacedSoundIsLouderOnItsSide) {
     EXPECT_LT(next().most(), kSilent);
     sound.play(a::Sound::Chime, {0, 0, -3});
     EXPECT_GT(next(441).most(), kAudible);
@@ -62,9 +62,8 @@ TEST_F(Loopback, SilentUntilAPlayAndWhilePausedThenUntilTheSoundEnds) {
     EXPECT_GT(next().most(), kAudible);  // the chime goes on where it was
     next(88200);
     EXPECT_LT(next().most(), kSilent);
-}
 
-TEST_F(Loopback, APlacedSoundIsLouderOnItsSideOfTheListener) {
+    // A placed sound is louder on its side of the listener.
     struct Case { float facingZ, x; bool leftLouder; };
     for (const Case& c : {Case{-1, -4, true}, Case{-1, 4, false}, Case{1, -4, false}}) {  // turned round: right
         sound.setListener({0, 0, 0}, {0, 0, c.facingZ}, {0, 1, 0});

@@ -1,8 +1,5 @@
-# The command line, the data lookup and recordings, without a window.
-brindlemoor_test(test_cli unit
-  cli/test_command_line.cpp
-  cli/test_data_lookup.cpp
-  cli/test_recording.cpp)
+# config.txt, the command line, the data lookup and recordings, without a window.
+brindlemoor_test(test_cli unit cli/test_cli.cpp)
 
 # The game installed into a temporary prefix and started from there.
 brindlemoor_test(test_install gl cli/test_install.cpp)

@@ -1,9 +1,4 @@
 # The committed data set under Resources/ and the generator that makes it.
-brindlemoor_test(test_data_set unit
-  data/test_models.cpp
-  data/test_walks.cpp
-  data/test_textures.cpp
-  data/test_generator.cpp
-  data/ModelGeometry.cpp)
+brindlemoor_test(test_data_set unit data/test_models.cpp)
 target_compile_definitions(test_data_set PRIVATE ASSETGEN_BINARY="$<TARGET_FILE:brindlemoor_assetgen>")
 add_dependencies(test_data_set brindlemoor_assetgen)

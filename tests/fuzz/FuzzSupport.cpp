@@ -5,36 +5,27 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 
 namespace brindlemoor::fuzz {
 
-namespace {
-
-std::string scratchPath;
-
-void removeScratchFile() {
-    if (!scratchPath.empty()) {
-        std::remove(scratchPath.c_str());
-    }
-}
-
-}  // namespace
-
 const std::string& writeScratchFile(const std::uint8_t* data, std::size_t size) {
-    if (scratchPath.empty()) {
+    static const std::string path = [] {
         std::string pattern = (std::filesystem::temp_directory_path() / "brindlemoor-fuzz-XXXXXX").string();
         const int fd = ::mkstemp(pattern.data());
         require(fd >= 0, "cannot create the scratch file");
         ::close(fd);
-        scratchPath = pattern;
-        std::atexit(removeScratchFile);
-    }
-    std::FILE* file = std::fopen(scratchPath.c_str(), "wb");
-    require(file != nullptr, "cannot open the scratch file");
-    const std::size_t written = size == 0 ? 0 : std::fwrite(data, 1, size, file);
-    require(std::fclose(file) == 0 && written == size, "cannot write the scratch file");
-    return scratchPath;
+        return pattern;
+    }();
+    // Registered once the path is made, so that it runs before the path is destroyed.
+    static const bool removedAtExit = std::atexit([] { std::remove(path.c_str()); }) == 0;
+    (void)removedAtExit;
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    file.close();
+    require(!file.fail(), "cannot write the scratch file");
+    return path;
 }
 
 io::Output& nowhere() {

@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
@@ -18,32 +17,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 int main(int argc, char** argv) {
     namespace fs = std::filesystem;
     std::vector<fs::path> inputs;
-    bool ok = true;
     for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
         std::error_code error;
-        if (!argument.empty() && argument[0] == '-') {
+        if (argv[i][0] == '-') {
             continue;
-        } else if (fs::is_directory(argument, error)) {
-            std::vector<fs::path> files;
-            for (const auto& entry : fs::directory_iterator(argument)) {
-                if (entry.is_regular_file()) files.push_back(entry.path());
-            }
-            std::sort(files.begin(), files.end());
-            inputs.insert(inputs.end(), files.begin(), files.end());
-        } else if (fs::is_regular_file(argument, error)) {
-            inputs.push_back(argument);
+        } else if (fs::is_directory(argv[i], error)) {
+            inputs.insert(inputs.end(), fs::directory_iterator(argv[i]), fs::directory_iterator());
         } else {
-            std::fprintf(stderr, "no such corpus: %s\n", argument.c_str());
-            ok = false;
+            inputs.push_back(argv[i]);
         }
     }
+    std::sort(inputs.begin(), inputs.end());
     for (const fs::path& path : inputs) {
+        std::error_code error;
         std::ifstream in(path, std::ios::binary);
-        if (!in) {
+        if (!fs::is_regular_file(path, error) || !in) {
             std::fprintf(stderr, "cannot read %s\n", path.c_str());
-            ok = false;
-            continue;
+            return 1;
         }
         const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         // A heap copy of exactly the input's size, so AddressSanitizer sees any
@@ -53,5 +43,5 @@ int main(int argc, char** argv) {
     }
     std::fprintf(stderr, "replayed %zu inputs\n", inputs.size());
     // An empty run means the corpus went missing, which must not pass quietly.
-    return ok && !inputs.empty() ? 0 : 1;
+    return inputs.empty() ? 1 : 0;
 }

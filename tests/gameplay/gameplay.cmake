@@ -1,3 +1,2 @@
-brindlemoor_test(test_gameplay unit gameplay/test_collision.cpp gameplay/test_walks.cpp gameplay/test_words.cpp
-  gameplay/test_ghost_walk.cpp)
+brindlemoor_test(test_gameplay unit gameplay/test_walks.cpp gameplay/test_words.cpp)
 brindlemoor_test(test_playthrough gl gameplay/test_playthrough.cpp gameplay/test_challenge.cpp)

@@ -5,15 +5,12 @@
 #include <algorithm>
 
 #include "GameSession.h"
-#include "GlTestEnvironment.h"
 #include "app/GameState.h"
 #include "gameplay/MovementState.h"
 #include "gameplay/ScriptedTypist.h"
 #include "gameplay/WordState.h"
 #include "level/Level.h"
-#include "scene/Blackboard.h"
 #include "scene/Player.h"
-#include "scene/Text3D.h"
 
 namespace {
 
@@ -23,14 +20,6 @@ using namespace brindlemoor;
 const std::vector<std::string> kEveryBlock = {"DD", "<", "PW", ">", "WP", "-", "DP",
                                               "PD", ">", "PP", "+", "WP", "PP"};
 
-test::GameOptions options(std::vector<std::string> codes) {
-    test::GameOptions o;
-    o.levelCodes = std::move(codes);
-    o.words = {"CAT", "HOUSE", "GARDEN", "BOOK"};
-    o.width = 320;
-    o.height = 180;
-    return o;
-}
 
 struct Observed {
     float lowestY = 0.0f;
@@ -39,13 +28,8 @@ struct Observed {
     int stairsWalks = 0;
 };
 
-class PlaythroughTest : public testing::Test {
-protected:
-    void SetUp() override { test::ensureGlContext(320, 180); }
-};
-
-TEST_F(PlaythroughTest, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewGame) {
-    test::GameSession game(options(kEveryBlock));
+TEST(Playthrough, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewGame) {
+    test::GameSession game(test::GameOptions::small(kEveryBlock, true, {"CAT", "HOUSE", "GARDEN", "BOOK"}));
     app::GameState& state = app::gameState;
     const auto games = game.session.gamesStarted;
     const int boards = static_cast<int>(state.level->blackboards.size());
@@ -74,7 +58,6 @@ TEST_F(PlaythroughTest, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewG
             if (seen.lowestY < -17.0f) {
                 seen.highestYAfterLowest = std::max(seen.highestYAfterLowest, state.player->position.y);
             }
-            EXPECT_EQ(test::takeGlError(), 0u);
             return false;
         },
         60 * 240, &printed);
@@ -89,6 +72,9 @@ TEST_F(PlaythroughTest, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewG
     EXPECT_NE(printed.find("setting up a new game\n"), std::string::npos);
     EXPECT_EQ(printed.find("blackboard...!!!"), std::string::npos);
     EXPECT_NE(printed.find("stairs up!!!"), std::string::npos);
+    // At the fixed pace nothing of the adaptive one shows.
+    EXPECT_TRUE(test::linesStarting(printed, "Pace: ").empty());
+    EXPECT_EQ(test::linesStarting(printed, "Game stats: ").at(0).find(", pace"), std::string::npos);
 
     // The frame that started the new game drew nothing; the new game is fresh.
     EXPECT_EQ(state.lightsFloor, -1);
@@ -101,8 +87,8 @@ TEST_F(PlaythroughTest, AQuickTypistPassesEveryBoardCornerAndStairAndStartsANewG
     EXPECT_EQ(state.eye, glm::vec3(0.0f, 2.25f, 6.0f));
 }
 
-TEST_F(PlaythroughTest, SidestepsAreStoppedByTheWalls) {
-    test::GameSession game(options({"DD", "PP"}));
+TEST(Playthrough, SidestepsAreStoppedByTheWalls) {
+    test::GameSession game(test::GameOptions::small({"DD", "PP"}));
     game.keyboard.press(platform::key::Right);
     game.frames(60 * 3);  // 15 units to the right, if nothing stopped him
     game.keyboard.release(platform::key::Right);

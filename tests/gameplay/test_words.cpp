@@ -40,7 +40,7 @@ protected:
     t::CapturedOutput out;
 };
 
-TEST_F(Words, EachGameReadsAFreshListOfCapitalisedWordsOrTheBuiltInOne) {
+TEST_F(Words, EachGameReadsAFreshListOfTheLinesThatAreWordsInCapitalsOrTheBuiltInOne) {
     for (int game = 0; game < 2; ++game) {
         EXPECT_EQ(read("none.txt"), "Cannot open specified wordlist file. Creating a simple one\n");
     }
@@ -50,9 +50,7 @@ TEST_F(Words, EachGameReadsAFreshListOfCapitalisedWordsOrTheBuiltInOne) {
         EXPECT_EQ(read("w.txt"), "");
     }
     EXPECT_EQ(wordState.wordList, (Lines{"CAT", "DOG", "COW"}));
-}
-
-TEST_F(Words, LinesThatCannotBeTypedAreLeftOutAndSaidSo) {
+    // Lines that cannot be typed are left out and said so.
     t::writeFile(dir.file("w.txt"), "dog\nit's\n\nR2D2\nCAFÉ\nTWO WORDS\nx\0y\nend\nONE-TWO\n"s);
     EXPECT_EQ(read("w.txt"), "Word list " + dir.file("w.txt") +
                                  ": left out 6 lines that are not words of the letters A to Z (lines 2, 4, 5, 6, 7, ...)\n");
@@ -65,7 +63,7 @@ TEST_F(Words, LinesThatCannotBeTypedAreLeftOutAndSaidSo) {
     EXPECT_EQ(choose(), "New word is: DEFAULT\n");
 }
 
-TEST_F(Words, TheSameWordNeverComesTwiceInARowAcrossGames) {
+TEST_F(Words, TheSameWordNeverComesTwiceInARowAndAWrongLetterStartsItOver) {
     t::writeFile(dir.file("w.txt"), "ONE\nTWO\n");
     std::srand(7);
     std::string previous;
@@ -84,9 +82,8 @@ TEST_F(Words, TheSameWordNeverComesTwiceInARowAcrossGames) {
     EXPECT_EQ(choose(), "New word is: ONE\n");
     wordState.wordList = {"SOLO"};
     EXPECT_EQ(choose() + choose(), "New word is: SOLO\nNew word is: SOLO\n");
-}
 
-TEST_F(Words, AWrongLetterStartsTheWordOver) {
+    // A wrong letter starts the word over.
     auto type = [this](const std::string& word, const std::string& letters) {
         setWord(word, out);
         std::string results;

@@ -1,2 +1,1 @@
-brindlemoor_test(test_corridor unit level/test_corridor.cpp level/test_layout.cpp)
-brindlemoor_test(test_level gl level/test_level.cpp)
+brindlemoor_test(test_corridor unit level/test_corridor.cpp)

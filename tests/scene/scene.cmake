@@ -1,2 +1,2 @@
-brindlemoor_test(test_models unit scene/test_models.cpp scene/test_boy_animation.cpp)
-brindlemoor_test(test_scene_objects gl scene/test_scene_objects.cpp scene/test_text3d.cpp)
+brindlemoor_test(test_models unit scene/test_models.cpp)
+brindlemoor_test(test_scene_objects gl scene/test_scene_objects.cpp)

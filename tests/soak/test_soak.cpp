@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "GameSession.h"
@@ -15,14 +16,6 @@
 #include "app/GameState.h"
 #include "app/NewGame.h"
 #include "gameplay/WordState.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#define BRINDLEMOOR_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define BRINDLEMOOR_ASAN 1
-#endif
-#endif
 
 namespace {
 
@@ -41,10 +34,12 @@ long residentKilobytes() {
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-std::string describe(const test::GlObjectCounts& c) {
-    return "buffers " + std::to_string(c.buffers) + ", vertex arrays " + std::to_string(c.vertexArrays) +
-           ", textures " + std::to_string(c.textures) + ", programs " + std::to_string(c.programs) + ", shaders " +
-           std::to_string(c.shaders) + ", framebuffers " + std::to_string(c.framebuffers);
+std::string describe(const test::GlObjectCounts& counts) {
+    std::string text;
+    for (std::size_t kind = 0; kind < counts.size(); ++kind) {
+        text += (kind > 0 ? ", " : "") + std::string(test::kGlObjectKinds[kind]) + " " + std::to_string(counts[kind]);
+    }
+    return text;
 }
 
 TEST(Soak, HundredsOfNewGamesGiveBackEveryGlObjectAndKeepMemoryFlat) {
@@ -54,8 +49,7 @@ TEST(Soak, HundredsOfNewGamesGiveBackEveryGlObjectAndKeepMemoryFlat) {
 
     long residentAfterWarmUp = 0;
     test::GlObjectCounts between;     // with no game set up
-    test::GlObjectCounts during[2];   // in play: cel, shadow
-    bool seen[2] = {false, false};
+    std::optional<test::GlObjectCounts> during[2];  // in play: cel, shadow
     for (int played = 0; played < games; ++played) {
         SCOPED_TRACE("game " + std::to_string(played + 1));
         const int mode = game.shadowShading ? 1 : 0;
@@ -70,11 +64,10 @@ TEST(Soak, HundredsOfNewGamesGiveBackEveryGlObjectAndKeepMemoryFlat) {
         ASSERT_EQ(printed.find("GL ERROR"), std::string::npos) << printed;
 
         const test::GlObjectCounts playing = test::countGlObjects();
-        if (!seen[mode]) {
+        if (!during[mode]) {
             during[mode] = playing;
-            seen[mode] = true;
         }
-        EXPECT_TRUE(playing == during[mode]) << describe(playing) << " instead of " << describe(during[mode]);
+        EXPECT_TRUE(playing == *during[mode]) << describe(playing) << " instead of " << describe(*during[mode]);
 
         game.newGamePending = false;
         app::endGame(session.session);
@@ -99,12 +92,9 @@ TEST(Soak, HundredsOfNewGamesGiveBackEveryGlObjectAndKeepMemoryFlat) {
     const long residentAtEnd = residentKilobytes();
     std::printf("soak: %d games; resident after 10 games %ld KiB, at the end %ld KiB\n", games, residentAfterWarmUp,
                 residentAtEnd);
-    std::printf("soak: between games %s\n", describe(between).c_str());
-    std::printf("soak: in play (cel) %s\n", describe(during[0]).c_str());
-    std::printf("soak: in play (shadow) %s\n", describe(during[1]).c_str());
 
     EXPECT_EQ(gameplay::wordState.wordList.size(), 1u);
-#ifndef BRINDLEMOOR_ASAN
+#ifndef __SANITIZE_ADDRESS__
     // AddressSanitizer holds freed memory back in quarantine, so only the plain
     // build can judge resident memory; the sanitizer build checks leaks itself.
     if (games > 20) {

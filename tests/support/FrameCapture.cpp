@@ -21,8 +21,8 @@
 namespace brindlemoor::test {
 
 Rgb Frame::at(int x, int y) const {
-    const std::size_t i = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3u;
-    return Rgb{rgb[i], rgb[i + 1], rgb[i + 2]};
+    const std::size_t i = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 4u;
+    return Rgb{rgba[i], rgba[i + 1], rgba[i + 2]};
 }
 
 Frame redrawAndCapture(bool cullObjects) {
@@ -37,11 +37,9 @@ Frame redrawAndCapture(bool cullObjects) {
     Frame frame;
     frame.width = game.width;
     frame.height = game.height;
-    frame.rgb.resize(static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height) * 3u);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    frame.rgba.resize(static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height) * 4u);
     glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, frame.width, frame.height, GL_RGB, GL_UNSIGNED_BYTE, frame.rgb.data());
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, 0, frame.width, frame.height, GL_RGBA, GL_UNSIGNED_BYTE, frame.rgba.data());
     return frame;
 }
 
@@ -68,42 +66,28 @@ bool writeRgbTga(const std::string& path, const Frame& frame) {
                                       static_cast<unsigned char>(frame.height & 255),
                                       static_cast<unsigned char>(frame.height >> 8), 24, 0};
     out.write(reinterpret_cast<const char*>(header), 18);
-    for (std::size_t i = 0; i + 2 < frame.rgb.size(); i += 3) {
-        const char bgr[3] = {static_cast<char>(frame.rgb[i + 2]), static_cast<char>(frame.rgb[i + 1]),
-                             static_cast<char>(frame.rgb[i])};
+    for (std::size_t i = 0; i + 3 < frame.rgba.size(); i += 4) {
+        const char bgr[3] = {static_cast<char>(frame.rgba[i + 2]), static_cast<char>(frame.rgba[i + 1]),
+                             static_cast<char>(frame.rgba[i])};
         out.write(bgr, 3);
     }
     return static_cast<bool>(out);
 }
 
-bool readRgbTga(const std::string& path, Frame& frame) {
-    io::Image image;
-    if (!io::decodeTgaFile(path, image)) {
-        return false;
-    }
-    frame.width = image.width;
-    frame.height = image.height;
-    frame.rgb.clear();
-    for (std::size_t i = 0; i + 3 < image.rgba.size(); i += 4) {
-        frame.rgb.insert(frame.rgb.end(), {image.rgba[i], image.rgba[i + 1], image.rgba[i + 2]});
-    }
-    return true;
-}
-
 double differingShare(const Frame& a, const Frame& b, int tolerance) {
-    if (a.width != b.width || a.height != b.height || a.rgb.size() != b.rgb.size() || a.rgb.empty()) {
+    if (a.width != b.width || a.height != b.height || a.rgba.size() != b.rgba.size() || a.rgba.empty()) {
         return 1.0;
     }
     std::size_t differing = 0;
-    for (std::size_t i = 0; i < a.rgb.size(); i += 3) {
-        for (std::size_t c = 0; c < 3; ++c) {
-            if (std::abs(static_cast<int>(a.rgb[i + c]) - static_cast<int>(b.rgb[i + c])) > tolerance) {
+    for (std::size_t i = 0; i < a.rgba.size(); i += 4) {
+        for (std::size_t c = 0; c < 3; ++c) {  // alpha aside
+            if (std::abs(static_cast<int>(a.rgba[i + c]) - static_cast<int>(b.rgba[i + c])) > tolerance) {
                 ++differing;
                 break;
             }
         }
     }
-    return static_cast<double>(differing) / static_cast<double>(a.rgb.size() / 3);
+    return static_cast<double>(differing) / static_cast<double>(a.rgba.size() / 4);
 }
 
 }  // namespace brindlemoor::test

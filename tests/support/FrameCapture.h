@@ -7,6 +7,8 @@
 
 #include <glm/vec3.hpp>
 
+#include "io/TgaImage.h"
+
 namespace brindlemoor::test {
 
 struct Rgb {
@@ -14,11 +16,10 @@ struct Rgb {
     int brightness() const { return r + g + b; }
 };
 
-struct Frame {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> rgb;  // bottom row first
-    Rgb at(int x, int y) const;      // y counted from the bottom
+// A picture as the game's TGA reader gives it (io::decodeTgaFile reads a
+// reference picture into one), bottom row first.
+struct Frame : io::Image {
+    Rgb at(int x, int y) const;  // y counted from the bottom
 };
 
 // Draws the current game's frame again (shadow pass and scene pass) and reads
@@ -29,8 +30,8 @@ Frame redrawAndCapture(bool cullObjects = true);
 // sees a world point.
 bool pixelOf(const glm::vec3& world, int& x, int& y);
 
+// Writes the frame as a 24-bit TGA file.
 bool writeRgbTga(const std::string& path, const Frame& frame);
-bool readRgbTga(const std::string& path, Frame& frame);
 
 // Share of pixels whose channels differ by more than `tolerance`.
 double differingShare(const Frame& a, const Frame& b, int tolerance);

@@ -21,15 +21,13 @@ std::string joinLines(const std::vector<std::string>& lines) {
 }  // namespace
 
 GameSession::GameSession(const GameOptions& options) : session(printed, io::DataFolder()) {
-    ensureGlContext(options.width, options.height);
+    ensureGlContext(320, 180);
     writeFile(dir.file("level.txt"), joinLines(options.levelCodes));
     writeFile(dir.file("words.txt"), joinLines(options.words));
-    if (options.ownWorkingDirectory) {
-        for (const char* folder : {"Resources", "Shader"}) {
-            std::filesystem::create_directory_symlink(sourcePath(folder), dir.file(folder));
-        }
-        workingDirectory_ = std::make_unique<ScopedWorkingDirectory>(dir.path());
+    for (const char* folder : {"Resources", "Shader"}) {
+        std::filesystem::create_directory_symlink(sourcePath(folder), dir.file(folder));
     }
+    workingDirectory_ = std::make_unique<ScopedWorkingDirectory>(dir.path());
     app::GameState& game = app::gameState;
     game.levelPath = dir.file("level.txt");
     game.wordListPath = dir.file("words.txt");

@@ -15,26 +15,22 @@
 
 namespace brindlemoor::test {
 
+// A game in a 320 x 180 window (if the window opens now), run in a fresh
+// directory with links to Resources/ and Shader/, so that depth shots and
+// other files land there.
 struct GameOptions {
     std::vector<std::string> levelCodes;          // written as the level file
     std::vector<std::string> words{"CAT"};        // written as the word list
     bool shadowShading = true;
-    int width = 1280;                             // of the test window, if it opens now
-    int height = 720;
-    // Run in a fresh directory (with links to Resources/ and Shader/), so that
-    // depth shots and other files land there.
-    bool ownWorkingDirectory = false;
     std::string history;                          // the history file; empty: none
     std::function<void(app::Session&)> prepare;   // settings, seeds, the day, before the first game
 
-    // A small game in a 320 x 180 window in a directory of its own.
-    static GameOptions small(std::vector<std::string> codes, bool shadowShading = true) {
+    static GameOptions small(std::vector<std::string> codes, bool shadowShading = true,
+                             std::vector<std::string> words = {"CAT"}) {
         GameOptions o;
         o.levelCodes = std::move(codes);
         o.shadowShading = shadowShading;
-        o.width = 320;
-        o.height = 180;
-        o.ownWorkingDirectory = true;
+        o.words = std::move(words);
         return o;
     }
 };

@@ -59,11 +59,6 @@ const gl::ShaderProgram* sharedSceneProgram() {
     return program;
 }
 
-bool GlObjectCounts::operator==(const GlObjectCounts& o) const {
-    return buffers == o.buffers && vertexArrays == o.vertexArrays && textures == o.textures &&
-           programs == o.programs && shaders == o.shaders && framebuffers == o.framebuffers;
-}
-
 GlObjectCounts countGlObjects() {
     // Names are handed out upward and not always reused: look at every name
     // given out so far.
@@ -75,14 +70,14 @@ GlObjectCounts countGlObjects() {
     glDeleteBuffers(1, &probe[0]);
     glDeleteVertexArrays(1, &probe[1]);
     glDeleteTextures(1, &probe[2]);
-    GlObjectCounts counts;
+    GlObjectCounts counts{};
     for (GLuint name = 1; name <= highest; ++name) {
-        counts.buffers += glIsBuffer(name) ? 1 : 0;
-        counts.vertexArrays += glIsVertexArray(name) ? 1 : 0;
-        counts.textures += glIsTexture(name) ? 1 : 0;
-        counts.programs += glIsProgram(name) ? 1 : 0;
-        counts.shaders += glIsShader(name) ? 1 : 0;
-        counts.framebuffers += glIsFramebuffer(name) ? 1 : 0;
+        const bool live[] = {glIsBuffer(name) == GL_TRUE,  glIsVertexArray(name) == GL_TRUE,
+                             glIsTexture(name) == GL_TRUE, glIsProgram(name) == GL_TRUE,
+                             glIsShader(name) == GL_TRUE,  glIsFramebuffer(name) == GL_TRUE};
+        for (std::size_t kind = 0; kind < counts.size(); ++kind) {
+            counts[kind] += live[kind] ? 1 : 0;
+        }
     }
     return counts;
 }

@@ -2,6 +2,8 @@
 // on first use and kept until the program ends, and what GL tests check.
 #pragma once
 
+#include <array>
+
 namespace brindlemoor::gl {
 class ShaderProgram;
 }
@@ -16,17 +18,12 @@ void ensureGlContext(int width = 1280, int height = 720);
 // A normal-mapping scene program built once per test program and kept.
 const gl::ShaderProgram* sharedSceneProgram();
 
-// Live GL object names of each kind, counted with glIsBuffer and friends over
-// every name handed out so far: a leak check for code that creates and deletes.
-struct GlObjectCounts {
-    int buffers = 0;
-    int vertexArrays = 0;
-    int textures = 0;
-    int programs = 0;
-    int shaders = 0;
-    int framebuffers = 0;
-    bool operator==(const GlObjectCounts& other) const;
-};
+// Live GL object names of each kind (kGlObjectKinds), counted with glIsBuffer
+// and friends over every name handed out so far: a leak check for code that
+// creates and deletes.
+using GlObjectCounts = std::array<int, 6>;
+constexpr const char* kGlObjectKinds[] = {"buffers",  "vertex arrays", "textures",
+                                          "programs", "shaders",       "framebuffers"};
 GlObjectCounts countGlObjects();
 
 // The GL error queue drained: the first error found (0 for none).

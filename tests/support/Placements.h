@@ -7,6 +7,7 @@
 #include <deque>
 
 #include "TestOutput.h"
+#include "level/CorridorBuilder.h"
 #include "scene/Catalogue.h"
 #include "scene/ModelData.h"
 #include "scene/Placement.h"
@@ -34,6 +35,14 @@ struct PlacedObjects {
         list.push_back(&owned.back());
         return owned.back();
     }
+};
+
+// What the corridor builder makes, as placements: the level's objects and,
+// apart from them, the end pieces.
+struct PlacedPieces : level::PieceSink {
+    scene::Placement& add(scene::TypeCode code) override { return objects.piece(code); }
+    scene::Placement& addEndPiece(scene::TypeCode code) override { return ends.piece(code); }
+    PlacedObjects objects, ends;
 };
 
 inline void expectNear(const glm::vec3& actual, const glm::vec3& expected, float tolerance = 1e-4f) {

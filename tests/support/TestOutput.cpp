@@ -11,6 +11,17 @@ std::string drain(std::ostringstream& stream) {
 }
 }  // namespace
 
+std::vector<std::string> linesStarting(const std::string& text, const std::string& prefix) {
+    std::vector<std::string> found;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind(prefix, 0) == 0) {
+            found.push_back(line);
+        }
+    }
+    return found;
+}
+
 std::string CapturedOutput::take() { return drain(out_); }
 std::string CapturedOutput::takeErrors() { return drain(err_); }
 

@@ -4,6 +4,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "io/DataFolder.h"
 #include "io/ImageCache.h"
@@ -27,6 +28,9 @@ private:
     std::ostringstream err_;
     io::Output output_{out_, err_};
 };
+
+// The lines of `text` that begin with `prefix`, in order.
+std::vector<std::string> linesStarting(const std::string& text, const std::string& prefix);
 
 // The data of the source tree (tests run from its root) with caches kept for
 // the whole test program, and what making objects prints.
